@@ -1,0 +1,43 @@
+// Breaks a shell command line or a file path into program, arguments and path parts, searching
+// the Windows, System and Path directories for a program named without its folder.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tavrel {
+
+struct FileTypeInfo {
+  std::string InputText;     // the input without leading and trailing blanks
+  std::string ExpandedText;  // after environment substitution, quotes of a blank-free program gone
+  bool Quoted = false;
+  std::string Arguments;
+  std::string FullPath;  // the program path when it begins with a drive or a share
+  std::string Drive;     // "C:" or "\\server\share"
+  std::string Share;
+  std::string DriveLetter;
+  std::string Folder;  // "\Docs\"
+  std::string FileName;
+  std::string Extension;  // without the dot
+  std::string BaseName;
+};
+
+// Analyses a command line or path. Never raises: failures are reported under "GetFileType"
+// and give an empty record.
+FileTypeInfo GetFileType(const std::string& text);
+
+// Rebuilds the search directory list from the environment variable "Path" (once per request).
+void LoadPathDirs();
+
+// The search directory list; slot 0 is always empty and skipped.
+const std::vector<std::string>& PathDirs();
+
+// Short form of an existing file or folder, empty when it does not exist: the system's existence
+// test. The same path always gives the same text.
+std::string GetShortPath(const std::string& path);
+
+// The Windows and System directories, refreshed by the request driver at every request.
+std::string& WindowsDir();
+std::string& SystemDir();
+
+}  // namespace tavrel

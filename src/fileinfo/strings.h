@@ -1,0 +1,34 @@
+// Small text operations used everywhere: joining paths, removing characters, word wrapping,
+// environment substitution in a command line, replacing, and wildcard matching.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+namespace tavrel {
+
+// Joins path parts with exactly one backslash at each seam; an empty first or second part
+// joins the two unchanged. Reports failures under "JoinPaths" and returns what was joined.
+std::string JoinPaths(std::string_view first, std::string_view second,
+                      std::initializer_list<std::string_view> more = {});
+
+// Copies text without the characters in removeChars (without regard to case), without control
+// characters (below 32) when removeControl, without characters above 126 when removeNonAscii.
+std::string StripChrs(std::string_view text, std::string_view removeChars, bool removeControl,
+                      bool removeNonAscii);
+
+// Word-wraps at single blanks to the width; every word is followed by one blank.
+std::string StrWrap(std::string_view text, int width);
+
+// Replaces environment references in the first word of a command line.
+std::string SubstEnvVars(std::string_view text);
+
+// Replaces every occurrence of find; an inserted replacement is never searched again.
+std::string StrReplace(std::string_view text, std::string_view find, std::string_view replacement,
+                       bool ignoreCase);
+
+// True when text matches one of the "||"-separated wildcard patterns (? * # [list] [!list]).
+bool StrIsLikeAny(std::string_view text, std::string_view patternList);
+
+}  // namespace tavrel

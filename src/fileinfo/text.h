@@ -1,0 +1,35 @@
+// Text primitives every module shares: comparison without regard to case, splitting into lines
+// and "|" fields, blank trimming, and checked access to numbered lines and fields.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tavrel::text {
+
+// Upper-case form of one ANSI character for comparisons without regard to case.
+char FoldCase(char c) noexcept;
+
+bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
+
+// 0-based position of needle in hay at or after from, without regard to case; npos if absent.
+std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t from = 0) noexcept;
+
+inline bool ContainsNoCase(std::string_view hay, std::string_view needle) noexcept {
+  return FindNoCase(hay, needle) != std::string_view::npos;
+}
+
+// Splits at every occurrence of the separator. An empty text gives no pieces at all, so that
+// reading field 0 of an empty line fails like any other missing field.
+std::vector<std::string_view> Split(std::string_view s, std::string_view separator);
+
+// Removes leading and trailing blanks (spaces only, as the product's data files use them).
+std::string_view TrimBlanks(std::string_view s) noexcept;
+std::string_view TrimTrailingBlanks(std::string_view s) noexcept;
+
+// Piece i of a split; raises "subscript out of range" when there is no such piece.
+std::string_view At(const std::vector<std::string_view>& pieces, std::size_t i);
+
+}  // namespace tavrel::text

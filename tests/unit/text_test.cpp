@@ -1,0 +1,43 @@
+#include "fileinfo/text.h"
+
+#include <gtest/gtest.h>
+
+#include "errors/failure.h"
+
+namespace tavrel::text {
+namespace {
+
+TEST(Text, SplitOfEmptyTextHasNoPiecesSoFieldZeroIsMissing) {
+  const auto pieces = Split("", "|");
+  EXPECT_TRUE(pieces.empty());
+  try {
+    At(pieces, 0);
+    FAIL() << "reading a missing field must fail";
+  } catch (const Failure& f) {
+    EXPECT_EQ(f.number, errnum::kSubscript);
+  }
+}
+
+TEST(Text, SplitKeepsEmptyPiecesAtBothEnds) {
+  const auto pieces = Split("|a||b|", "|");
+  ASSERT_EQ(pieces.size(), 5u);
+  EXPECT_EQ(pieces[0], "");
+  EXPECT_EQ(pieces[1], "a");
+  EXPECT_EQ(pieces[2], "");
+  EXPECT_EQ(pieces[4], "");
+  EXPECT_EQ(Split("a\r\nb", "\r\n").size(), 2u);
+}
+
+TEST(Text, CaseInsensitiveSearchAndTrim) {
+  EXPECT_TRUE(EqualsNoCase("Open With...", "open with..."));
+  EXPECT_FALSE(EqualsNoCase("open", "opens"));
+  EXPECT_EQ(FindNoCase("xxOPENyy", "open"), 2u);
+  EXPECT_EQ(FindNoCase("ab", "abc"), std::string_view::npos);
+  EXPECT_EQ(FindNoCase("abc", "", 3), 3u);
+  EXPECT_EQ(TrimBlanks("  a b  "), "a b");
+  EXPECT_EQ(TrimTrailingBlanks("  a  "), "  a");
+  EXPECT_EQ(TrimBlanks("   "), "");
+}
+
+}  // namespace
+}  // namespace tavrel::text
