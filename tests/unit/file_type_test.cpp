@@ -78,6 +78,8 @@ TEST_F(FileTypeTest, SearchOrderOfDirectoriesAndExtensions) {
   EXPECT_EQ(GetFileType("tool x").FullPath, R"(C:\Tools\tool.exe)");
   fake_os::AddFile(R"(C:\Tools\tool.com)");
   EXPECT_EQ(GetFileType("tool x").FullPath, R"(C:\Tools\tool.com)");
+  fake_os::AddFile(R"(C:\Tools\tool.bat)");
+  EXPECT_EQ(GetFileType("tool x").FullPath, R"(C:\Tools\tool.bat)");
   fake_os::AddFile(R"(C:\WINDOWS\system32\tool.exe)");
   EXPECT_EQ(GetFileType("tool x").FullPath, R"(C:\WINDOWS\system32\tool.exe)");
   // A longer candidate in a later directory wins over a shorter one in an earlier directory.
@@ -93,11 +95,23 @@ TEST_F(FileTypeTest, NameWithExtensionIsNotGivenAnother) {
   // A dot in a folder name is no extension, so the program extensions are tried.
   fake_os::AddFile(R"(C:\Tools\sub.d\run.com)");
   EXPECT_EQ(GetFileType(R"(sub.d\run /q)").FullPath, R"(C:\Tools\sub.d\run.com)");
+  // Nor is a dot right at the start of the name.
+  fake_os::AddFile(R"(C:\Tools\.hook.exe)");
+  EXPECT_EQ(GetFileType(".hook /q").FullPath, R"(C:\Tools\.hook.exe)");
+}
+
+TEST_F(FileTypeTest, ValueEndingInABlankLeavesNoBlankOnTheProgram) {
+  fake_os::AddFile(R"(C:\Docs\report.txt)");
+  fake_os::SetEnv("DOC", R"(C:\Docs\report.txt )");
+  const auto info = GetFileType("%DOC%");
+  EXPECT_EQ(info.FullPath, R"(C:\Docs\report.txt)");
+  EXPECT_EQ(info.Extension, "txt");
+  EXPECT_EQ(info.Arguments, "");
 }
 
 TEST_F(FileTypeTest, EmptyPathEntriesAreSkippedAndMissingProgramGivesEmptyParts) {
   SetPath(";;");
-  fake_os::AddFile(R"(\ghost.exe)");  // what joining an empty entry would find
+  fake_os::AddFile("ghost.exe");  // what joining an empty entry would find
   const auto info = GetFileType("ghost %1");
   EXPECT_EQ(PartsOf(info), Parts{});
   EXPECT_EQ(info.InputText, "ghost %1");

@@ -69,6 +69,9 @@ TEST_F(SubstEnvVarsTest, ReplacesReferencesInTheFirstWordOnly) {
   EXPECT_EQ(SubstEnvVars(R"(notepad.exe %windir%\a.txt)"), R"(notepad.exe %windir%\a.txt)");
   EXPECT_EQ(SubstEnvVars(R"(%Undefined%\x.exe)"), R"(%Undefined%\x.exe)");
   EXPECT_EQ(SubstEnvVars("%1"), "%1");
+  // A number between two "%" is a placeholder: the substitution stops there.
+  fake_os::SetEnv("1", "one");
+  EXPECT_EQ(SubstEnvVars(R"(%1%windir%\x)"), R"(%1%windir%\x)");
   EXPECT_EQ(SubstEnvVars(""), "");
 }
 
