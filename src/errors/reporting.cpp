@@ -7,9 +7,7 @@ namespace {
 thread_local std::int16_t callDepth = 0;
 }
 
-std::int16_t& CallDepth() noexcept {
-  return callDepth;
-}
+std::int16_t& CallDepth() noexcept { return callDepth; }
 
 void IncrementChecked(std::int16_t& counter) {
   if (counter == std::numeric_limits<std::int16_t>::max()) Raise(errnum::kOverflow);
