@@ -59,7 +59,7 @@ void Decode(std::string_view text, std::string& out) {
   for (;;) {
     const std::size_t p = text.find(kOpen, start);
     if (p == std::string_view::npos) break;
-    const std::size_t q = text.find(kClose, p + 3);
+    const std::size_t q = text.find(kClose, p + 4);
     if (q == std::string_view::npos) break;
     out.append(text.substr(start, p - start));
     std::size_t i = p + 3;
