@@ -22,7 +22,7 @@ bool CheckIgnoreMarkerIn(const std::string& folder) {
     // When it cannot be renamed (a used marker is in the way) it is deleted instead: a marker
     // that stayed armed would make every later request pass through, not just this one.
     if (!SkipFailure([&] { files::RenameFile(ign, ok); }))
-      SkipFailure([&] { files::DeleteFile(ign); });
+      SkipFailure([&] { files::RemoveFile(ign); });
   });
   return armed;
 }
@@ -35,7 +35,7 @@ void ArmIgnoreMarkerIn(const std::string& folder) {
     if (files::IsFile(ok)) {
       // Renaming fails when an armed marker exists already: then the used one goes.
       if (!SkipFailure([&] { files::RenameFile(ok, ign); }))
-        SkipFailure([&] { files::DeleteFile(ok); });
+        SkipFailure([&] { files::RemoveFile(ok); });
     } else {
       SkipFailure([&] { files::WriteWholeFile(ign, " \r\n"); });
     }

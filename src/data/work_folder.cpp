@@ -70,7 +70,7 @@ void CleanWorkFolder() {
       std::vector<std::string> names;
       SkipFailure([&] { names = files::FindFiles(WorkFolder(), pattern); });
       for (const auto& name : names)
-        SkipFailure([&] { files::DeleteFile(JoinPaths(WorkFolder(), name)); });
+        SkipFailure([&] { files::RemoveFile(JoinPaths(WorkFolder(), name)); });
     }
   }
   RemoveWorkFolder();

@@ -84,7 +84,7 @@ void RenameFile(const std::string& from, const std::string& to) {
   if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastError();
 }
 
-void DeleteFile(const std::string& path) {
+void RemoveFile(const std::string& path) {
   if (!DeleteFileA(path.c_str())) RaiseLastError();
 }
 

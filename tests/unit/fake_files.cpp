@@ -160,7 +160,7 @@ void RenameFile(const std::string& from, const std::string& to) {
   fakefs::state().entries[fakefs::Key(to)] = moved;
 }
 
-void DeleteFile(const std::string& path) {
+void RemoveFile(const std::string& path) {
   const auto* e = Find(path);
   if (!e || e->folder) Raise(errnum::kFileNotFound);
   RequireWritableParent(path);
