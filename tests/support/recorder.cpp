@@ -30,8 +30,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
                                   OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (file == INVALID_HANDLE_VALUE) return 1;
   DWORD written = 0;
-  const BOOL ok = WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written,
-                            nullptr);
+  const BOOL ok =
+      WriteFile(file, record.data(), static_cast<DWORD>(record.size()), &written, nullptr);
   CloseHandle(file);
   return ok ? 0 : 1;
 }

@@ -62,18 +62,6 @@ TEST_F(Launch, TheProgramGetsTheShortDocumentPathAndItsFolder) {
       << Field(log, "cwd") << " vs " << folder;
 }
 
-TEST_F(Launch, PlanUsesTheVerbOrOpen) {
-  const LaunchCall picked = PlanLaunch(program, "C:\\DOCS\\A.TXT", "");
-  EXPECT_EQ(picked.operation, "open");
-  EXPECT_EQ(picked.file, program);
-  EXPECT_EQ(picked.parameters, "C:\\DOCS\\A.TXT");
-  EXPECT_EQ(picked.directory, "C:\\DOCS\\");
-  EXPECT_EQ(PlanLaunch(program, "C:\\A.TXT", "play").operation, "play");
-  EXPECT_EQ(PlanLaunch(program, "C:\\A.TXT", "Open With...").operation, "Open With...");
-  EXPECT_EQ(PlanLaunch(program, "\\\\server\\share\\dir\\a.txt", "").directory,
-            "\\\\server\\share\\dir\\");
-}
-
 TEST_F(Launch, AMissingProgramGivesTheShellsErrorCode) {
   const std::int32_t code = LaunchProgram(dir / "missing.exe", SystemShortPath(document), "");
   EXPECT_LE(code, 32);
