@@ -38,23 +38,25 @@ class ScratchFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
  private:
-  void Clear() {
+  void Clear() { RemoveTree(path_); }
+
+  static void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found{};
-    const HANDLE search = FindFirstFileA((path_ + "\\*").c_str(), &found);
+    const HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
     if (search != INVALID_HANDLE_VALUE) {
       do {
         const std::string name = found.cFileName;
         if (name == "." || name == "..") continue;
-        const std::string full = path_ + "\\" + name;
+        const std::string full = folder + "\\" + name;
         SetFileAttributesA(full.c_str(), FILE_ATTRIBUTE_NORMAL);
         if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-          RemoveDirectoryA(full.c_str());
+          RemoveTree(full);
         else
           DeleteFileA(full.c_str());
       } while (FindNextFileA(search, &found));
       FindClose(search);
     }
-    RemoveDirectoryA(path_.c_str());
+    RemoveDirectoryA(folder.c_str());
   }
   std::string path_;
 };
