@@ -1,5 +1,5 @@
-// The program catalogue: known programs by identity (company, product, version, or path) with
-// the texts the chooser shows for them instead.
+// The program catalogue: known programs, identified by company, product and version (or by
+// path), and the texts the chooser shows for them instead.
 #pragma once
 
 #include <string>
@@ -8,19 +8,22 @@
 namespace tavrel {
 
 struct CatalogueEntry {
-  std::string Company;     // as the program's version resource gives it
-  std::string Product;     // product text of the program
-  std::string Version;     // version text of the program
-  std::string LongPath;    // full path of the program file
-  std::string ShortPath;   // short (8.3) path of the program file; not used for look-ups
-  std::string CompanyA;    // company name to show instead
-  std::string ProductA;    // product name to show instead
-  std::string VersionA;    // version text to show instead
-  std::string LongPathA;   // full path of the replacement; kept, not used
-  std::string ShortPathA;  // short path of the replacement; kept, not used
+  std::string Company;
+  std::string Product;
+  std::string Version;
+  std::string LongPath;
+  std::string ShortPath;   // kept, not used for lookup
+  std::string CompanyA;    // shown instead of the company
+  std::string ProductA;    // shown instead of the product
+  std::string VersionA;    // shown instead of the version
+  std::string LongPathA;   // kept, not used
+  std::string ShortPathA;  // kept, not used
 };
 
-// The loaded catalogue in document order: the entry numbered n (from 1) is Catalogue()[n - 1].
-const std::vector<CatalogueEntry>& Catalogue();
+// Entries numbered 1 to the count; slot 0 exists and stays empty.
+using CatalogueList = std::vector<CatalogueEntry>;
+
+// The process-wide catalogue.
+const CatalogueList& Catalogue();
 
 }  // namespace tavrel

@@ -55,7 +55,7 @@ std::string DescribeProgram(const FileVersionInfo& info, const std::string& shor
 }
 
 std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const std::vector<CatalogueEntry>& catalogue) noexcept {
+                              const CatalogueList& catalogue) noexcept {
   try {
     const std::string_view display = text::At(program, 0);
     const std::string_view version = text::At(program, 1);
@@ -71,13 +71,13 @@ std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
                             !text::EqualsNoCase(version, kNoVersionInfo);
     std::string_view path;
     if (!byIdentity) path = text::At(program, 3);
-    for (std::size_t n = 0; n < catalogue.size(); ++n) {
+    for (std::size_t n = 1; n < catalogue.size(); ++n) {
       const CatalogueEntry& e = catalogue[n];
       const bool match = byIdentity ? text::EqualsNoCase(e.Company, company) &&
                                           text::EqualsNoCase(e.Product, product) &&
                                           text::EqualsNoCase(e.Version, version)
                                     : text::EqualsNoCase(e.LongPath, path);
-      if (match) return static_cast<std::int32_t>(n + 1);
+      if (match) return static_cast<std::int32_t>(n);
     }
     return -1;
   } catch (...) {

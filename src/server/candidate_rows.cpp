@@ -47,8 +47,8 @@ std::int32_t FindKeyRange(std::string_view key, const ChoiceList& list, std::int
 }
 
 std::int32_t BuildCandidateRows(const ChoiceList& addChoices, std::int32_t first, std::int32_t last,
-                                const DefaultInfo& info,
-                                const std::vector<CatalogueEntry>& catalogue, CandidateList& rows) {
+                                const DefaultInfo& info, const CatalogueList& catalogue,
+                                CandidateList& rows) {
   rows.Clear();
   std::int32_t rowId = 0;
   std::int32_t defaultRowId = 0;
@@ -77,7 +77,7 @@ std::int32_t BuildCandidateRows(const ChoiceList& addChoices, std::int32_t first
       add(std::string(text::At(fields, 1)), std::string(text::At(fields, 2)) + std::string(suffix),
           kColourBlack);
     } else {
-      const CatalogueEntry& e = catalogue[static_cast<std::size_t>(entry) - 1];
+      const CatalogueEntry& e = catalogue[static_cast<std::size_t>(entry)];
       add(e.CompanyA + " - " + e.ProductA, e.VersionA + std::string(suffix), kColourBlue);
     }
   }

@@ -49,7 +49,7 @@ std::int32_t FindKeyRange(std::string_view key, const ChoiceList& list, std::int
 // default row. Returns the row id of the row that stands for the Windows default program.
 // Fails with 9 on a line lacking a field it reads, and when info was not obtained.
 std::int32_t BuildCandidateRows(const ChoiceList& addChoices, std::int32_t first, std::int32_t last,
-                                const DefaultInfo& info,
-                                const std::vector<CatalogueEntry>& catalogue, CandidateList& rows);
+                                const DefaultInfo& info, const CatalogueList& catalogue,
+                                CandidateList& rows);
 
 }  // namespace tavrel

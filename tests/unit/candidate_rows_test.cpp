@@ -75,7 +75,7 @@ struct Built {
 };
 
 Built Build(const ChoiceList& add, const DefaultInfo& info,
-            const std::vector<CatalogueEntry>& catalogue = {}) {
+            const CatalogueList& catalogue = CatalogueList(1)) {
   std::int32_t last = 0;
   const std::int32_t first = FindKeyRange(".txt", add, last);
   CandidateVector rows;
@@ -119,7 +119,7 @@ TEST(CandidateRows, NoOrAFailedDescriptionGivesAPlainDefaultRow) {
 }
 
 TEST(CandidateRows, AProgramInTheCatalogueShowsItsNamesInBlue) {
-  std::vector<CatalogueEntry> catalogue(2);
+  CatalogueList catalogue(2);  // slot 0 stays empty
   catalogue[1].Company = "ACME";
   catalogue[1].Product = "writer";
   catalogue[1].Version = "2.1";

@@ -61,20 +61,20 @@ TEST(DescribeProgram, DescriptionOrProductAndADottedVersion) {
   EXPECT_EQ(DescribeProgram(FileVersionInfo{}, "", ""), "");
 }
 
-std::vector<CatalogueEntry> SampleCatalogue() {
-  std::vector<CatalogueEntry> c(3);
-  c[0].Company = "Acme";
-  c[0].Product = "Writer";
-  c[0].Version = "1.0";
-  c[0].LongPath = "C:\\old\\writer.exe";
-  c[1].Company = "acme";
-  c[1].Product = "WRITER";
-  c[1].Version = "2.1";
-  c[1].LongPath = "C:\\Acme\\Writer.exe";
-  c[2].Company = "Acme";
-  c[2].Product = "Writer";
+CatalogueList SampleCatalogue() {
+  CatalogueList c(4);  // slot 0 stays empty
+  c[1].Company = "Acme";
+  c[1].Product = "Writer";
+  c[1].Version = "1.0";
+  c[1].LongPath = "C:\\old\\writer.exe";
+  c[2].Company = "acme";
+  c[2].Product = "WRITER";
   c[2].Version = "2.1";
-  c[2].LongPath = "C:\\Tools\\pad.exe";
+  c[2].LongPath = "C:\\Acme\\Writer.exe";
+  c[3].Company = "Acme";
+  c[3].Product = "Writer";
+  c[3].Version = "2.1";
+  c[3].LongPath = "C:\\Tools\\pad.exe";
   return c;
 }
 
@@ -103,10 +103,14 @@ TEST(FindCatalogEntry, OddDisplayNamesGiveNoEntryInsteadOfFailing) {
   EXPECT_EQ(Lookup({"Acme - Writer"}), -1);                  // version missing
   EXPECT_EQ(Lookup({}), -1);
   // "-" second: the company is empty and the look-up goes on with it.
-  std::vector<CatalogueEntry> c(1);
-  c[0].Product = "Writer";
-  c[0].Version = "1";
+  CatalogueList c(2);
+  c[1].Product = "Writer";
+  c[1].Version = "1";
   EXPECT_EQ(FindCatalogEntry({"X- Writer", "1"}, c), 1);
+  // Slot 0 is not an entry, even when it would match.
+  c[0] = c[1];
+  c[1].Version = "2";
+  EXPECT_EQ(FindCatalogEntry({"X- Writer", "1"}, c), -1);
 }
 
 }  // namespace
