@@ -4,7 +4,22 @@
 
 #include <climits>
 
+#include "platform/ansi.h"
+
 namespace tavrel {
+namespace {
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  const int length = static_cast<int>(text.size());
+  const int chars = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+  if (chars <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), chars);
+  return wide;
+}
+
+}  // namespace
 
 std::string WideToAnsi(std::wstring_view wide) {
   if (wide.empty() || wide.size() > INT_MAX) return {};
@@ -17,14 +32,11 @@ std::string WideToAnsi(std::wstring_view wide) {
   return ansi;
 }
 
-std::wstring AnsiToWide(std::string_view ansi) {
-  if (ansi.empty() || ansi.size() > INT_MAX) return {};
-  const int length = static_cast<int>(ansi.size());
-  const int chars = MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
-  if (chars <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), chars);
-  return wide;
-}
+std::wstring AnsiToWide(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
 
+namespace os {
+
+std::string AnsiFromUtf8(std::string_view utf8) { return WideToAnsi(ToWide(CP_UTF8, utf8)); }
+
+}  // namespace os
 }  // namespace tavrel

@@ -49,6 +49,10 @@ LSTATUS SetValue(RegistrationScope scope, const std::string& key, const char* na
                         static_cast<DWORD>(value.size() + 1));
 }
 
+std::string NeutralTypeLibKey() {
+  return "TypeLib\\" + GuidText(LIBID_TavrelCommander) + "\\" + kVersion + "\\0";
+}
+
 HRESULT LoadOwnTypeLibrary(ITypeLib** library, std::wstring& path) {
   wchar_t buffer[MAX_PATH * 2];
   const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
@@ -89,15 +93,20 @@ HRESULT RegisterServer(RegistrationScope scope) {
     const LSTATUS status = SetValue(scope, v.key, v.name, v.value);
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   }
-  return scope == RegistrationScope::Machine
-             ? RegisterTypeLib(library.get(), path.data(), nullptr)
-             : RegisterTypeLibForUser(library.get(), path.data(), nullptr);
+  hr = scope == RegistrationScope::Machine
+           ? RegisterTypeLib(library.get(), path.data(), nullptr)
+           : RegisterTypeLibForUser(library.get(), path.data(), nullptr);
+  if (FAILED(hr)) return hr;
+  // The library's locale is 0x409, but the universal marshaller looks the library up with the
+  // neutral locale; without this entry a client on the vtable cannot reach the object.
+  const LSTATUS status = SetValue(scope, NeutralTypeLibKey() + "\\win64", nullptr, ansiPath);
+  return HRESULT_FROM_WIN32(status);
 }
 
 HRESULT UnregisterServer(RegistrationScope scope) {
   const HKEY root = ClassesRoot(scope);
   const std::string keys[] = {ClassesPath("CLSID\\" + GuidText(CLSID_TavrelCH1Exe)),
-                              ClassesPath(kProgId)};
+                              ClassesPath(kProgId), ClassesPath(NeutralTypeLibKey())};
   HRESULT result = S_OK;
   for (const auto& key : keys) {
     const LSTATUS status = RegDeleteTreeA(root, key.c_str());

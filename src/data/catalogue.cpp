@@ -1,0 +1,124 @@
+#include "data/catalogue.h"
+
+#include <array>
+#include <fstream>
+#include <pugixml.hpp>
+
+#include "data/unpack.h"
+#include "data/xml_escape.h"
+#include "errors/reporting.h"
+#include "platform/ansi.h"
+
+namespace tavrel {
+namespace {
+
+CatalogueList& Entries() {
+  static CatalogueList entries(1);
+  return entries;
+}
+
+using Field = std::string CatalogueEntry::*;
+struct AttributeField {
+  const char* name;
+  Field field;
+};
+
+// The attributes of an "Alias" element, in the order they are read.
+constexpr std::array<AttributeField, 10> kAttributes{{
+    {"Company", &CatalogueEntry::Company},
+    {"Product", &CatalogueEntry::Product},
+    {"Version", &CatalogueEntry::Version},
+    {"LongPath", &CatalogueEntry::LongPath},
+    {"ShortPath", &CatalogueEntry::ShortPath},
+    {"CompanyA", &CatalogueEntry::CompanyA},
+    {"ProductA", &CatalogueEntry::ProductA},
+    {"VersionA", &CatalogueEntry::VersionA},
+    {"LongPathA", &CatalogueEntry::LongPathA},
+    {"ShortPathA", &CatalogueEntry::ShortPathA},
+}};
+
+CatalogueEntry ReadEntry(const pugi::xml_node& alias) {
+  CatalogueEntry entry;
+  for (const auto& [name, field] : kAttributes) {
+    const pugi::xml_attribute attribute = alias.attribute(name);
+    if (attribute) {
+      entry.*field = CvtForXmlParser(os::AnsiFromUtf8(attribute.value()), kCvtDecode);
+    }
+  }
+  return entry;
+}
+
+// The next element after node in document order that lies below root; an empty node at the end.
+// Walks without recursion, so deeply nested documents cost no stack.
+pugi::xml_node NextBelow(pugi::xml_node node, const pugi::xml_node& root) {
+  if (pugi::xml_node child = node.first_child()) return child;
+  while (node != root) {
+    if (pugi::xml_node sibling = node.next_sibling()) return sibling;
+    node = node.parent();
+  }
+  return {};
+}
+
+// Reads a whole file of at most kMaxCatalogueFileBytes; false when it cannot be read or is larger.
+bool ReadBoundedFile(const std::string& path, std::string& content) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return false;
+  const std::streamoff size = in.tellg();
+  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxCatalogueFileBytes) return false;
+  content.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  return static_cast<bool>(in.read(content.data(), size));
+}
+
+}  // namespace
+
+const CatalogueList& Catalogue() {
+  return Entries();
+}
+
+std::int16_t CatalogueCount() {
+  return static_cast<std::int16_t>(Entries().size() - 1);
+}
+
+bool ParseCatalogue(std::string_view xml, CatalogueList& out) {
+  pugi::xml_document document;
+  // Document type declarations are parsed only to be refused: a catalogue has no use for one,
+  // and refusing it keeps entity tricks out entirely.
+  const unsigned options = pugi::parse_default | pugi::parse_doctype;
+  const pugi::xml_parse_result parsed =
+      document.load_buffer(xml.data(), xml.size(), options, pugi::encoding_auto);
+  if (!parsed) return false;
+  for (const pugi::xml_node& node : document.children()) {
+    if (node.type() == pugi::node_doctype) return false;
+  }
+  const pugi::xml_node root = document.document_element();
+  if (!root) return false;
+
+  CatalogueList entries(1);
+  for (pugi::xml_node node = NextBelow(root, root); node; node = NextBelow(node, root)) {
+    if (node.type() != pugi::node_element || std::string_view(node.name()) != "Alias") continue;
+    if (entries.size() > kMaxCatalogueEntries) break;
+    entries.push_back(ReadEntry(node));
+  }
+  out = std::move(entries);
+  return true;
+}
+
+bool LoadCatalogueFile(const std::string& path) {
+  bool replaced = false;
+  SkipFailure([&] {
+    std::string content;
+    if (!ReadBoundedFile(path, content)) return;
+    CatalogueList entries;
+    if (!ParseCatalogue(content, entries)) return;
+    Entries() = std::move(entries);
+    replaced = true;
+  });
+  return replaced;
+}
+
+void LoadCatalogue() {
+  LoadCatalogueFile(CataloguePath());
+}
+
+}  // namespace tavrel

@@ -1,0 +1,41 @@
+// Unpacking the data package into the work folder at the start of a request: the package is
+// copied into the work folder, extracted from the copy, and the copy deleted again.
+#pragma once
+
+#include <string>
+
+namespace tavrel {
+
+// The unpacked check file "QXcat.xml" (its presence proves an unpack) and catalogue "QXma.xml".
+std::string& CheckFilePath();
+std::string& CataloguePath();
+
+// The steps of an unpack that touch the system, so that the sequence can run against a fake.
+class UnpackSystem {
+ public:
+  virtual ~UnpackSystem() = default;
+  // Each may raise a failure; the unpack ignores it and goes on with its next step.
+  virtual void CopyFile(const std::string& from, const std::string& to) = 0;
+  virtual bool IsFile(const std::string& path) = 0;
+  virtual void DeleteFile(const std::string& path) = 0;
+  // Lets pending window messages be processed.
+  virtual void PumpMessages() = 0;
+  // One extraction attempt of the package into the folder; true when it succeeded.
+  virtual bool Extract(const std::string& package, const std::string& folder) = 0;
+  // Tells the user that the package held no check file (message 4502).
+  virtual void ReportMissingCheckFile() = 0;
+};
+
+// The most extraction attempts of one unpack, and the most rounds spent waiting for the copy.
+inline constexpr int kUnpackAttempts = 11;
+inline constexpr int kCopyWaitRounds = 101;
+
+// Copies the package into the work folder, waits for the copy, extracts it (up to
+// kUnpackAttempts times, until the check file exists or an attempt succeeds), deletes the copy
+// and checks for the check file. Returns true when an attempt succeeded and the check file is
+// there; a package that cannot be extracted gives false without a message, a package without
+// check file gives false after ReportMissingCheckFile.
+bool UnpackPackageInto(const std::string& packagePath, const std::string& workFolder,
+                       const std::string& checkFilePath, UnpackSystem& system);
+
+}  // namespace tavrel
