@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "errors/failure.h"
-#include "errors/reporting.h"
+#include "errors_fakes.h"
 #include "fake_os.h"
 #include "fileinfo/system_dirs.h"
 
@@ -158,19 +157,22 @@ TEST_F(FileTypeTest, NothingFoundGivesNoParts) {
   EXPECT_EQ(GetFileType("tool.exe -v").FullPath, R"(C:\Tools\tool.exe)");
 }
 
-TEST_F(FileTypeTest, UntestablePathFailsAtLine120AndGivesAnEmptyRecord) {
+TEST_F(FileTypeTest, UntestablePathIsReportedOnceAtLine120AndGivesAnEmptyRecord) {
+  FakeBox box;
+  FakeTexts texts;
+  ScopedEdge<MessageBoxEdge> boxInstalled{box};
+  ScopedEdge<SystemTextEdge> textsInstalled{texts};
+  Failure reported;
+  box.whileShown = [&] { reported = PendingFailure(); };
   fake_os::SetUntestable("E:");
-  std::int32_t line = 0;
-  try {
-    AnalyseFileType(R"(E:\setup.exe /s)", line);
-    FAIL() << "a path on a drive that is not ready must fail";
-  } catch (const Failure& f) {
-    EXPECT_EQ(f.number, 71);
-    EXPECT_EQ(line, 120);
-  }
   const auto depth = CallDepth();
+
   FileTypeInfo info;
   EXPECT_NO_THROW(info = GetFileType(R"(E:\setup.exe /s)"));
+  ASSERT_EQ(box.shown.size(), 1u);
+  EXPECT_EQ(reported.number, 71);
+  EXPECT_NE(reported.source.find("Subroutine: GetFileType\r\nLine Number: 120"), std::string::npos)
+      << reported.source;
   EXPECT_EQ(CallDepth(), depth);
   EXPECT_EQ(Parts(info), kNoParts);
   EXPECT_EQ(info.InputText, "");
