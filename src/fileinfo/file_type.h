@@ -2,6 +2,7 @@
 // the Windows, System and Path directories for a program named without its folder.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ struct FileTypeInfo {
 // Analyses a command line or path. Never raises: failures are reported under "GetFileType"
 // and give an empty record.
 FileTypeInfo GetFileType(const std::string& text);
+
+// The analysis behind GetFileType, raising its failures; line holds the number of the statement
+// that was running (100, 110, 120 or 130 within the program search, 0 where none is kept).
+FileTypeInfo AnalyseFileType(const std::string& text, std::int32_t& line);
 
 // Rebuilds the search directory list from the environment variable "Path" (once per request).
 void LoadPathDirs();

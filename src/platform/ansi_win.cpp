@@ -1,25 +1,42 @@
+#include "platform/ansi_win.h"
+
 #include <windows.h>
 
-#include <string>
+#include <climits>
 
 #include "platform/ansi.h"
 
-namespace tavrel::os {
+namespace tavrel {
+namespace {
 
-std::string AnsiFromUtf8(std::string_view utf8) {
-  if (utf8.empty()) return {};
-  const int length = static_cast<int>(utf8.size());
-  const int wideLength = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, nullptr, 0);
-  if (wideLength <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(wideLength), L'\0');
-  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), length, wide.data(), wideLength);
-  const int ansiLength =
-      WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr);
-  if (ansiLength <= 0) return {};
-  std::string ansi(static_cast<std::size_t>(ansiLength), '\0');
-  WideCharToMultiByte(CP_ACP, 0, wide.data(), wideLength, ansi.data(), ansiLength, nullptr,
-                      nullptr);
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  const int length = static_cast<int>(text.size());
+  const int chars = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+  if (chars <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), chars);
+  return wide;
+}
+
+}  // namespace
+
+std::string WideToAnsi(std::wstring_view wide) {
+  if (wide.empty() || wide.size() > INT_MAX) return {};
+  const int length = static_cast<int>(wide.size());
+  const int bytes =
+      WideCharToMultiByte(CP_ACP, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
+  if (bytes <= 0) return {};
+  std::string ansi(static_cast<std::size_t>(bytes), '\0');
+  WideCharToMultiByte(CP_ACP, 0, wide.data(), length, ansi.data(), bytes, nullptr, nullptr);
   return ansi;
 }
 
-}  // namespace tavrel::os
+std::wstring AnsiToWide(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
+
+namespace os {
+
+std::string AnsiFromUtf8(std::string_view utf8) { return WideToAnsi(ToWide(CP_UTF8, utf8)); }
+
+}  // namespace os
+}  // namespace tavrel

@@ -1,0 +1,72 @@
+#include <windows.h>
+
+#include "errors/failure.h"
+#include "platform/grow_buffer.h"
+#include "platform/os.h"
+
+namespace tavrel::os {
+namespace {
+
+// Errors that mean the path names nothing: the file, its folder, its drive or its share does
+// not exist, or the name is not a valid file name (a command line tried as a path, say).
+bool NamesNothing(DWORD error) {
+  switch (error) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+    case ERROR_BAD_NET_NAME:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_PATHNAME:
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_DIRECTORY:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The run-time failure for a path that could not be tested.
+std::int32_t FailureNumberFor(DWORD error) {
+  switch (error) {
+    case ERROR_NOT_READY:
+      return 71;  // Disk not ready
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION:
+      return 75;  // Path/File access error
+    case ERROR_DEV_NOT_EXIST:
+    case ERROR_NETNAME_DELETED:
+    case ERROR_UNEXP_NET_ERR:
+    case ERROR_NETWORK_UNREACHABLE:
+      return errnum::kDeviceUnavailable;
+    default:
+      return 57;  // Device I/O error
+  }
+}
+
+}  // namespace
+
+std::optional<std::uint32_t> FileAttributes(const std::string& path) {
+  const DWORD attributes = GetFileAttributesA(path.c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
+  const DWORD error = GetLastError();
+  if (path.empty() || NamesNothing(error)) return std::nullopt;
+  Raise(FailureNumberFor(error), {}, static_cast<std::int32_t>(error));
+}
+
+std::string ShortPathName(const std::string& path) {
+  if (path.empty()) return {};
+  return ReadGrowing([&](char* buffer, std::size_t declared) -> std::size_t {
+    return GetShortPathNameA(path.c_str(), buffer, static_cast<DWORD>(declared));
+  });
+}
+
+std::string EnvironmentVariable(const std::string& name) {
+  if (name.empty()) return {};
+  return ReadGrowing([&](char* buffer, std::size_t declared) -> std::size_t {
+    return GetEnvironmentVariableA(name.c_str(), buffer, static_cast<DWORD>(declared));
+  });
+}
+
+}  // namespace tavrel::os

@@ -1,0 +1,40 @@
+// Move-only ownership of a system handle: one template, a closer per kind of handle.
+#pragma once
+
+#include <utility>
+
+namespace tavrel {
+
+// Owns a value of type T that Close releases. No implicit conversion: get() to use it, put() to
+// receive one from an out parameter, reset() to release it early.
+template <class T, auto Close, T Invalid = T{}>
+class Unique {
+ public:
+  Unique() = default;
+  explicit Unique(T value) noexcept : value_(value) {}
+  Unique(Unique&& other) noexcept : value_(std::exchange(other.value_, Invalid)) {}
+  Unique& operator=(Unique&& other) noexcept {
+    if (this != &other) reset(std::exchange(other.value_, Invalid));
+    return *this;
+  }
+  Unique(const Unique&) = delete;
+  Unique& operator=(const Unique&) = delete;
+  ~Unique() { reset(); }
+
+  T get() const noexcept { return value_; }
+  explicit operator bool() const noexcept { return value_ != Invalid; }
+  T* put() noexcept {
+    reset();
+    return &value_;
+  }
+  T release() noexcept { return std::exchange(value_, Invalid); }
+  void reset(T value = Invalid) noexcept {
+    if (value_ != Invalid) Close(value_);
+    value_ = value;
+  }
+
+ private:
+  T value_ = Invalid;
+};
+
+}  // namespace tavrel

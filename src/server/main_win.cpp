@@ -1,0 +1,59 @@
+// Entry point of the server. Process start does nothing but what the command line asks:
+// serve activations (-Embedding), or register or unregister the server.
+#include <windows.h>
+
+#include <objbase.h>
+
+#include <cstring>
+#include <string_view>
+
+#include "TavrelCommander.h"
+#include "fileinfo/text.h"
+#include "server/automation_object_win.h"
+#include "server/registration_win.h"
+
+namespace {
+
+// Serves clients until the last object and lock are gone.
+int Serve() {
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+  DWORD cookie = 0;
+  HRESULT hr = CoRegisterClassObject(CLSID_TavrelCH1Exe, &tavrel::ClassFactory(),
+                                     CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
+  if (SUCCEEDED(hr)) {
+    MSG msg;
+    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    CoRevokeClassObject(cookie);
+  }
+  CoUninitialize();
+  return SUCCEEDED(hr) ? 0 : 1;
+}
+
+int Register(bool add, tavrel::RegistrationScope scope) {
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
+  const HRESULT hr = add ? tavrel::RegisterServer(scope) : tavrel::UnregisterServer(scope);
+  CoUninitialize();
+  return SUCCEEDED(hr) ? 0 : static_cast<int>(hr);
+}
+
+}  // namespace
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  using tavrel::RegistrationScope;
+  using tavrel::text::EqualsNoCase;
+  for (std::string_view word : tavrel::text::Split(commandLine ? commandLine : "", " ")) {
+    if (EqualsNoCase(word, "-Embedding") || EqualsNoCase(word, "/Embedding")) return Serve();
+    if (EqualsNoCase(word, "/RegServer") || EqualsNoCase(word, "-RegServer"))
+      return Register(true, RegistrationScope::Machine);
+    if (EqualsNoCase(word, "/UnregServer") || EqualsNoCase(word, "-UnregServer"))
+      return Register(false, RegistrationScope::Machine);
+    if (EqualsNoCase(word, "/RegServerPerUser") || EqualsNoCase(word, "-RegServerPerUser"))
+      return Register(true, RegistrationScope::User);
+    if (EqualsNoCase(word, "/UnregServerPerUser") || EqualsNoCase(word, "-UnregServerPerUser"))
+      return Register(false, RegistrationScope::User);
+  }
+  return 0;  // started by hand: the start procedure is empty
+}

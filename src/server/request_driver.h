@@ -1,0 +1,18 @@
+// One request of the automation method: decides whether the caller carries on (1) or the request
+// has been handled (0), showing the chooser and starting the program picked.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace tavrel {
+
+constexpr std::int32_t kNotHandled = 1;  // the caller carries on with its own handling
+constexpr std::int32_t kHandled = 0;
+
+// Serves one request. Never throws; a failure anywhere ends the request with kNotHandled. A call
+// that arrives while another request is in progress on this thread (the chooser pumps messages)
+// gets kNotHandled at once and leaves the first request alone.
+std::int32_t ServeRequest(std::string_view rsParams) noexcept;
+
+}  // namespace tavrel

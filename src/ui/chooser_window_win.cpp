@@ -1,0 +1,331 @@
+// The chooser window: a captioned popup holding a report-view list view and a 100 ms timer that
+// watches who owns the foreground.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <memory>
+#include <vector>
+
+#include "errors/failure.h"
+#include "errors/reporting.h"
+#include "platform/ansi_win.h"
+#include "ui/chooser_window.h"
+#include "ui/list_fitting_win.h"
+#include "ui/placement.h"
+#include "ui/screen_win.h"
+
+namespace tavrel {
+namespace {
+
+constexpr char kClassName[] = "frmList";
+constexpr char kDesignCaption[] = "Ferrule Choices";
+constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kTimerInterval = 100;
+constexpr UINT_PTR kListSubclassId = 1;
+constexpr int kDesignWidth = 160;  // client size at design time, pixels
+constexpr int kDesignHeight = 120;
+
+std::int32_t chosenIndex = -1;
+
+class Window final : public ChooserWindow {
+ public:
+  Window();
+  ~Window() override {
+    if (frame_) DestroyWindow(frame_);
+  }
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  bool Loaded() const { return frame_ != nullptr; }
+
+  void SetCaption(const std::string& caption) override {
+    SetWindowTextW(frame_, AnsiToWide(caption).c_str());
+  }
+  void Clear() override {
+    SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+    colours_.clear();
+  }
+  void Add(const Candidate& row) override;
+  std::int32_t Count() const override {
+    return static_cast<std::int32_t>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+  }
+  bool FitToList() override;
+  void Show() override { ShowWindow(frame_, SW_SHOWNORMAL); }
+
+  static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
+
+ private:
+  static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+  void OnFirstActivation();
+  void OnTimer();
+  void AcceptSelection();
+  void Unload() { DestroyWindow(frame_); }
+
+  HWND frame_ = nullptr;
+  HWND list_ = nullptr;
+  std::vector<std::uint32_t> colours_;  // indexed by row tag
+
+  bool suppressClick_ = false;  // no one sets it; kept so a caller can switch picking off
+  float oldFormHeight_ = 0;     // twips, at load
+  float oldFormWidth_ = 0;
+  HWND startForeground_ = nullptr;
+  std::int32_t lockTimeout_ = 0;
+  std::int32_t tickLimit_ = 0;
+  bool activated_ = false;
+  bool busy_ = false;
+  bool wasForeground_ = false;
+  std::int32_t ticks_ = 0;
+};
+
+std::unique_ptr<Window> instance;
+
+HINSTANCE Module() {
+  return GetModuleHandleA(nullptr);
+}
+
+void RegisterClassOnce() {
+  static const bool registered = [] {
+    INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
+    InitCommonControlsEx(&controls);
+    WNDCLASSEXA wc{};
+    wc.cbSize = sizeof(wc);
+    wc.lpfnWndProc = &Window::FrameProc;
+    wc.hInstance = Module();
+    wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = kClassName;
+    return RegisterClassExA(&wc) != 0;
+  }();
+  if (!registered) Raise(errnum::kInvalidCall, {}, static_cast<std::int32_t>(GetLastError()));
+}
+
+Window::Window() {
+  RegisterClassOnce();
+  constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
+  constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
+  RECT bounds{0, 0, kDesignWidth, kDesignHeight};
+  AdjustWindowRectEx(&bounds, style, FALSE, exStyle);
+  frame_ = CreateWindowExA(exStyle, kClassName, kDesignCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                           bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
+                           Module(), this);
+  if (!frame_) Raise(errnum::kInvalidCall, {}, static_cast<std::int32_t>(GetLastError()));
+  // The header stays hidden: the list's height is computed from its rows alone.
+  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+                          WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
+                              LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER,
+                          0, 0, kDesignWidth, kDesignHeight, frame_, nullptr, Module(), nullptr);
+  if (!list_) {
+    const auto error = static_cast<std::int32_t>(GetLastError());
+    DestroyWindow(frame_);
+    Raise(errnum::kInvalidCall, {}, error);
+  }
+  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  SetWindowSubclass(list_, &Window::ListProc, kListSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  const char* headers[] = {"Company - Product", "Version"};
+  for (int c = 0; c < 2; ++c) {
+    LVCOLUMNA column{};
+    column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+    column.pszText = const_cast<char*>(headers[c]);
+    column.cx = kDesignWidth / 2;
+    column.iSubItem = c;
+    SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
+                 reinterpret_cast<LPARAM>(&column));
+  }
+  // Load: remember the window's size in twips.
+  RECT r{};
+  GetWindowRect(frame_, &r);
+  oldFormWidth_ = static_cast<float>((r.right - r.left) * TwipsPerPixelX());
+  oldFormHeight_ = static_cast<float>((r.bottom - r.top) * TwipsPerPixelY());
+}
+
+void Window::Add(const Candidate& row) {
+  const std::wstring text = AnsiToWide(row.text);
+  const std::wstring detail = AnsiToWide(row.detail);
+  LVITEMW item{};
+  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.iItem = Count();
+  item.pszText = const_cast<wchar_t*>(text.c_str());
+  item.lParam = row.rowId;
+  const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
+  if (index < 0) Raise(errnum::kOutOfMemory);
+  LVITEMW sub{};
+  sub.iSubItem = 1;
+  sub.pszText = const_cast<wchar_t*>(detail.c_str());
+  SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
+  if (row.rowId >= 0) {
+    if (colours_.size() <= static_cast<std::size_t>(row.rowId)) colours_.resize(row.rowId + 1u);
+    colours_[static_cast<std::size_t>(row.rowId)] = row.colour;
+  }
+}
+
+bool Window::FitToList() {
+  RECT listRect{};
+  GetWindowRect(list_, &listRect);
+  const int oldListHeight = listRect.bottom - listRect.top;
+  const int oldListWidth = listRect.right - listRect.left;
+  const std::int32_t newListHeight = ListHeightForRows(list_, Count());
+  if (newListHeight < 1) return false;
+  SetWindowPos(list_, nullptr, 0, 0, oldListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
+  AutoSizeColumns(list_, false, 0);
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  int newListWidth = 1;
+  for (int c = 0; c < columns; ++c)
+    newListWidth += static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, c, 0)) + 2;
+  SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
+
+  // The frame grows by what the inner area grows, so the list is shown whole in both directions.
+  RECT frame{};
+  RECT inner{};
+  GetWindowRect(frame_, &frame);
+  GetClientRect(frame_, &inner);
+  const double innerW = inner.right;
+  const double innerH = inner.bottom;
+  const double width = frame.right - frame.left + innerW * newListWidth / oldListWidth - innerW;
+  const double height = frame.bottom - frame.top + innerH * newListHeight / oldListHeight - innerH;
+  SetWindowPos(frame_, nullptr, 0, 0, RoundHalfEven(width), RoundHalfEven(height),
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetClientRect(frame_, &inner);
+  PlaceAtCursor(frame_, inner.right * TwipsPerPixelX() / 2, inner.bottom * TwipsPerPixelY() / 2);
+  return true;
+}
+
+LRESULT Window::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
+  switch (draw.nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT: {
+      const auto tag = static_cast<std::size_t>(draw.nmcd.lItemlParam);
+      if (tag < colours_.size()) draw.clrText = colours_[tag];
+      return CDRF_NEWFONT;
+    }
+    default:
+      return CDRF_DODEFAULT;
+  }
+}
+
+void Window::OnFirstActivation() {
+  activated_ = true;
+  const bool queried = SkipFailure([&] {
+    DWORD timeout = 0;
+    if (!SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0))
+      Raise(errnum::kInvalidCall, {}, static_cast<std::int32_t>(GetLastError()));
+    lockTimeout_ = static_cast<std::int32_t>(timeout);
+  });
+  // Without the system's timeout the window pushes itself to the front on the first tick.
+  tickLimit_ = queried ? RoundHalfEven(static_cast<double>(lockTimeout_) / kTimerInterval) : 0;
+  SetTimer(frame_, kTimerId, kTimerInterval, nullptr);
+  startForeground_ = GetForegroundWindow();
+}
+
+void Window::OnTimer() {
+  if (busy_) return;
+  busy_ = true;
+  ++ticks_;
+  MSG msg;
+  while (frame_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      break;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  if (!frame_) return;  // unloaded while messages were processed
+  const HWND foreground = GetForegroundWindow();
+  if (foreground == frame_) {
+    wasForeground_ = true;
+  } else if (wasForeground_) {
+    KillTimer(frame_, kTimerId);
+    Unload();
+    return;
+  } else if (ticks_ >= tickLimit_) {
+    SetForegroundWindow(frame_);
+  } else if (foreground != startForeground_) {
+    KillTimer(frame_, kTimerId);
+    Unload();
+    return;
+  }
+  busy_ = false;
+}
+
+void Window::AcceptSelection() {
+  if (suppressClick_) return;
+  const auto selected =
+      SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+  if (selected >= 0) chosenIndex = static_cast<std::int32_t>(selected) + 1;
+  Unload();
+}
+
+LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    const auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+  }
+  auto* self = reinterpret_cast<Window*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  switch (message) {
+    case WM_ACTIVATE:
+      if (LOWORD(wParam) != WA_INACTIVE) {
+        SetFocus(self->list_);  // keys go to the list
+        if (!self->activated_) self->OnFirstActivation();
+      }
+      return 0;
+    case WM_TIMER:
+      if (wParam == kTimerId) self->OnTimer();
+      return 0;
+    case WM_NOTIFY: {
+      const auto& header = *reinterpret_cast<NMHDR*>(lParam);
+      if (header.hwndFrom != self->list_) break;
+      if (header.code == NM_CUSTOMDRAW)
+        return self->OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+      if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
+        self->AcceptSelection();
+        return 0;
+      }
+      break;
+    }
+    case WM_NCDESTROY:
+      // Unload: the window is gone; the instance is freed by the next look at the chooser.
+      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      self->frame_ = nullptr;
+      self->list_ = nullptr;
+      break;
+    default:
+      break;
+  }
+  return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK Window::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                  DWORD_PTR data) {
+  // Every key that produces a character picks, Enter and Esc included; arrow keys produce none
+  // and only move the selection.
+  if (message == WM_CHAR) {
+    reinterpret_cast<Window*>(data)->AcceptSelection();
+    return 0;
+  }
+  if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &Window::ListProc, kListSubclassId);
+  return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+}  // namespace
+
+ChooserWindow& Chooser() {
+  if (!ChooserIsLoaded()) instance = std::make_unique<Window>();
+  return *instance;
+}
+
+bool ChooserIsLoaded() {
+  if (instance && !instance->Loaded()) instance.reset();
+  return instance != nullptr;
+}
+
+std::int32_t& ChosenIndex() {
+  return chosenIndex;
+}
+
+}  // namespace tavrel

@@ -1,0 +1,52 @@
+# Shared helpers of the end-to-end tests (sourced). Expects TAVREL_BUILD, TAVREL_WINE, TAVREL_E2E.
+set -u
+WINEPREFIX=${TAVREL_WINEPREFIX:-$TAVREL_BUILD/wineprefix}; export WINEPREFIX
+export WINEDEBUG=-all
+DISPLAY=:$(cat "$TAVREL_BUILD/xvfb.display"); export DISPLAY
+BIN=$TAVREL_BUILD/tests/bin
+SERVER=$TAVREL_BUILD/bin/TavrelCommander.exe
+passed=0
+failed=0
+test_name=$(basename "$0" .sh)
+
+wine_run() { "$TAVREL_WINE" "$@"; }
+
+# The Windows form of a Unix path.
+winpath() { wine_run winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+
+check() {  # check DESCRIPTION EXPECTED ACTUAL
+  if [ "$2" = "$3" ]; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAIL: $1: expected [$2], got [$3]"
+    import -window root "$TAVREL_BUILD/e2e-$test_name-$failed.png" 2>/dev/null &&
+      echo "  screenshot: $TAVREL_BUILD/e2e-$test_name-$failed.png"
+  fi
+}
+
+# One request through the late-bound VBScript client; prints the result only.
+request_vbs() {  # LINES VERB DOCUMENT STATUS
+  wine_run cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" "$@" 2>&1 | tr -d '\r' |
+    sed -n 's/^RESULT=\([-0-9]*\) TYPE=Long$/\1/p'
+}
+
+# One request through the C++ client on the vtable; prints the result only.
+request_vtable() {  # LINES VERB DOCUMENT STATUS
+  wine_run "$BIN/qxh1_client.exe" "$@" 2>&1 | tr -d '\r' |
+    sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'
+}
+
+# Waits until no server process is left; prints "gone" or "running".
+server_gone() {
+  for _ in $(seq 50); do
+    pgrep -f 'TavrelCommander.exe' >/dev/null || { echo gone; return; }
+    sleep 0.2
+  done
+  echo running
+}
+
+finish() {
+  echo "$passed passed, $failed failed"
+  [ "$failed" -eq 0 ]
+}

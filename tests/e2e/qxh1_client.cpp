@@ -1,0 +1,61 @@
+// A real automation client that binds to the dual interface's vtable (no IDispatch): creates the
+// server's class out of process, sends one request and prints the result.
+// Usage: qxh1_client LINES VERB DOCUMENT STATUS   (LINES: how many request lines to send)
+#include <windows.h>
+
+#include <objbase.h>
+#include <oleauto.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "TavrelCommander.h"
+
+namespace {
+
+std::wstring Wide(const char* text) {
+  std::wstring wide;
+  const int chars = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+  if (chars > 1) {
+    wide.resize(static_cast<std::size_t>(chars - 1));
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), chars);
+  }
+  return wide;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: qxh1_client LINES VERB DOCUMENT STATUS\n");
+    return 2;
+  }
+  const int lines = std::atoi(argv[1]);
+  const std::wstring fields[8] = {Wide(argv[2]), L"", Wide(argv[3]), L"",
+                                  L"",           L"", L"",           Wide(argv[4])};
+  std::wstring request;
+  for (int i = 0; i < lines; ++i) {
+    if (i) request += L"\r\n";
+    if (i < 8) request += fields[i];
+  }
+  if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
+  int exitCode = 0;
+  _TavrelCH1Exe* server = nullptr;
+  HRESULT hr = CoCreateInstance(CLSID_TavrelCH1Exe, nullptr, CLSCTX_LOCAL_SERVER, IID__TavrelCH1Exe,
+                                reinterpret_cast<void**>(&server));
+  if (FAILED(hr)) {
+    std::printf("CREATE FAILED 0x%08lx\n", static_cast<unsigned long>(hr));
+    exitCode = 4;
+  } else {
+    BSTR text = SysAllocStringLen(request.data(), static_cast<UINT>(request.size()));
+    LONG result = -99;
+    hr = server->QXH1(text, &result);
+    SysFreeString(text);
+    std::printf("HRESULT=0x%08lx RESULT=%ld\n", static_cast<unsigned long>(hr), result);
+    server->Release();
+  }
+  std::fflush(stdout);
+  CoUninitialize();
+  return exitCode;
+}

@@ -1,0 +1,54 @@
+#include "server/request_lines.h"
+
+#include <gtest/gtest.h>
+
+#include "errors/failure.h"
+
+namespace tavrel {
+namespace {
+
+TEST(RequestLines, MissingLinesFailAsSubscriptOutOfRange) {
+  const RequestLines shortRequest("open\r\nx\r\nC:\\a.txt");
+  EXPECT_EQ(shortRequest.DocumentLine(), "C:\\a.txt");
+  EXPECT_THROW(shortRequest.StatusLine(), Failure);
+  EXPECT_THROW(RequestLines("").VerbLine(), Failure);
+  const RequestLines noBreaks(std::string(10000, 'a'));
+  EXPECT_THROW(noBreaks.DocumentLine(), Failure);
+  // A lone line feed is no line break.
+  EXPECT_THROW(RequestLines("a\nb\nc\nd\ne\nf\ng\nh").DocumentLine(), Failure);
+}
+
+TEST(RequestLines, VerbsAreFoundAnywhereInTheLineWithoutRegardToCase) {
+  EXPECT_TRUE(HasRequestVerb("OPEN"));
+  EXPECT_TRUE(HasRequestVerb("reopen now"));
+  EXPECT_TRUE(HasRequestVerb("New"));
+  EXPECT_TRUE(HasRequestVerb("autoplay"));
+  EXPECT_FALSE(HasRequestVerb("print"));
+  EXPECT_FALSE(HasRequestVerb(""));
+}
+
+TEST(RequestLines, OpenWithIsReadFromTheFirstOpenToTheEnd) {
+  EXPECT_TRUE(IsOpenWith("Open With..."));
+  EXPECT_TRUE(IsOpenWith("openas"));
+  EXPECT_TRUE(IsOpenWith("OPENAS   "));
+  EXPECT_TRUE(IsOpenWith("shell:open with..."));
+  EXPECT_FALSE(IsOpenWith("open"));
+  EXPECT_FALSE(IsOpenWith("open openas"));  // only the first "open" counts
+  EXPECT_FALSE(IsOpenWith("  openas x"));
+  EXPECT_FALSE(IsOpenWith("print"));
+}
+
+TEST(RequestLines, TypeKeysAndExecutables) {
+  EXPECT_EQ(TypeKey("txt", false), ".txt");
+  EXPECT_EQ(TypeKey("txt", true), "*");
+  EXPECT_EQ(TypeKey("", false), ".");
+  for (const char* key : {".exe", ".EXE", ".Dll", ".vxd"})
+    EXPECT_TRUE(IsExecutableTypeKey(key));
+  for (const char* key : {".exe2", ".txt", "*", "."})
+    EXPECT_FALSE(IsExecutableTypeKey(key));
+  EXPECT_TRUE(SaysLaunched("already LAUNCHED"));
+  EXPECT_FALSE(SaysLaunched("launch"));
+}
+
+}  // namespace
+}  // namespace tavrel

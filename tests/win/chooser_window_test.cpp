@@ -1,0 +1,146 @@
+// The chooser window under Wine: rows, fitting, picking by key and cancelling by closing.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include "ui/chooser_window.h"
+#include "ui/list_fitting_win.h"
+
+namespace tavrel {
+namespace {
+
+HWND FindChooser() {
+  return FindWindowA("frmList", nullptr);
+}
+
+HWND ListOf(HWND frame) {
+  return FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
+}
+
+void PumpWhileLoaded(int maxMilliseconds = 3000) {
+  const DWORD start = GetTickCount();
+  while (ChooserIsLoaded() && GetTickCount() - start < static_cast<DWORD>(maxMilliseconds)) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+void AddRows(ChooserWindow& chooser, int rows) {
+  chooser.Clear();
+  for (int i = 0; i < rows; ++i) {
+    Candidate row;
+    row.rowId = i;
+    row.key = "k" + std::to_string(i);
+    row.text = "Company " + std::to_string(i) + " - A rather long product name";
+    row.detail = "1.2." + std::to_string(i);
+    chooser.Add(row);
+  }
+}
+
+class ChooserWindowTest : public ::testing::Test {
+ protected:
+  void TearDown() override {
+    if (HWND frame = FindChooser()) DestroyWindow(frame);
+    PumpWhileLoaded(200);
+    EXPECT_FALSE(ChooserIsLoaded());
+  }
+};
+
+TEST_F(ChooserWindowTest, OneInstanceLoadedHiddenWithCaptionAndRows) {
+  ChooserWindow& chooser = Chooser();
+  EXPECT_EQ(&chooser, &Chooser());
+  chooser.SetCaption("  [.txt] - Tavrel Ferrule Choices ");
+  AddRows(chooser, 3);
+  EXPECT_EQ(chooser.Count(), 3);
+  HWND frame = FindChooser();
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(IsWindowVisible(frame));
+  char caption[100] = {};
+  GetWindowTextA(frame, caption, sizeof(caption));
+  EXPECT_STREQ(caption, "  [.txt] - Tavrel Ferrule Choices ");
+  AddRows(chooser, 2);  // rows of an earlier request are cleared
+  EXPECT_EQ(chooser.Count(), 2);
+}
+
+TEST_F(ChooserWindowTest, FitShowsEveryRowAndKeepsTheWindowOnScreen) {
+  ChooserWindow& chooser = Chooser();
+  AddRows(chooser, 5);
+  ASSERT_TRUE(chooser.FitToList());
+  HWND frame = FindChooser();
+  HWND list = ListOf(frame);
+  RECT item{};
+  item.left = LVIR_SELECTBOUNDS;
+  ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&item)));
+  RECT client{};
+  GetClientRect(list, &client);
+  EXPECT_LE(item.bottom, client.bottom) << "the last row must be visible without scrolling";
+  RECT listRect{};
+  RECT frameClient{};
+  GetWindowRect(list, &listRect);
+  GetClientRect(frame, &frameClient);
+  EXPECT_LE(listRect.right - listRect.left, frameClient.right) << "the list must not be clipped";
+  RECT frameRect{};
+  GetWindowRect(frame, &frameRect);
+  EXPECT_GE(frameRect.left, 0);
+  EXPECT_GE(frameRect.top, 0);
+  EXPECT_LE(frameRect.right, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_LE(frameRect.bottom, GetSystemMetrics(SM_CYSCREEN));
+}
+
+TEST_F(ChooserWindowTest, ListHeightIsZeroForAnEmptyListOrAnotherView) {
+  ChooserWindow& chooser = Chooser();
+  chooser.Clear();
+  EXPECT_FALSE(chooser.FitToList());
+  HWND list = ListOf(FindChooser());
+  EXPECT_EQ(ListHeightForRows(list, 3), 0);
+  AddRows(chooser, 2);
+  EXPECT_GT(ListHeightForRows(list, 2), 0);
+  SendMessageA(list, LVM_SETVIEW, LV_VIEW_ICON, 0);
+  EXPECT_EQ(ListHeightForRows(list, 2), 0);
+  const int width = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0));
+  AutoSizeColumns(list, false, 0);
+  EXPECT_EQ(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0), width);
+  EXPECT_EQ(ListHeightForRows(nullptr, 2), 0);
+}
+
+TEST_F(ChooserWindowTest, AnyCharacterKeyPicksTheSelectedRow) {
+  for (WPARAM key : {WPARAM{'x'}, WPARAM{VK_ESCAPE}, WPARAM{VK_RETURN}}) {
+    ChooserWindow& chooser = Chooser();
+    AddRows(chooser, 3);
+    ASSERT_TRUE(chooser.FitToList());
+    ChosenIndex() = -1;
+    HWND list = ListOf(FindChooser());
+    LVITEMA state{};
+    state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
+    state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageA(list, LVM_SETITEMSTATE, 1, reinterpret_cast<LPARAM>(&state));
+    SendMessageA(list, WM_CHAR, key, 0);
+    PumpWhileLoaded();
+    EXPECT_FALSE(ChooserIsLoaded()) << "key " << key;
+    EXPECT_EQ(ChosenIndex(), 2) << "key " << key;
+  }
+}
+
+TEST_F(ChooserWindowTest, AKeyWithoutSelectionOrAClosedWindowIsACancel) {
+  ChooserWindow& chooser = Chooser();
+  AddRows(chooser, 2);
+  ChosenIndex() = -1;
+  SendMessageA(ListOf(FindChooser()), WM_CHAR, 'a', 0);
+  PumpWhileLoaded();
+  EXPECT_FALSE(ChooserIsLoaded());
+  EXPECT_EQ(ChosenIndex(), -1);
+
+  AddRows(Chooser(), 2);
+  PostMessageA(FindChooser(), WM_CLOSE, 0, 0);
+  PumpWhileLoaded();
+  EXPECT_FALSE(ChooserIsLoaded());
+  EXPECT_EQ(ChosenIndex(), -1);
+}
+
+}  // namespace
+}  // namespace tavrel
