@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "../support/scratch_folder.h"
+#include "../unit/errors_fakes.h"
 #include "data/process.h"
 #include "errors/failure.h"
 
@@ -60,10 +61,15 @@ TEST(ProcessWin, ShellAndWaitWaitsForTheChildAndIgnoresItsExitCode) {
   EXPECT_TRUE(std::filesystem::exists(marker));  // written before the wait ended
 }
 
-TEST(ProcessWin, ShellAndWaitReportsAProgramThatCannotStart) {
+TEST(ProcessWin, AProgramThatCannotStartIsReportedInOneBox) {
+  FakeBox box;
+  const ScopedEdge<MessageBoxEdge> installed(box);
   ClearPendingFailure();
   EXPECT_FALSE(ShellAndWaitUntilDone("C:\\no\\such\\program.exe", "x"));
-  EXPECT_FALSE(ShellAndWaitUntilDone("", ""));
+  ASSERT_EQ(box.shown.size(), 1u);
+  EXPECT_NE(box.shown[0].text.find("ShellAndWaitUntilDone"), std::string::npos)
+      << box.shown[0].text;
+  EXPECT_EQ(PendingFailure().number, 0);
 }
 
 }  // namespace
