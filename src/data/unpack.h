@@ -10,14 +10,17 @@ namespace tavrel {
 std::string& CheckFilePath();
 std::string& CataloguePath();
 
+// Sets CheckFilePath and CataloguePath to the files in the work folder.
+void SetUnpackedFilePaths(const std::string& workFolder);
+
 // The steps of an unpack that touch the system, so that the sequence can run against a fake.
 class UnpackSystem {
  public:
   virtual ~UnpackSystem() = default;
   // Each may raise a failure; the unpack ignores it and goes on with its next step.
-  virtual void CopyFile(const std::string& from, const std::string& to) = 0;
-  virtual bool IsFile(const std::string& path) = 0;
-  virtual void DeleteFile(const std::string& path) = 0;
+  virtual void CopyPackage(const std::string& from, const std::string& to) = 0;
+  virtual bool FileExists(const std::string& path) = 0;
+  virtual void RemoveFile(const std::string& path) = 0;
   // Lets pending window messages be processed.
   virtual void PumpMessages() = 0;
   // One extraction attempt of the package into the folder; true when it succeeded.
@@ -37,5 +40,9 @@ inline constexpr int kCopyWaitRounds = 101;
 // check file gives false after ReportMissingCheckFile.
 bool UnpackPackageInto(const std::string& packagePath, const std::string& workFolder,
                        const std::string& checkFilePath, UnpackSystem& system);
+
+// The same with the system's own files and message loop, extracting with the product's password
+// (package.h) and showing message 4502 for a package without check file.
+bool UnpackPackage(const std::string& packagePath, const std::string& workFolder);
 
 }  // namespace tavrel
