@@ -6,6 +6,13 @@
 
 namespace tavrel {
 
+// Unpacks the data package of the install tree into the work folder at the start of a request:
+// prepares the work folder and sets the paths of the unpacked files; when the work folder holds
+// "*.dat" files already they are used as they are (true); otherwise the package is unpacked
+// (UnpackPackage). Without a work folder nothing is unpacked (false). Never throws; failures are
+// reported under "UnpackFiles".
+bool UnpackFiles();
+
 // The unpacked check file "QXcat.xml" (its presence proves an unpack) and catalogue "QXma.xml".
 std::string& CheckFilePath();
 std::string& CataloguePath();

@@ -1,0 +1,89 @@
+#include "fileinfo/display_names.h"
+
+#include "errors/failure.h"
+#include "fileinfo/strings.h"
+#include "fileinfo/text.h"
+
+namespace tavrel {
+namespace {
+
+// Removed in this order; each longer form stands before its prefix.
+constexpr std::string_view kCompanySuffixes[] = {
+    " Systems", " Communications", " Communication", " Corporation",
+    " Corp",    " Development",    " incorporated",  " inc",
+};
+
+constexpr std::string_view kMissingInfo = "Missing info.";
+constexpr std::string_view kNoVersionInfo = "No version info.";
+
+}  // namespace
+
+std::string ShortCompanyName(std::string_view company, std::string_view fallback) {
+  std::string base = StripChrs(company, "", true, false);
+  if (const auto comma = base.find(','); comma != std::string::npos) base.resize(comma);
+  // The name becomes a field of a "|"-joined record, so a "|" in it turns into "/" whether or
+  // not the reduction is kept.
+  base = StrReplace(base, "|", "/", false);
+  std::string name = base;
+  for (auto suffix : kCompanySuffixes)
+    name = StrReplace(name, suffix, "", true);
+  if (name.size() < 4) name = base;
+  name = std::string(text::TrimBlanks(StripChrs(name, ".,-", true, true)));
+  return name.empty() ? std::string(fallback) : name;
+}
+
+std::string CompactVersion(std::string_view version) {
+  std::string v = StripChrs(version, "", true, true);
+  v = StrReplace(v, "|", "/", false);
+  v = StrReplace(v, ",", ".", false);
+  return StrReplace(v, " ", "", false);
+}
+
+std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
+                            const std::string& shortOfShortPath) {
+  const std::string company = ShortCompanyName(info.CompanyName, "Missing Info.");
+  std::string display;
+  if (const auto description = text::TrimBlanks(info.FileDescription); !description.empty())
+    display = company + " - " + std::string(description);
+  else if (!info.ProductName.empty())
+    display = company + "- " + info.ProductName;
+  else
+    return {};
+  const std::string version = CompactVersion(info.FileVersion);
+  if (version.find('.') == std::string::npos) return {};
+  return display + "|" + version + "|OK|" + shortPath + "|" + shortOfShortPath;
+}
+
+std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
+                              const CatalogueList& catalogue) noexcept {
+  try {
+    const std::string_view display = text::At(program, 0);
+    const std::string_view version = text::At(program, 1);
+    // The display name reads company " - " product: the company ends two characters before the
+    // first "-", the product starts two after it. A name without "-", or starting with it, has
+    // no company at all.
+    const auto h = display.find('-');
+    if (h == std::string_view::npos || h == 0) return -1;
+    const std::string_view company = display.substr(0, h - 1);
+    const std::string_view product = h + 2 <= display.size() ? display.substr(h + 2) : "";
+    const bool byIdentity = !text::EqualsNoCase(company, kMissingInfo) &&
+                            !text::EqualsNoCase(product, kMissingInfo) &&
+                            !text::EqualsNoCase(version, kNoVersionInfo);
+    std::string_view path;
+    if (!byIdentity) path = text::At(program, 3);
+    for (std::size_t n = 1; n < catalogue.size(); ++n) {
+      const CatalogueEntry& e = catalogue[n];
+      const bool match = byIdentity ? text::EqualsNoCase(e.Company, company) &&
+                                          text::EqualsNoCase(e.Product, product) &&
+                                          text::EqualsNoCase(e.Version, version)
+                                    : text::EqualsNoCase(e.LongPath, path);
+      if (match) return static_cast<std::int32_t>(n);
+    }
+    return -1;
+  } catch (...) {
+    ClearPendingFailure();
+    return -1;
+  }
+}
+
+}  // namespace tavrel

@@ -1,0 +1,42 @@
+// The texts the chooser shows for a program: the short company name, the tidied version, the
+// description of the program Windows associates with a document, and the catalogue entry that
+// matches a program the user added.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "data/catalogue.h"
+#include "fileinfo/version_info.h"
+
+namespace tavrel {
+
+// The company name without control characters, cut at its first ",", without the usual legal
+// and trade suffixes, dots, commas and hyphens; fallback when nothing is left.
+std::string ShortCompanyName(std::string_view company, std::string_view fallback);
+
+// The version without control and non-ASCII characters, "|" as "/", "," as "." and no blanks.
+std::string CompactVersion(std::string_view version);
+
+// The description of a program from its version record and short path: display text, version,
+// "OK", short path and the short path of that once more, joined with "|"; empty when there is
+// neither a description nor a product name, or the version holds no ".".
+std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
+                            const std::string& shortOfShortPath);
+
+// The path of the program associated with a document; empty when there is none.
+std::string GetAssociatedProgram(const std::string& document);
+
+// The description of the program associated with a document, as DescribeProgram makes it.
+std::string GetDefaultProgramInfo(const std::string& document);
+
+// The number (from 1; slot 0 is never looked at) of the first catalogue entry matching a user-added
+// program, given the fields of its line without the key (display name, version, status, path, short
+// path): by company, product and version, or by path when one of them is missing. -1 when none
+// matches or the fields cannot be read. Never raises.
+std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
+                              const CatalogueList& catalogue) noexcept;
+
+}  // namespace tavrel

@@ -1,0 +1,18 @@
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include "server/launch.h"
+
+namespace tavrel {
+
+std::int32_t LaunchProgram(const std::string& program, const std::string& document,
+                           const std::string& verb) {
+  const LaunchCall call = PlanLaunch(program, document, verb);
+  const HINSTANCE result =
+      ShellExecuteA(GetDesktopWindow(), call.operation.c_str(), call.file.c_str(),
+                    call.parameters.c_str(), call.directory.c_str(), SW_SHOWNORMAL);
+  return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
+}
+
+}  // namespace tavrel
