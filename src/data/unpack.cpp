@@ -2,8 +2,16 @@
 
 #include "errors/failure.h"
 #include "errors/reporting.h"
+#include "fileinfo/strings.h"
 
 namespace tavrel {
+namespace {
+
+std::string InWorkFolder(const std::string& workFolder, const char* name) {
+  return JoinPaths(workFolder, name);
+}
+
+}  // namespace
 
 std::string& CheckFilePath() {
   static std::string path;
@@ -15,18 +23,21 @@ std::string& CataloguePath() {
   return path;
 }
 
+void SetUnpackedFilePaths(const std::string& workFolder) {
+  CheckFilePath() = InWorkFolder(workFolder, "QXcat.xml");
+  CataloguePath() = InWorkFolder(workFolder, "QXma.xml");
+}
+
 bool UnpackPackageInto(const std::string& packagePath, const std::string& workFolder,
                        const std::string& checkFilePath, UnpackSystem& system) {
-  std::string copy = workFolder;
-  if (!copy.empty() && copy.back() != '\\' && copy.back() != '/') copy += '\\';
-  copy += "QXTavrel.dat";
+  const std::string copy = InWorkFolder(workFolder, "QXTavrel.dat");
 
   // A missing package shows only in the attempts below failing.
-  SkipFailure([&] { system.CopyFile(packagePath, copy); });
+  SkipFailure([&] { system.CopyPackage(packagePath, copy); });
   for (int round = 0; round < kCopyWaitRounds; ++round) {
     SkipFailure([&] { system.PumpMessages(); });
     bool copied = false;
-    SkipFailure([&] { copied = system.IsFile(copy); });
+    SkipFailure([&] { copied = system.FileExists(copy); });
     if (copied) break;
   }
 
@@ -36,12 +47,12 @@ bool UnpackPackageInto(const std::string& packagePath, const std::string& workFo
     SkipFailure([&] { ok = system.Extract(copy, workFolder); });
     SkipFailure([&] { system.PumpMessages(); });
     SkipFailure([&] { system.PumpMessages(); });
-    SkipFailure([&] { checkFileThere = system.IsFile(checkFilePath); });
+    SkipFailure([&] { checkFileThere = system.FileExists(checkFilePath); });
   }
 
-  SkipFailure([&] { system.DeleteFile(copy); });
+  SkipFailure([&] { system.RemoveFile(copy); });
   if (!ok) return false;
-  SkipFailure([&] { checkFileThere = system.IsFile(checkFilePath); });
+  SkipFailure([&] { checkFileThere = system.FileExists(checkFilePath); });
   if (checkFileThere) return true;
   ClearPendingFailure();
   SkipFailure([&] { system.ReportMissingCheckFile(); });

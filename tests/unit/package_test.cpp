@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "data/package_writer.h"
-#include "scratch_folder.h"
+#include "../support/scratch_folder.h"
 
 namespace tavrel::package {
 namespace {

@@ -13,13 +13,13 @@ namespace {
 // A system whose files are a set of paths; extraction attempts follow a script.
 class FakeSystem final : public UnpackSystem {
  public:
-  void CopyFile(const std::string& from, const std::string& to) override {
+  void CopyPackage(const std::string& from, const std::string& to) override {
     calls.push_back("copy " + from + " " + to);
     if (!files.count(from)) Raise(errnum::kFileNotFound);
     files.insert(to);
   }
-  bool IsFile(const std::string& path) override { return files.count(path) > 0; }
-  void DeleteFile(const std::string& path) override {
+  bool FileExists(const std::string& path) override { return files.count(path) > 0; }
+  void RemoveFile(const std::string& path) override {
     calls.push_back("delete " + path);
     if (!files.erase(path)) Raise(errnum::kFileNotFound);
   }
