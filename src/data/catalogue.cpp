@@ -19,7 +19,7 @@ CatalogueList& Entries() {
 
 using Field = std::string CatalogueEntry::*;
 struct AttributeField {
-  const char* name;
+  std::string_view name;
   Field field;
 };
 
@@ -37,15 +37,26 @@ constexpr std::array<AttributeField, 10> kAttributes{{
     {"ShortPathA", &CatalogueEntry::ShortPathA},
 }};
 
-CatalogueEntry ReadEntry(const pugi::xml_node& alias) {
-  CatalogueEntry entry;
-  for (const auto& [name, field] : kAttributes) {
-    const pugi::xml_attribute attribute = alias.attribute(name);
-    if (attribute) {
-      entry.*field = CvtForXmlParser(os::AnsiFromUtf8(attribute.value()), kCvtDecode);
-    }
+// The position of an attribute name in kAttributes; -1 for one the catalogue does not keep.
+int AttributeIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kAttributes.size(); ++i)
+    if (name == kAttributes[i].name) return static_cast<int>(i);
+  return -1;
+}
+
+void ReadEntry(const pugi::xml_node& alias, CatalogueEntry& entry) {
+  // One pass over the element's attributes; should a name repeat, its first value counts.
+  unsigned filled = 0;
+  for (const pugi::xml_attribute& attribute : alias.attributes()) {
+    const int index = AttributeIndex(attribute.name());
+    if (index < 0 || (filled & (1u << index)) != 0) continue;
+    filled |= 1u << index;
+    std::string value = os::AnsiFromUtf8(attribute.value());
+    // Most values hold no escaped run; decoding them would only copy them again.
+    entry.*kAttributes[static_cast<std::size_t>(index)].field =
+        value.find("{[~") == std::string::npos ? std::move(value)
+                                               : CvtForXmlParser(value, kCvtDecode);
   }
-  return entry;
 }
 
 // The next element after node in document order that lies below root; an empty node at the end.
@@ -81,12 +92,17 @@ std::int16_t CatalogueCount() {
 }
 
 bool ParseCatalogue(std::string_view xml, CatalogueList& out) {
+  std::string buffer(xml);
+  return ParseCatalogueBuffer(buffer, out);
+}
+
+bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out) {
   pugi::xml_document document;
   // Document type declarations are parsed only to be refused: a catalogue has no use for one,
-  // and refusing it keeps entity tricks out entirely.
+  // and refusing it keeps entity tricks out entirely. The text is parsed where it lies.
   const unsigned options = pugi::parse_default | pugi::parse_doctype;
   const pugi::xml_parse_result parsed =
-      document.load_buffer(xml.data(), xml.size(), options, pugi::encoding_auto);
+      document.load_buffer_inplace(xml.data(), xml.size(), options, pugi::encoding_auto);
   if (!parsed) return false;
   for (const pugi::xml_node& node : document.children()) {
     if (node.type() == pugi::node_doctype) return false;
@@ -94,12 +110,19 @@ bool ParseCatalogue(std::string_view xml, CatalogueList& out) {
   const pugi::xml_node root = document.document_element();
   if (!root) return false;
 
-  CatalogueList entries(1);
-  for (pugi::xml_node node = NextBelow(root, root); node; node = NextBelow(node, root)) {
-    if (node.type() != pugi::node_element || std::string_view(node.name()) != "Alias") continue;
-    if (entries.size() > kMaxCatalogueEntries) break;
-    entries.push_back(ReadEntry(node));
-  }
+  // Counted first, so that the entries are made in place once, not moved as the list grows.
+  const auto isAlias = [](const pugi::xml_node& node) {
+    return node.type() == pugi::node_element && std::string_view(node.name()) == "Alias";
+  };
+  std::size_t count = 0;
+  for (pugi::xml_node node = NextBelow(root, root); node && count < kMaxCatalogueEntries;
+       node = NextBelow(node, root))
+    count += isAlias(node) ? 1 : 0;
+  CatalogueList entries(count + 1);
+  std::size_t n = 1;
+  for (pugi::xml_node node = NextBelow(root, root); node && n <= count;
+       node = NextBelow(node, root))
+    if (isAlias(node)) ReadEntry(node, entries[n++]);
   out = std::move(entries);
   return true;
 }
@@ -110,7 +133,7 @@ bool LoadCatalogueFile(const std::string& path) {
     std::string content;
     if (!ReadBoundedFile(path, content)) return;
     CatalogueList entries;
-    if (!ParseCatalogue(content, entries)) return;
+    if (!ParseCatalogueBuffer(content, entries)) return;
     Entries() = std::move(entries);
     replaced = true;
   });

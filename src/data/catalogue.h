@@ -50,4 +50,7 @@ bool LoadCatalogueFile(const std::string& path);
 // the document is not well-formed, has a document type declaration or has no root element.
 bool ParseCatalogue(std::string_view xml, CatalogueList& out);
 
+// The same, parsing the text where it lies: xml is changed and must not be used afterwards.
+bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out);
+
 }  // namespace tavrel

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
 #include "platform/ansi.h"
@@ -32,11 +33,19 @@ std::string WideToAnsi(std::wstring_view wide) {
   return ansi;
 }
 
-std::wstring AnsiToWide(std::string_view ansi) { return ToWide(CP_ACP, ansi); }
+std::wstring AnsiToWide(std::string_view ansi) {
+  return ToWide(CP_ACP, ansi);
+}
 
 namespace os {
 
-std::string AnsiFromUtf8(std::string_view utf8) { return WideToAnsi(ToWide(CP_UTF8, utf8)); }
+std::string AnsiFromUtf8(std::string_view utf8) {
+  // ASCII reads the same in UTF-8 and every ANSI code page: most catalogue values need no trip
+  // through UTF-16, and a large catalogue holds hundreds of thousands of them.
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+    return std::string(utf8);
+  return WideToAnsi(ToWide(CP_UTF8, utf8));
+}
 
 }  // namespace os
 }  // namespace tavrel
