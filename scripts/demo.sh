@@ -39,19 +39,26 @@ if [ ! -f "$WINEPREFIX/.ready" ]; then
 fi
 wineserver -p 30 </dev/null >/dev/null 2>&1 || true
 
-# The install tree, and two sample programs (copies of the test build's recorder, which notes
+# The install tree, and three sample programs (copies of the test build's recorder, which notes
 # how it was started in a .log file beside itself).
 drive=$WINEPREFIX/drive_c
 install=$drive/Program\ Files/Tavrel
 samples=$drive/Program\ Files/Tavrel\ Samples
-mkdir -p "$install/Programs" "$install/Data" "$samples/Quill Writer" "$samples/Inkpad"
+mkdir -p "$install/Programs" "$install/Data" "$samples/Quill Writer" "$samples/Inkpad" \
+  "$samples/Textpad"
 cp "$root/build/mingw/bin/TavrelCommander.exe" "$install/Programs/"
+rm -f "$install/Programs/Bl1.ign" "$install/Programs/Bl1.ok"  # markers of an earlier run
 cp "$root/build/mingw/tests/support/recorder.exe" "$samples/Quill Writer/quill.exe"
 cp "$root/build/mingw/tests/support/recorder.exe" "$samples/Inkpad/inkpad.exe"
-rm -f "$samples/Quill Writer/quill.log" "$samples/Inkpad/inkpad.log"
+cp "$root/build/mingw/tests/support/recorder.exe" "$samples/Textpad/textpad.exe"
+rm -f "$samples"/*/*.log
 wine "C:\\Program Files\\Tavrel\\Programs\\TavrelCommander.exe" /RegServer
+# Windows itself opens text documents with a third sample program: the chooser's last row.
+wine reg add 'HKCR\.txt' /ve /d Tavrel.Textpad /f >/dev/null 2>&1
+wine reg add 'HKCR\Tavrel.Textpad\shell\open\command' /ve \
+  /d '"C:\Program Files\Tavrel Samples\Textpad\textpad.exe" "%1"' /f >/dev/null 2>&1
 
-short_path() { wine cmd /c "for %I in (\"$1\") do @echo %~sI" 2>/dev/null | tr -d '\r'; }
+short_path() { winepath -s "$1" 2>/dev/null | tr -d '\r'; }
 quill='C:\Program Files\Tavrel Samples\Quill Writer\quill.exe'
 inkpad='C:\Program Files\Tavrel Samples\Inkpad\inkpad.exe'
 quill_short=$(short_path "$quill")
@@ -61,9 +68,10 @@ inkpad_short=$(short_path "$inkpad")
 package=$demo/package
 rm -rf "$package" && mkdir -p "$package"
 cp "$root/scripts/demo/QXma.xml" "$root/scripts/demo/QXcat.xml" "$package/"
+sed_text() { printf '%s' "${1//\\/\\\\}"; }  # a path as sed's replacement text
 for f in QXAdd QXDef QXDel; do
-  sed -e "s|@QUILL@|$quill|g; s|@QUILL_SHORT@|$quill_short|g" \
-      -e "s|@INKPAD@|$inkpad|g; s|@INKPAD_SHORT@|$inkpad_short|g" \
+  sed -e "s|@QUILL@|$(sed_text "$quill")|g; s|@QUILL_SHORT@|$(sed_text "$quill_short")|g" \
+      -e "s|@INKPAD@|$(sed_text "$inkpad")|g; s|@INKPAD_SHORT@|$(sed_text "$inkpad_short")|g" \
       -e 's/$/\r/' "$root/scripts/demo/$f.dat.in" >"$package/$f.dat"
 done
 "$root/build/native/tools/tavrel-pack/tavrel-pack" create "$install/Data/QXTavrel.dat" "$package"
@@ -92,8 +100,11 @@ else
   echo "demo: no chooser appeared"
 fi
 wait "$client" || true
-echo "demo: the request's result: $(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')"
-for log in "$samples/Quill Writer/quill.log" "$samples/Inkpad/inkpad.log"; do
+result=$(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')
+echo "demo: the request's result: ${result:-none (the client said: $(tr -d '\r' <"$out"))}"
+# The shell starts the program on its own time: give it a moment to note how it was started.
+[ "$result" = 0 ] && for _ in $(seq 50); do compgen -G "$samples/*/*.log" >/dev/null && break; sleep 0.1; done
+for log in "$samples"/*/*.log; do
   [ -f "$log" ] && { echo "demo: $(basename "$log" .log).exe was started with:"; tr -d '\r' <"$log" | sed 's/^/  /'; }
 done
 exit 0
