@@ -23,6 +23,11 @@ std::string& CataloguePath() {
   return path;
 }
 
+std::vector<std::string>& UnpackedMembers() {
+  static std::vector<std::string> names;
+  return names;
+}
+
 void SetUnpackedFilePaths(const std::string& workFolder) {
   CheckFilePath() = InWorkFolder(workFolder, "QXcat.xml");
   CataloguePath() = InWorkFolder(workFolder, "QXma.xml");

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 namespace tavrel {
 
@@ -16,6 +17,10 @@ bool UnpackFiles();
 // The unpacked check file "QXcat.xml" (its presence proves an unpack) and catalogue "QXma.xml".
 std::string& CheckFilePath();
 std::string& CataloguePath();
+
+// The names of the files this request's unpack wrote into the work folder; the clean-up removes
+// them with the data files, so that a package's other members are not left behind.
+std::vector<std::string>& UnpackedMembers();
 
 // Sets CheckFilePath and CataloguePath to the files in the work folder.
 void SetUnpackedFilePaths(const std::string& workFolder);

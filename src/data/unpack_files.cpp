@@ -7,6 +7,7 @@ namespace tavrel {
 
 bool UnpackFiles() {
   bool unpacked = false;
+  UnpackedMembers().clear();
   RunReported("UnpackFiles", [&] {
     SkipFailure([] { PrepareWorkFolder(); });
     // Without a temporary folder there is nowhere safe to unpack to.

@@ -30,7 +30,10 @@ class WindowsUnpackSystem final : public UnpackSystem {
     }
   }
   bool Extract(const std::string& package, const std::string& folder) override {
-    return package::Extract(package, folder).ok();
+    package::Result result = package::Extract(package, folder);
+    auto& members = UnpackedMembers();
+    members.insert(members.end(), result.written.begin(), result.written.end());
+    return result.ok();
   }
   void ReportMissingCheckFile() override { MessageHandler(message::kUnpackFailed); }
 

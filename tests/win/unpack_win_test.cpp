@@ -146,6 +146,17 @@ TEST_F(UnpackFilesWin, DataFilesAlreadyThereAreUsedAndKept) {
   EXPECT_EQ(temp_.Read("ZV\\QXAdd.dat"), "already there");
 }
 
+TEST_F(UnpackFilesWin, MembersOfOtherKindsAreRemovedWithTheDataFiles) {
+  MakePackage({{"QXcat.xml", "<c/>"},
+               {"QXAdd.dat", ".txt|x"},
+               {"readme.txt", "extra"},
+               {"tool.exe", "MZ"}});
+  EXPECT_TRUE(UnpackFiles());
+  EXPECT_TRUE(temp_.Has("ZV\\readme.txt"));
+  CleanWorkFolder();
+  EXPECT_FALSE(temp_.Has("ZV")) << "the work folder and everything unpacked into it are gone";
+}
+
 TEST_F(UnpackFilesWin, HostilePackageLeavesNothingBehind) {
   MakePackage({{"..\\..\\QXAdd.dat", "escape"}, {"CON", "device"}, {"QXcat.xml", "<c/>"}});
   EXPECT_TRUE(UnpackFiles());
