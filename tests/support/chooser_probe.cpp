@@ -13,7 +13,9 @@
 
 namespace {
 
-void CloseProcess(HANDLE h) { CloseHandle(h); }
+void CloseProcess(HANDLE h) {
+  CloseHandle(h);
+}
 
 using ProcessHandle = tavrel::Unique<HANDLE, &CloseProcess>;
 
