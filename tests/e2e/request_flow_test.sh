@@ -131,6 +131,24 @@ check "open with: the marked row is Windows' own program" "1" \
 sleep 0.5
 check "open with: nothing was started" "" "$(started)"
 
+# A second request while the chooser of the first is open is answered at once and leaves the
+# first alone.
+wine_run cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 open "$D\\a.tftxt" "" >"$out" 2>&1 &
+client=$!
+timeout 20 xdotool search --sync --name 'Tavrel Ferrule Choices' >/dev/null 2>&1
+check "a request during another is answered at once" "HRESULT=0x00000000 RESULT=1" \
+  "$(wine_run "$BIN/qxh1_client.exe" 8 open "$D\\a.tftxt" "" 2>&1 | tr -d '\r')"
+check "the first request's chooser is still open" yes \
+  "$(xdotool search --name 'Tavrel Ferrule Choices' >/dev/null 2>&1 && echo yes)"
+sleep 0.3
+xdotool key Down Down Return
+wait "$client"
+check "the first request goes on to its pick" 0 \
+  "$(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')"
+for _ in $(seq 30); do [ -n "$(started)" ] && break; sleep 0.1; done
+check "the first request started its pick" "beta " "$(started)"
+passes_marker "after the pick of the first request"
+
 check "a program that does not exist: the request is still handled" "0 window" \
   "$(request open "$D\\f.tfbad" Down Return)"
 passes_marker "after a launch that failed"
