@@ -9,6 +9,7 @@ jobs=$(nproc)
 cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
 cmake --build "$root/build/native" -j "$jobs"
 ctest --test-dir "$root/build/native" -j "$jobs" --output-on-failure
+"$root/tests/fuzz/run.sh"
 
 "$root/scripts/build-windows.sh"
 ctest --test-dir "$root/build/mingw" -j "$jobs" --output-on-failure --timeout 300

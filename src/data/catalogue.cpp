@@ -1,12 +1,147 @@
 #include "data/catalogue.h"
 
+#include <array>
+#include <fstream>
+#include <pugixml.hpp>
+
+#include "data/unpack.h"
+#include "data/xml_escape.h"
+#include "errors/reporting.h"
+#include "platform/ansi.h"
+
 namespace tavrel {
+namespace {
+
+CatalogueList& Entries() {
+  static CatalogueList entries(1);
+  return entries;
+}
+
+using Field = std::string CatalogueEntry::*;
+struct AttributeField {
+  std::string_view name;
+  Field field;
+};
+
+// The attributes of an "Alias" element, in the order they are read.
+constexpr std::array<AttributeField, 10> kAttributes{{
+    {"Company", &CatalogueEntry::Company},
+    {"Product", &CatalogueEntry::Product},
+    {"Version", &CatalogueEntry::Version},
+    {"LongPath", &CatalogueEntry::LongPath},
+    {"ShortPath", &CatalogueEntry::ShortPath},
+    {"CompanyA", &CatalogueEntry::CompanyA},
+    {"ProductA", &CatalogueEntry::ProductA},
+    {"VersionA", &CatalogueEntry::VersionA},
+    {"LongPathA", &CatalogueEntry::LongPathA},
+    {"ShortPathA", &CatalogueEntry::ShortPathA},
+}};
+
+// The position of an attribute name in kAttributes; -1 for one the catalogue does not keep.
+int AttributeIndex(std::string_view name) {
+  for (std::size_t i = 0; i < kAttributes.size(); ++i)
+    if (name == kAttributes[i].name) return static_cast<int>(i);
+  return -1;
+}
+
+void ReadEntry(const pugi::xml_node& alias, CatalogueEntry& entry) {
+  // One pass over the element's attributes; should a name repeat, its first value counts.
+  unsigned filled = 0;
+  for (const pugi::xml_attribute& attribute : alias.attributes()) {
+    const int index = AttributeIndex(attribute.name());
+    if (index < 0 || (filled & (1u << index)) != 0) continue;
+    filled |= 1u << index;
+    std::string value = os::AnsiFromUtf8(attribute.value());
+    // Most values hold no escaped run; decoding them would only copy them again.
+    entry.*kAttributes[static_cast<std::size_t>(index)].field =
+        value.find("{[~") == std::string::npos ? std::move(value)
+                                               : CvtForXmlParser(value, kCvtDecode);
+  }
+}
+
+// The next element after node in document order that lies below root; an empty node at the end.
+// Walks without recursion, so deeply nested documents cost no stack.
+pugi::xml_node NextBelow(pugi::xml_node node, const pugi::xml_node& root) {
+  if (pugi::xml_node child = node.first_child()) return child;
+  while (node != root) {
+    if (pugi::xml_node sibling = node.next_sibling()) return sibling;
+    node = node.parent();
+  }
+  return {};
+}
+
+// Reads a whole file of at most kMaxCatalogueFileBytes; false when it cannot be read or is larger.
+bool ReadBoundedFile(const std::string& path, std::string& content) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return false;
+  const std::streamoff size = in.tellg();
+  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxCatalogueFileBytes) return false;
+  content.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  return static_cast<bool>(in.read(content.data(), size));
+}
+
+}  // namespace
 
 const CatalogueList& Catalogue() {
-  // Nothing loads the catalogue in this build yet: it keeps the state of a new process, slot 0
-  // only, and so matches no program.
-  static const CatalogueList entries(1);
-  return entries;
+  return Entries();
+}
+
+std::int16_t CatalogueCount() {
+  return static_cast<std::int16_t>(Entries().size() - 1);
+}
+
+bool ParseCatalogue(std::string_view xml, CatalogueList& out) {
+  std::string buffer(xml);
+  return ParseCatalogueBuffer(buffer, out);
+}
+
+bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out) {
+  pugi::xml_document document;
+  // Document type declarations are parsed only to be refused: a catalogue has no use for one,
+  // and refusing it keeps entity tricks out entirely. The text is parsed where it lies.
+  const unsigned options = pugi::parse_default | pugi::parse_doctype;
+  const pugi::xml_parse_result parsed =
+      document.load_buffer_inplace(xml.data(), xml.size(), options, pugi::encoding_auto);
+  if (!parsed) return false;
+  for (const pugi::xml_node& node : document.children()) {
+    if (node.type() == pugi::node_doctype) return false;
+  }
+  const pugi::xml_node root = document.document_element();
+  if (!root) return false;
+
+  // Counted first, so that the entries are made in place once, not moved as the list grows.
+  const auto isAlias = [](const pugi::xml_node& node) {
+    return node.type() == pugi::node_element && std::string_view(node.name()) == "Alias";
+  };
+  std::size_t count = 0;
+  for (pugi::xml_node node = NextBelow(root, root); node && count < kMaxCatalogueEntries;
+       node = NextBelow(node, root))
+    count += isAlias(node) ? 1 : 0;
+  CatalogueList entries(count + 1);
+  std::size_t n = 1;
+  for (pugi::xml_node node = NextBelow(root, root); node && n <= count;
+       node = NextBelow(node, root))
+    if (isAlias(node)) ReadEntry(node, entries[n++]);
+  out = std::move(entries);
+  return true;
+}
+
+bool LoadCatalogueFile(const std::string& path) {
+  bool replaced = false;
+  SkipFailure([&] {
+    std::string content;
+    if (!ReadBoundedFile(path, content)) return;
+    CatalogueList entries;
+    if (!ParseCatalogueBuffer(content, entries)) return;
+    Entries() = std::move(entries);
+    replaced = true;
+  });
+  return replaced;
+}
+
+void LoadCatalogue() {
+  LoadCatalogueFile(CataloguePath());
 }
 
 }  // namespace tavrel

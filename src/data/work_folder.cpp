@@ -1,5 +1,6 @@
 #include "data/work_folder.h"
 
+#include "data/unpack.h"
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
 #include "fileinfo/text.h"
@@ -72,7 +73,10 @@ void CleanWorkFolder() {
       for (const auto& name : names)
         SkipFailure([&] { files::RemoveFile(JoinPaths(WorkFolder(), name)); });
     }
+    for (const auto& name : UnpackedMembers())
+      SkipFailure([&] { files::RemoveFile(JoinPaths(WorkFolder(), name)); });
   }
+  UnpackedMembers().clear();
   RemoveWorkFolder();
 }
 

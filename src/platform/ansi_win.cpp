@@ -2,9 +2,25 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <climits>
 
+#include "platform/ansi.h"
+
 namespace tavrel {
+namespace {
+
+std::wstring ToWide(UINT codePage, std::string_view text) {
+  if (text.empty() || text.size() > INT_MAX) return {};
+  const int length = static_cast<int>(text.size());
+  const int chars = MultiByteToWideChar(codePage, 0, text.data(), length, nullptr, 0);
+  if (chars <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  MultiByteToWideChar(codePage, 0, text.data(), length, wide.data(), chars);
+  return wide;
+}
+
+}  // namespace
 
 std::string WideToAnsi(std::wstring_view wide) {
   if (wide.empty() || wide.size() > INT_MAX) return {};
@@ -18,13 +34,18 @@ std::string WideToAnsi(std::wstring_view wide) {
 }
 
 std::wstring AnsiToWide(std::string_view ansi) {
-  if (ansi.empty() || ansi.size() > INT_MAX) return {};
-  const int length = static_cast<int>(ansi.size());
-  const int chars = MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
-  if (chars <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
-  MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), chars);
-  return wide;
+  return ToWide(CP_ACP, ansi);
 }
 
+namespace os {
+
+std::string AnsiFromUtf8(std::string_view utf8) {
+  // ASCII reads the same in UTF-8 and every ANSI code page: most catalogue values need no trip
+  // through UTF-16, and a large catalogue holds hundreds of thousands of them.
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
+    return std::string(utf8);
+  return WideToAnsi(ToWide(CP_UTF8, utf8));
+}
+
+}  // namespace os
 }  // namespace tavrel

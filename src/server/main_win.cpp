@@ -20,16 +20,20 @@ int Serve() {
   DWORD cookie = 0;
   HRESULT hr = CoRegisterClassObject(CLSID_TavrelCH1Exe, &tavrel::ClassFactory(),
                                      CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
-  if (SUCCEEDED(hr)) {
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    CoRevokeClassObject(cookie);
+  if (FAILED(hr)) {
+    CoUninitialize();
+    return 1;
   }
-  CoUninitialize();
-  return SUCCEEDED(hr) ? 0 : 1;
+  MSG msg;
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  CoRevokeClassObject(cookie);
+  // The process ends here with nothing left to flush. CoUninitialize is not called: it waits for
+  // the marshalling stubs of the last call to wind down, and under Wine that wait can last for
+  // ever, keeping a server alive that no client can reach any more.
+  return 0;
 }
 
 int Register(bool add, tavrel::RegistrationScope scope) {

@@ -5,6 +5,7 @@
 
 #include "data/catalogue.h"
 #include "data/ignore_marker.h"
+#include "data/unpack.h"
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "errors/failure.h"
@@ -48,13 +49,12 @@ DefaultInfo ObtainDefaultInfo(const std::string& document) {
   }
 }
 
-// Reads the user's data files from the work folder and removes the unpacked copies again. The
-// package itself is not unpacked here: the files are used when they are already in the work
-// folder, and otherwise there are none.
+// Unpacks the data package into the work folder, reads the user's choices and the catalogue,
+// and removes the unpacked copies again before anything is shown.
 void ReadUserData() {
-  PrepareWorkFolder();
-  FindDataFilesInWorkFolder();
+  UnpackFiles();
   GetUserChoices();
+  LoadCatalogue();
   CleanWorkFolder();
 }
 

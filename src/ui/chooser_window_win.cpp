@@ -128,7 +128,9 @@ Window::Window() {
     LVCOLUMNA column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
     column.pszText = const_cast<char*>(headers[c]);
-    column.cx = kDesignWidth / 2;
+    // Narrow enough that the list shows no horizontal scroll bar before it is fitted, since its
+    // height would otherwise be computed with the bar's.
+    column.cx = kDesignWidth / 3;
     column.iSubItem = c;
     SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
                  reinterpret_cast<LPARAM>(&column));
@@ -167,7 +169,10 @@ bool Window::FitToList() {
   const int oldListWidth = listRect.right - listRect.left;
   const std::int32_t newListHeight = ListHeightForRows(list_, Count());
   if (newListHeight < 1) return false;
-  SetWindowPos(list_, nullptr, 0, 0, oldListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
+  // While the columns are fitted the list is as wide as the screen: a scroll bar that appeared
+  // for a moment could otherwise stay for good, each bar keeping the other one needed.
+  SetWindowPos(list_, nullptr, 0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN), newListHeight,
+               SWP_NOMOVE | SWP_NOZORDER);
   AutoSizeColumns(list_, false, 0);
   HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
   const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;

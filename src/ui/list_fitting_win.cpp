@@ -5,6 +5,9 @@
 namespace tavrel {
 namespace {
 
+// Room a header keeps on either side of its text, in pixels.
+constexpr LRESULT kHeaderPadding = 12;
+
 bool IsReportView(HWND list) {
   return list && IsWindow(list) && SendMessageA(list, LVM_GETVIEW, 0, 0) == LV_VIEW_DETAILS;
 }
@@ -16,8 +19,27 @@ void AutoSizeColumns(HWND list, bool hide, int first) {
   if (hide) ShowWindow(list, SW_HIDE);
   HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
   const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-  for (int c = first; c < columns; ++c)
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, static_cast<WPARAM>(c), LVSCW_AUTOSIZE_USEHEADER);
+  for (int c = first; c < columns; ++c) {
+    const auto column = static_cast<WPARAM>(c);
+    if (c < columns - 1) {
+      SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
+      continue;
+    }
+    // The list view fills the rest of its width with the last column instead of fitting it to
+    // its header: that column is fitted to the wider of its widest entry and its header text.
+    char title[128] = {};
+    LVCOLUMNA info{};
+    info.mask = LVCF_TEXT;
+    info.pszText = title;
+    info.cchTextMax = sizeof(title);
+    SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+    const auto headerWidth =
+        SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title)) +
+        kHeaderPadding;
+    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
+    if (SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0) < headerWidth)
+      SendMessageA(list, LVM_SETCOLUMNWIDTH, column, headerWidth);
+  }
   if (hide) ShowWindow(list, SW_SHOW);
 }
 

@@ -37,10 +37,11 @@ request_vtable() {  # LINES VERB DOCUMENT STATUS
     sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'
 }
 
-# Waits until no server process is left; prints "gone" or "running".
+# Waits until no process of this build's server is left; prints "gone" or "running".
 server_gone() {
+  local pattern; pattern=$(winpath "$SERVER" | sed 's/[][\\.*^$]/\\&/g')
   for _ in $(seq 50); do
-    pgrep -f 'TavrelCommander.exe' >/dev/null || { echo gone; return; }
+    pgrep -if -- "$pattern" >/dev/null || { echo gone; return; }
     sleep 0.2
   done
   echo running

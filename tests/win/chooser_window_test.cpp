@@ -79,6 +79,7 @@ TEST_F(ChooserWindowTest, FitShowsEveryRowAndKeepsTheWindowOnScreen) {
   RECT client{};
   GetClientRect(list, &client);
   EXPECT_LE(item.bottom, client.bottom) << "the last row must be visible without scrolling";
+  EXPECT_LT(client.bottom - item.bottom, item.bottom - item.top) << "no empty space below the rows";
   RECT listRect{};
   RECT frameClient{};
   GetWindowRect(list, &listRect);

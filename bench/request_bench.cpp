@@ -1,0 +1,147 @@
+// Times the server's own work in a request, from unpacking the data package to the chooser's rows
+// (unpack, read the choice files, load the catalogue, clean up, look up the type, build the rows),
+// under Wine with the real file system, for a small data package and a large one: 10,000 choice
+// lines with the document's group at the end, and a catalogue of 32,767 entries.
+// Usage: request_bench [ROUNDS]   (the executable must stand in a folder named "Programs")
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "data/catalogue.h"
+#include "data/package_writer.h"
+#include "data/unpack.h"
+#include "data/user_choices.h"
+#include "data/work_folder.h"
+#include "fileinfo/system_dirs.h"
+#include "server/candidate_rows.h"
+
+namespace {
+
+using tavrel::package::Encryption;
+using tavrel::package::PackageWriter;
+
+std::string ChoiceLine(const std::string& key, int n) {
+  const std::string program = "C:\\Program Files\\Vendor " + std::to_string(n) + "\\app.exe";
+  return key + "|Vendor " + std::to_string(n) + " - Application|1.0." + std::to_string(n) + "|OK|" +
+         program + "|C:\\PROGRA~1\\VENDOR~" + std::to_string(n) + "\\app.exe\r\n";
+}
+
+std::string Catalogue(int entries) {
+  std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Programs>\n";
+  for (int n = 0; n < entries; ++n) {
+    const std::string i = std::to_string(n);
+    xml += "  <Alias Company=\"Vendor " + i + "\" Product=\"Application\" Version=\"1.0." + i +
+           "\" LongPath=\"C:\\Program Files\\Vendor " + i +
+           "\\app.exe\" ShortPath=\"\" CompanyA=\"" + "Vendor " + i +
+           " Ltd\" ProductA=\"Application Pro\" VersionA=\"1.0 (" + i + ")\"/>\n";
+  }
+  return xml + "</Programs>\n";
+}
+
+// Writes the install tree's data package: lines choice lines, the last three keyed ".txt".
+bool WritePackage(int lines, int catalogueEntries) {
+  std::string add;
+  for (int n = 0; n < lines - 3; ++n)
+    add += ChoiceLine(".k" + std::to_string(n % 500), n);
+  for (int n = 0; n < 3; ++n)
+    add += ChoiceLine(".txt", lines + n);
+  const std::string data = tavrel::GetInstallRoot();
+  CreateDirectoryA((data + "\\Data").c_str(), nullptr);
+  PackageWriter writer(tavrel::GetPackagePath(), Encryption::kPkware);
+  return writer.AddBytes("QXAdd.dat", add) &&
+         writer.AddBytes("QXDef.dat", ".log|x|1|OK|x.exe\r\n") &&
+         writer.AddBytes("QXDel.dat", ".tmp\r\n") && writer.AddBytes("QXcat.xml", "<c/>") &&
+         writer.AddBytes("QXma.xml", Catalogue(catalogueEntries)) && writer.Close();
+}
+
+// The steps of one request's data work, timed one by one.
+constexpr const char* kSteps[] = {"unpack", "choices", "catalogue", "clean", "rows"};
+constexpr int kStepCount = 5;
+
+using Clock = std::chrono::steady_clock;
+
+double Since(Clock::time_point& mark) {
+  const auto now = Clock::now();
+  const double ms = std::chrono::duration<double, std::milli>(now - mark).count();
+  mark = now;
+  return ms;
+}
+
+// One request's data work; fills the time of each step and returns the number of rows built.
+int Request(double (&times)[kStepCount]) {
+  auto mark = Clock::now();
+  tavrel::ResetUserChoices();
+  tavrel::ReadSystemDir();
+  tavrel::UnpackFiles();
+  times[0] = Since(mark);
+  tavrel::GetUserChoices();
+  times[1] = Since(mark);
+  tavrel::LoadCatalogue();
+  times[2] = Since(mark);
+  tavrel::CleanWorkFolder();
+  times[3] = Since(mark);
+  std::int32_t last = 0;
+  tavrel::FindKeyRange(".txt", tavrel::DefChoices(), last);
+  tavrel::FindKeyRange(".txt", tavrel::DelChoices(), last);
+  const std::int32_t first = tavrel::FindKeyRange(".txt", tavrel::AddChoices(), last);
+  tavrel::CandidateVector rows;
+  tavrel::BuildCandidateRows(tavrel::AddChoices(), first, last,
+                             tavrel::DefaultInfo::FromDescription(""), tavrel::Catalogue(), rows);
+  times[4] = Since(mark);
+  return rows.Count();
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+// Runs the request rounds times; prints the median of each step and returns the median total.
+double MedianMilliseconds(int rounds, int& rowCount) {
+  std::vector<double> totals;
+  std::vector<double> steps[kStepCount];
+  for (int r = 0; r < rounds; ++r) {
+    double times[kStepCount] = {};
+    rowCount = Request(times);
+    double total = 0;
+    for (int s = 0; s < kStepCount; ++s) {
+      steps[s].push_back(times[s]);
+      total += times[s];
+    }
+    totals.push_back(total);
+  }
+  for (int s = 0; s < kStepCount; ++s)
+    std::printf("  %-10s %8.2f ms\n", kSteps[s], Median(steps[s]));
+  return Median(totals);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
+  struct Case {
+    const char* name;
+    int lines;
+    int entries;
+  } cases[] = {{"small: 3 choice lines, 3 catalogue entries", 3, 3},
+               {"large: 10,000 choice lines, 32,767 catalogue entries", 10000, 32767}};
+  double medians[2] = {};
+  for (int c = 0; c < 2; ++c) {
+    if (!WritePackage(cases[c].lines, cases[c].entries)) {
+      std::printf("could not write the data package\n");
+      return 1;
+    }
+    int rows = 0;
+    medians[c] = MedianMilliseconds(rounds, rows);
+    std::printf("%-55s median %8.2f ms over %d requests, %d rows, %d catalogue entries\n",
+                cases[c].name, medians[c], rounds, rows, tavrel::CatalogueCount());
+  }
+  std::printf("ratio large/small: %.1f\n", medians[1] / medians[0]);
+  DeleteFileA(tavrel::GetPackagePath().c_str());
+  return 0;
+}

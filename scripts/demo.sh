@@ -1,0 +1,110 @@
+#!/usr/bin/env bash
+# The main job: builds the server, registers it in a private Wine prefix, lays out a sample
+# install tree with a data package made by tavrel-pack, opens a sample document through a real
+# automation client (cscript), shows the chooser, and prints the request's result and what the
+# started program received.
+#
+# With $DISPLAY set the chooser appears there and waits for your click. Without it a private Xvfb
+# display is used: the chooser is saved as a screenshot and its first row picked with the keyboard.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/setup.sh"
+"$root/scripts/build-windows.sh" >/dev/null
+cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
+cmake --build "$root/build/native" --target tavrel-pack >/dev/null
+
+demo=$root/build/demo
+mkdir -p "$demo"
+export WINEPREFIX=$demo/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+private_display=
+if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
+  "$root/tests/support/xvfb.sh" start "$demo"
+  DISPLAY=:$(cat "$demo/xvfb.display")
+  private_display=yes
+fi
+export DISPLAY
+cleanup() {
+  wineserver -k >/dev/null 2>&1 || true
+  [ -n "$private_display" ] && "$root/tests/support/xvfb.sh" stop "$demo"
+  return 0
+}
+trap cleanup EXIT
+
+if [ ! -f "$WINEPREFIX/.ready" ]; then
+  echo "demo: creating the Wine prefix $WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  wineserver -w
+  touch "$WINEPREFIX/.ready"
+fi
+wineserver -p 30 </dev/null >/dev/null 2>&1 || true
+
+# The install tree, and three sample programs (copies of the test build's recorder, which notes
+# how it was started in a .log file beside itself).
+drive=$WINEPREFIX/drive_c
+install=$drive/Program\ Files/Tavrel
+samples=$drive/Program\ Files/Tavrel\ Samples
+mkdir -p "$install/Programs" "$install/Data" "$samples/Quill Writer" "$samples/Inkpad" \
+  "$samples/Textpad"
+cp "$root/build/mingw/bin/TavrelCommander.exe" "$install/Programs/"
+rm -f "$install/Programs/Bl1.ign" "$install/Programs/Bl1.ok"  # markers of an earlier run
+cp "$root/build/mingw/tests/support/recorder.exe" "$samples/Quill Writer/quill.exe"
+cp "$root/build/mingw/tests/support/recorder.exe" "$samples/Inkpad/inkpad.exe"
+cp "$root/build/mingw/tests/support/recorder.exe" "$samples/Textpad/textpad.exe"
+rm -f "$samples"/*/*.log
+wine "C:\\Program Files\\Tavrel\\Programs\\TavrelCommander.exe" /RegServer
+# Windows itself opens text documents with a third sample program: the chooser's last row.
+wine reg add 'HKCR\.txt' /ve /d Tavrel.Textpad /f >/dev/null 2>&1
+wine reg add 'HKCR\Tavrel.Textpad\shell\open\command' /ve \
+  /d '"C:\Program Files\Tavrel Samples\Textpad\textpad.exe" "%1"' /f >/dev/null 2>&1
+
+short_path() { winepath -s "$1" 2>/dev/null | tr -d '\r'; }
+quill='C:\Program Files\Tavrel Samples\Quill Writer\quill.exe'
+inkpad='C:\Program Files\Tavrel Samples\Inkpad\inkpad.exe'
+quill_short=$(short_path "$quill")
+inkpad_short=$(short_path "$inkpad")
+
+# The user's choices and the catalogue, packed into the data package as the product does.
+package=$demo/package
+rm -rf "$package" && mkdir -p "$package"
+cp "$root/scripts/demo/QXma.xml" "$root/scripts/demo/QXcat.xml" "$package/"
+sed_text() { printf '%s' "${1//\\/\\\\}"; }  # a path as sed's replacement text
+for f in QXAdd QXDef QXDel; do
+  sed -e "s|@QUILL@|$(sed_text "$quill")|g; s|@QUILL_SHORT@|$(sed_text "$quill_short")|g" \
+      -e "s|@INKPAD@|$(sed_text "$inkpad")|g; s|@INKPAD_SHORT@|$(sed_text "$inkpad_short")|g" \
+      -e 's/$/\r/' "$root/scripts/demo/$f.dat.in" >"$package/$f.dat"
+done
+"$root/build/native/tools/tavrel-pack/tavrel-pack" create "$install/Data/QXTavrel.dat" "$package"
+
+# The sample document, in a folder with blanks so that the short path matters.
+docs=$drive/users/Public/Documents/Tavrel\ demo
+mkdir -p "$docs"
+echo "Minutes of the Monday meeting" >"$docs/meeting notes.txt"
+document='C:\users\Public\Documents\Tavrel demo\meeting notes.txt'
+
+echo "demo: opening \"$document\" through cscript"
+out=$demo/client.out
+wine cscript //nologo "$(winepath -w "$root/tests/e2e/qxh1.vbs")" 8 open "$document" "" \
+  >"$out" 2>&1 &
+client=$!
+if window=$(timeout 30 xdotool search --sync --name 'Tavrel Ferrule Choices' 2>/dev/null); then
+  if [ -n "$private_display" ]; then
+    sleep 0.5
+    import -window root "$demo/chooser.png"
+    echo "demo: the chooser on the private display: $demo/chooser.png"
+    xdotool key Down Return
+  else
+    echo "demo: pick a program in the chooser beside the pointer"
+  fi
+else
+  echo "demo: no chooser appeared"
+fi
+wait "$client" || true
+result=$(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')
+echo "demo: the request's result: ${result:-none (the client said: $(tr -d '\r' <"$out"))}"
+# The shell starts the program on its own time: give it a moment to note how it was started.
+[ "$result" = 0 ] && for _ in $(seq 50); do compgen -G "$samples/*/*.log" >/dev/null && break; sleep 0.1; done
+for log in "$samples"/*/*.log; do
+  [ -f "$log" ] && { echo "demo: $(basename "$log" .log).exe was started with:"; tr -d '\r' <"$log" | sed 's/^/  /'; }
+done
+exit 0

@@ -1,0 +1,26 @@
+#include "data/process.h"
+
+#include "errors/reporting.h"
+
+namespace tavrel {
+
+std::string QuotedLibraryPath(std::string_view path) {
+  if (path.find(' ') != std::string_view::npos && path.find('"') == std::string_view::npos) {
+    return "\"" + std::string(path) + "\"";
+  }
+  return std::string(path);
+}
+
+bool RegisterDLL(const std::string& path) {
+  bool registered = false;
+  RunReported("RegisterDLL", [&] {
+    const std::string library = QuotedLibraryPath(path);
+    // From here on a failing run is ignored and the next one runs.
+    SkipFailure([&] { ShellAndWaitUntilDone("regsvr32", "/s /u " + library); });
+    SkipFailure([&] { ShellAndWaitUntilDone("regsvr32", "/s /u " + library); });
+    SkipFailure([&] { registered = ShellAndWaitUntilDone("regsvr32", "/s " + library); });
+  });
+  return registered;
+}
+
+}  // namespace tavrel

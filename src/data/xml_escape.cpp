@@ -1,0 +1,88 @@
+#include "data/xml_escape.h"
+
+#include "errors/reporting.h"
+
+namespace tavrel {
+namespace {
+
+constexpr std::string_view kOpen = "{[~";
+constexpr std::string_view kClose = "~]}";
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+bool IsSpecial(unsigned char c) {
+  return c < 32 || c > 127 || c == '<' || c == '>' || c == '&' || c == '\'' || c == '"';
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+// Reads up to two hexadecimal digits; reading stops at the first other character, and no digit
+// at all reads as 0.
+char PairValue(std::string_view text, std::size_t at) {
+  int value = 0;
+  for (std::size_t k = at; k < at + 2 && k < text.size(); ++k) {
+    const int digit = HexValue(text[k]);
+    if (digit < 0) break;
+    value = value * 16 + digit;
+  }
+  return static_cast<char>(value);
+}
+
+void Encode(std::string_view text, std::string& out) {
+  bool inRun = false;
+  for (const char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    if (IsSpecial(code)) {
+      if (!inRun) out += kOpen;
+      inRun = true;
+      out += kHexDigits[code >> 4];
+      out += kHexDigits[code & 0xF];
+    } else {
+      if (inRun) out += kClose;
+      inRun = false;
+      out += c;
+    }
+  }
+  if (inRun) out += kClose;
+}
+
+// Decodes with 0-based positions. A run's digits are read in pairs from just after "{[~" while a
+// pair starts at least two characters before "~]}"; the text resumes three characters after the
+// first pair position not read, which for a well-formed run is just after "~]}". An opening
+// without a closing one stays as it is, together with everything after it.
+void Decode(std::string_view text, std::string& out) {
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t p = text.find(kOpen, start);
+    if (p == std::string_view::npos) break;
+    const std::size_t q = text.find(kClose, p + 4);
+    if (q == std::string_view::npos) break;
+    out.append(text.substr(start, p - start));
+    std::size_t i = p + 3;
+    for (; i + 2 <= q; i += 2)
+      out += PairValue(text, i);
+    start = i + 3;
+  }
+  if (start < text.size()) out.append(text.substr(start));
+}
+
+}  // namespace
+
+std::string CvtForXmlParser(std::string_view text, std::int32_t mode) {
+  std::string result;
+  RunReported("CvtForXmlParser", [&] {
+    result.reserve(text.size());
+    if (mode == kCvtEncode) {
+      Encode(text, result);
+    } else {
+      Decode(text, result);
+    }
+  });
+  return result;
+}
+
+}  // namespace tavrel

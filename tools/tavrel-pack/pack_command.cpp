@@ -1,0 +1,179 @@
+#include "pack_command.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <optional>
+
+#include "data/package.h"
+#include "data/package_writer.h"
+
+namespace tavrel::pack {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: tavrel-pack create [--aes] [--password PW] OUT.dat DIR\n"
+    "       tavrel-pack list [--password PW] PKG\n"
+    "       tavrel-pack extract [--password PW] PKG DIR\n"
+    "The password is the product's own unless --password is given. create packs the files\n"
+    "directly inside DIR (not its sub-folders) with traditional PKWARE encryption, or with\n"
+    "WinZip AES-256 when --aes is given.\n";
+
+struct Options {
+  bool aes = false;
+  std::string password{package::kPassword};
+  std::vector<std::string> operands;
+};
+
+std::optional<Options> Parse(const std::vector<std::string>& arguments, bool allowAes) {
+  Options options;
+  for (std::size_t i = 1; i < arguments.size(); ++i) {
+    const std::string& argument = arguments[i];
+    if (argument == "--aes" && allowAes) {
+      options.aes = true;
+    } else if (argument == "--password" && i + 1 < arguments.size()) {
+      options.password = arguments[++i];
+    } else if (argument.size() > 1 && argument[0] == '-' && argument[1] == '-') {
+      return std::nullopt;
+    } else {
+      options.operands.push_back(argument);
+    }
+  }
+  return options;
+}
+
+int ExitFor(package::Outcome outcome) {
+  switch (outcome) {
+    case package::Outcome::kOk:
+      return kExitOk;
+    case package::Outcome::kMissing:
+      return kExitMissing;
+    case package::Outcome::kWrongPassword:
+      return kExitWrongPassword;
+    case package::Outcome::kDamaged:
+      return kExitDamaged;
+    case package::Outcome::kTooManyMembers:
+    case package::Outcome::kWriteFailed:
+      break;
+  }
+  return kExitFailed;
+}
+
+int Failed(const package::Result& result, std::ostream& err) {
+  const char* what = "failed";
+  switch (result.outcome) {
+    case package::Outcome::kWrongPassword:
+      what = "wrong password";
+      break;
+    case package::Outcome::kDamaged:
+      what = "damaged package (or wrong password)";
+      break;
+    case package::Outcome::kMissing:
+      what = "package missing";
+      break;
+    case package::Outcome::kTooManyMembers:
+      what = "package refused";
+      break;
+    default:
+      break;
+  }
+  err << "tavrel-pack: " << what << ": " << result.message << "\n";
+  return ExitFor(result.outcome);
+}
+
+int Create(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.operands.size() != 2) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  const std::string& output = options.operands[0];
+  const fs::path folder = options.operands[1];
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) {
+    err << "tavrel-pack: no such folder: " << folder.string() << "\n";
+    return kExitMissing;
+  }
+  std::vector<fs::path> files;
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder, error)) {
+    if (entry.is_regular_file(error)) files.push_back(entry.path());
+  }
+  if (error) {
+    err << "tavrel-pack: cannot read " << folder.string() << ": " << error.message() << "\n";
+    return kExitFailed;
+  }
+  std::sort(files.begin(), files.end());
+  const auto encryption = options.aes ? package::Encryption::kAes256 : package::Encryption::kPkware;
+  package::PackageWriter writer(output, encryption, options.password);
+  for (const fs::path& file : files) {
+    if (!writer.AddFile(file.filename().string(), file.string())) {
+      err << "tavrel-pack: " << writer.Error() << "\n";
+      return kExitFailed;
+    }
+  }
+  if (!writer.Close()) {
+    err << "tavrel-pack: cannot write " << output << ": " << writer.Error() << "\n";
+    return kExitFailed;
+  }
+  out << "created " << output << " with " << files.size() << " member(s), "
+      << (options.aes ? "AES-256" : "PKWARE") << " encryption\n";
+  return kExitOk;
+}
+
+int List(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.operands.size() != 1) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  std::vector<package::MemberInfo> members;
+  const package::Result result = package::List(options.operands[0], members, options.password);
+  for (const package::MemberInfo& member : members) {
+    out << member.size << "\t" << member.compressedSize << "\t" << member.encryption << "\t"
+        << member.name << (member.passwordOpens ? "" : "\t(password fails)") << "\n";
+  }
+  if (!result.ok()) return Failed(result, err);
+  return kExitOk;
+}
+
+int Extract(const Options& options, std::ostream& out, std::ostream& err) {
+  if (options.operands.size() != 2) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  const std::string& folder = options.operands[1];
+  std::error_code error;
+  if (!fs::is_directory(folder, error)) {
+    err << "tavrel-pack: no such folder: " << folder << "\n";
+    return kExitMissing;
+  }
+  const package::Result result = package::Extract(options.operands[0], folder, options.password);
+  if (!result.ok()) return Failed(result, err);
+  for (const std::string& name : result.written)
+    out << "extracted " << name << "\n";
+  for (const package::SkippedMember& skipped : result.skipped) {
+    err << "tavrel-pack: skipped \"" << skipped.name << "\": " << skipped.reason << "\n";
+  }
+  return result.skipped.empty() ? kExitOk : kExitSkipped;
+}
+
+}  // namespace
+
+int RunCommand(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
+  if (arguments.empty()) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  const std::string& command = arguments[0];
+  const std::optional<Options> options = Parse(arguments, command == "create");
+  if (!options) {
+    err << kUsage;
+    return kExitUsage;
+  }
+  if (command == "create") return Create(*options, out, err);
+  if (command == "list") return List(*options, out, err);
+  if (command == "extract") return Extract(*options, out, err);
+  err << kUsage;
+  return kExitUsage;
+}
+
+}  // namespace tavrel::pack
