@@ -38,7 +38,13 @@ class ScratchFolder {
   std::string operator/(const std::string& name) const { return path_ + "\\" + name; }
 
  private:
-  void Clear() { RemoveTree(path_); }
+  // A program the test started may still hold a file for a moment after it has done its work.
+  void Clear() {
+    for (int i = 0; i < 30 && GetFileAttributesA(path_.c_str()) != INVALID_FILE_ATTRIBUTES; ++i) {
+      if (i > 0) Sleep(100);
+      RemoveTree(path_);
+    }
+  }
 
   static void RemoveTree(const std::string& folder) {
     WIN32_FIND_DATAA found{};
