@@ -5,112 +5,81 @@
 namespace tavrel {
 namespace {
 
-TEST(ShortCompanyName, DropsLegalSuffixesAnywhere) {
-  EXPECT_EQ(ShortCompanyName("Acme Corporation", "F"), "Acme");
-  EXPECT_EQ(ShortCompanyName("Globex Systems Incorporated", "F"), "Globex");
-  EXPECT_EQ(ShortCompanyName("Initech, Inc.", "F"), "Initech");
-  EXPECT_EQ(ShortCompanyName("Acme Incubator Inc", "F"), "Acmeubator");
-  EXPECT_EQ(ShortCompanyName("Hooli Communications Corp.", "F"), "Hooli");
-  EXPECT_EQ(ShortCompanyName("Umbrella Development", "F"), "Umbrella");
-}
-
-TEST(ShortCompanyName, TooShortAReductionKeepsTheNameCutAtItsComma) {
-  EXPECT_EQ(ShortCompanyName("ABC Corporation", "F"), "ABC Corporation");
-  EXPECT_EQ(ShortCompanyName("IBM Corp, Armonk", "F"), "IBM Corp");
-  EXPECT_EQ(ShortCompanyName("IBM Corp., Armonk", "F"), "IBM");
-  // A "|" never survives: the name ends up in a "|"-joined record.
-  EXPECT_EQ(ShortCompanyName("A|B Inc", "F"), "A/B Inc");
-  EXPECT_EQ(ShortCompanyName("Tom|Jerry Inc", "F"), "Tom/Jerry");
-}
-
-TEST(ShortCompanyName, StripsControlAndNonAsciiAndFallsBack) {
-  EXPECT_EQ(ShortCompanyName("\tM\xFC"
-                             "ller-Werke GmbH.",
-                             "F"),
-            "MllerWerke GmbH");
-  EXPECT_EQ(ShortCompanyName("", "Missing Info."), "Missing Info.");
-  EXPECT_EQ(ShortCompanyName(" .-, ", "Missing Info."), "Missing Info.");
-}
-
-TEST(CompactVersion, TidiesSeparatorsAndBlanks) {
+TEST(DisplayNames, CompanyNamesAreShortenedAndVersionsCompacted) {
+  const struct {
+    const char *company, *shortName;
+  } names[] = {
+      {"Acme Corporation", "Acme"},
+      {"Globex Systems Incorporated", "Globex"},
+      {"Initech, Inc.", "Initech"},
+      {"Acme Incubator Inc", "Acmeubator"},  // a suffix is removed wherever it occurs
+      {"Hooli Communications Corp.", "Hooli"},
+      {"ABC Corporation", "ABC Corporation"},  // too short a reduction is not kept
+      {"IBM Corp, Armonk", "IBM Corp"},
+      {"IBM Corp., Armonk", "IBM"},
+      {"A|B Inc", "A/B Inc"},  // the name ends up in a "|"-joined record
+      {"Tom|Jerry Inc", "Tom/Jerry"},
+      {"\tM\xFCller-Werke GmbH.", "MllerWerke GmbH"},
+      {"", "Missing"},
+      {" .-, ", "Missing"},
+  };
+  for (const auto& n : names)
+    EXPECT_EQ(ShortCompanyName(n.company, "Missing"), n.shortName) << n.company;
   EXPECT_EQ(CompactVersion("6, 0, 1, 7"), "6.0.1.7");
   EXPECT_EQ(CompactVersion("1.2 (build|3)\x01\xE9"), "1.2(build/3)");
-  EXPECT_EQ(CompactVersion("7"), "7");
-  EXPECT_EQ(CompactVersion(""), "");
 }
 
-FileVersionInfo Info(const char* company, const char* description, const char* product,
+TEST(DisplayNames, DescriptionOrProductAndADottedVersion) {
+  auto describe = [](const char* company, const char* description, const char* product,
                      const char* version) {
-  FileVersionInfo info;
-  info.CompanyName = company;
-  info.FileDescription = description;
-  info.ProductName = product;
-  info.FileVersion = version;
-  return info;
+    FileVersionInfo info;
+    info.CompanyName = company;
+    info.FileDescription = description;
+    info.ProductName = product;
+    info.FileVersion = version;
+    return DescribeProgram(info, "S", "T");
+  };
+  EXPECT_EQ(describe("Acme Corporation", " Acme Writer ", "", "1, 2"),
+            "Acme - Acme Writer|1.2|OK|S|T");
+  EXPECT_EQ(describe("", "Writer", "", "1.0"), "Missing Info. - Writer|1.0|OK|S|T");
+  EXPECT_EQ(describe("Globex Systems", "  ", "Reader", "2.0"), "Globex- Reader|2.0|OK|S|T");
+  EXPECT_EQ(describe("Acme", "Writer", "", "7"), "");
+  EXPECT_EQ(describe("Acme", "", "", "7.1"), "");
 }
 
-TEST(DescribeProgram, DescriptionOrProductAndADottedVersion) {
-  EXPECT_EQ(DescribeProgram(Info("Acme Corporation", "Acme Writer", "", "10.0.6612"), "S", "T"),
-            "Acme - Acme Writer|10.0.6612|OK|S|T");
-  EXPECT_EQ(DescribeProgram(Info("", " Acme Writer ", "", "1,2"), "S", "S"),
-            "Missing Info. - Acme Writer|1.2|OK|S|S");
-  EXPECT_EQ(DescribeProgram(Info("Globex Systems Incorporated", "  ", "Reader", "2.0"), "S", "S"),
-            "Globex- Reader|2.0|OK|S|S");
-  EXPECT_EQ(DescribeProgram(Info("Acme", "Writer", "", "7"), "S", "S"), "");
-  EXPECT_EQ(DescribeProgram(Info("Acme", "", "", "7.1"), "S", "S"), "");
-  EXPECT_EQ(DescribeProgram(FileVersionInfo{}, "", ""), "");
-}
-
-CatalogueList SampleCatalogue() {
-  CatalogueList c(4);  // slot 0 stays empty
-  c[1].Company = "Acme";
-  c[1].Product = "Writer";
-  c[1].Version = "1.0";
-  c[1].LongPath = "C:\\old\\writer.exe";
-  c[2].Company = "acme";
-  c[2].Product = "WRITER";
-  c[2].Version = "2.1";
-  c[2].LongPath = "C:\\Acme\\Writer.exe";
-  c[3].Company = "Acme";
-  c[3].Product = "Writer";
-  c[3].Version = "2.1";
-  c[3].LongPath = "C:\\Tools\\pad.exe";
-  return c;
-}
-
-std::int32_t Lookup(std::vector<std::string_view> fields) {
-  return FindCatalogEntry(fields, SampleCatalogue());
-}
-
-TEST(FindCatalogEntry, ByIdentityFirstMatchWins) {
-  EXPECT_EQ(Lookup({"Acme - Writer", "2.1", "OK", "C:\\elsewhere.exe", "C:\\E.EXE"}), 2);
-  EXPECT_EQ(Lookup({"ACME - writer", "1.0"}), 1);  // path fields are not needed
-  EXPECT_EQ(Lookup({"Acme - Writer", "9.9", "OK", "C:\\Tools\\pad.exe"}), -1);
-  EXPECT_EQ(FindCatalogEntry({"Acme - Writer", "2.1"}, {}), -1);
-}
-
-TEST(FindCatalogEntry, MissingPartsMatchByPath) {
-  EXPECT_EQ(Lookup({"Missing Info. - Writer", "2.1", "OK", "c:\\tools\\PAD.exe", ""}), 3);
-  EXPECT_EQ(Lookup({"Acme - missing info.", "2.1", "OK", "C:\\old\\writer.exe", ""}), 1);
-  EXPECT_EQ(Lookup({"Acme - Writer", "No Version Info.", "OK", "C:\\Acme\\Writer.exe"}), 2);
-  EXPECT_EQ(Lookup({"Acme - Writer", "No version info.", "OK", "C:\\none.exe"}), -1);
-}
-
-TEST(FindCatalogEntry, OddDisplayNamesGiveNoEntryInsteadOfFailing) {
-  EXPECT_EQ(Lookup({"AcmeWriter", "2.1"}), -1);              // no "-"
-  EXPECT_EQ(Lookup({"-Acme Writer", "2.1"}), -1);            // "-" first
-  EXPECT_EQ(Lookup({"Missing info. - Writer", "2.1"}), -1);  // path needed but missing
-  EXPECT_EQ(Lookup({"Acme - Writer"}), -1);                  // version missing
-  EXPECT_EQ(Lookup({}), -1);
-  // "-" second: the company is empty and the look-up goes on with it.
-  CatalogueList c(2);
-  c[1].Product = "Writer";
-  c[1].Version = "1";
-  EXPECT_EQ(FindCatalogEntry({"X- Writer", "1"}, c), 1);
-  // Slot 0 is not an entry, even when it would match.
-  c[0] = c[1];
-  c[1].Version = "2";
-  EXPECT_EQ(FindCatalogEntry({"X- Writer", "1"}, c), -1);
+TEST(DisplayNames, CatalogueEntryByIdentityOrElseByPath) {
+  CatalogueList c(5);
+  const auto entry = [](const char* company, const char* product, const char* version,
+                        const char* path = "") {
+    CatalogueEntry e;
+    e.Company = company, e.Product = product, e.Version = version, e.LongPath = path;
+    return e;
+  };
+  c[0] = entry("Acme", "Writer", "9.9");  // slot 0 is never an entry
+  c[1] = entry("Acme", "Writer", "1.0", "C:\\old\\writer.exe");
+  c[2] = entry("acme", "WRITER", "2.1", "C:\\Acme\\Writer.exe");
+  c[3] = entry("Acme", "Writer", "2.1", "C:\\Tools\\pad.exe");
+  c[4] = entry("", "Writer", "1");
+  const struct {
+    std::vector<std::string_view> fields;
+    std::int32_t entry;
+  } lookups[] = {
+      {{"Acme - Writer", "2.1", "OK", "C:\\elsewhere.exe", "C:\\E.EXE"}, 2},
+      {{"ACME - writer", "1.0"}, 1},
+      {{"Acme - Writer", "9.9", "OK", "C:\\Tools\\pad.exe"}, -1},
+      {{"X- Writer", "1"}, 4},  // "-" second: an empty company
+      {{"Missing Info. - Writer", "2.1", "OK", "c:\\tools\\PAD.exe", ""}, 3},
+      {{"Acme - missing info.", "2.1", "OK", "C:\\old\\writer.exe", ""}, 1},
+      {{"Acme - Writer", "No Version Info.", "OK", "C:\\Acme\\Writer.exe"}, 2},
+      {{"Acme - Writer", "No version info.", "OK", "C:\\none.exe"}, -1},
+      {{"AcmeWriter", "2.1"}, -1},
+      {{"-Acme Writer", "2.1"}, -1},
+      {{"Missing info. - Writer", "2.1"}, -1},  // the path is needed but missing
+      {{"Acme - Writer"}, -1},
+      {{}, -1},
+  };
+  for (const auto& l : lookups)
+    EXPECT_EQ(FindCatalogEntry(l.fields, c), l.entry) << (l.fields.empty() ? "" : l.fields[0]);
 }
 
 }  // namespace

@@ -12,11 +12,8 @@ TEST(PlanLaunch, TheVerbOrOpenAndTheDocumentsFolder) {
   fake_os::AddFile("C:\\DOCS\\A.TXT");
   fake_os::AddFile("\\\\server\\share\\dir\\b.txt");
   const LaunchCall picked = PlanLaunch("C:\\P\\p.exe", "C:\\DOCS\\A.TXT", "");
-  EXPECT_EQ(picked.operation, "open");
-  EXPECT_EQ(picked.file, "C:\\P\\p.exe");
-  EXPECT_EQ(picked.parameters, "C:\\DOCS\\A.TXT");
-  EXPECT_EQ(picked.directory, "C:\\DOCS\\");
-  EXPECT_EQ(PlanLaunch("p.exe", "C:\\DOCS\\A.TXT", "play").operation, "play");
+  EXPECT_EQ(picked.operation + "|" + picked.file + "|" + picked.parameters + "|" + picked.directory,
+            "open|C:\\P\\p.exe|C:\\DOCS\\A.TXT|C:\\DOCS\\");
   EXPECT_EQ(PlanLaunch("p.exe", "C:\\DOCS\\A.TXT", "Open With...").operation, "Open With...");
   EXPECT_EQ(PlanLaunch("p.exe", "\\\\server\\share\\dir\\b.txt", "").directory,
             "\\\\server\\share\\dir\\");

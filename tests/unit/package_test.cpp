@@ -5,8 +5,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "data/package_writer.h"
 #include "../support/scratch_folder.h"
+#include "data/package_writer.h"
 
 namespace tavrel::package {
 namespace {

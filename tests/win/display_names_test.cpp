@@ -3,58 +3,52 @@
 
 #include <gtest/gtest.h>
 
-#include "association.h"
-#include "fileinfo/text.h"
 #include "platform/files.h"
 #include "scratch.h"
 
 namespace tavrel {
 namespace {
 
-using wintest::Association;
-using wintest::ScratchFolder;
 using wintest::WinPath;
 
-std::string SystemShortPath(const std::string& path) {
-  char shortPath[MAX_PATH] = {};
-  const DWORD n = GetShortPathNameA(path.c_str(), shortPath, MAX_PATH);
-  return std::string(shortPath, n);
-}
+// A document type associated with a program for the length of a test, as an installer does it.
+class Association {
+ public:
+  Association(const std::string& extension, const std::string& program) : extension_(extension) {
+    RegSetValueA(HKEY_CLASSES_ROOT, extension_.c_str(), REG_SZ, ProgId().c_str(), 0);
+    const std::string command = "\"" + program + "\" \"%1\"";
+    RegSetValueA(HKEY_CLASSES_ROOT, (ProgId() + "\\shell\\open\\command").c_str(), REG_SZ,
+                 command.c_str(), 0);
+  }
+  ~Association() {
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, ProgId().c_str());
+    RegDeleteTreeA(HKEY_CLASSES_ROOT, extension_.c_str());
+  }
+  Association(const Association&) = delete;
+  Association& operator=(const Association&) = delete;
 
-TEST(DefaultProgram, TheAssociatedProgramIsDescribedByItsVersionResource) {
-  ScratchFolder dir("assoc");
-  const std::string recorder = WinPath(TAVREL_RECORDER_EXE);
-  Association association(".tvrdoc", recorder);
-  const std::string document = dir / "Sample Letter.tvrdoc";
-  files::WriteWholeFile(document, "text");
+ private:
+  std::string ProgId() const { return "TavrelTest" + extension_; }
+  std::string extension_;
+};
 
-  EXPECT_TRUE(text::EqualsNoCase(GetAssociatedProgram(document), recorder))
-      << GetAssociatedProgram(document);
-  const std::string shortPath = SystemShortPath(recorder);
-  EXPECT_EQ(GetDefaultProgramInfo(document),
-            "Tavrel Test - Call Recorder|1.4.0.2|OK|" + shortPath + "|" + shortPath);
-}
-
-TEST(DefaultProgram, ProductNameWhenThereIsNoDescription) {
-  ScratchFolder dir("assoc-driver");
+// The recorder's description is checked end to end; these are the programs it cannot stand for.
+TEST(DefaultProgram, ProductNameWithoutADescriptionAndNothingToDescribe) {
+  wintest::ScratchFolder dir("assoc");
   const std::string driver = WinPath(TAVREL_VERSION_DRIVER_EXE);
-  Association association(".tvrdrv", driver);
-  const std::string document = dir / "a.tvrdrv";
-  files::WriteWholeFile(document, "text");
-  const std::string shortPath = SystemShortPath(driver);
-  EXPECT_EQ(GetDefaultProgramInfo(document),
-            "Globex- Reader|6.1.7600.16385|OK|" + shortPath + "|" + shortPath);
-}
+  Association driverType(".tvrdrv", driver);
+  Association fontType(".tvrfnt", WinPath(TAVREL_VERSION_FONT_EXE));
+  for (const char* name : {"a.tvrdrv", "a.tvrfnt", "a.tvrnone"})
+    files::WriteWholeFile(dir / name, "x");
 
-TEST(DefaultProgram, NothingToDescribe) {
-  ScratchFolder dir("assoc-none");
-  Association font(".tvrfnt", WinPath(TAVREL_VERSION_FONT_EXE));
-  files::WriteWholeFile(dir / "a.tvrfnt", "x");
-  files::WriteWholeFile(dir / "a.tvrnone", "x");
+  char shortPath[MAX_PATH] = {};
+  GetShortPathNameA(driver.c_str(), shortPath, MAX_PATH);
+  EXPECT_EQ(GetDefaultProgramInfo(dir / "a.tvrdrv"),
+            std::string("Globex- Reader|6.1.7600.16385|OK|") + shortPath + "|" + shortPath);
   EXPECT_EQ(GetDefaultProgramInfo(dir / "a.tvrfnt"), "");  // version "7" has no dot
   EXPECT_EQ(GetAssociatedProgram(dir / "a.tvrnone"), "");
   EXPECT_EQ(GetDefaultProgramInfo(dir / "a.tvrnone"), "");
-  EXPECT_EQ(GetDefaultProgramInfo(dir / "missing.tvrdoc"), "");
+  EXPECT_EQ(GetDefaultProgramInfo(dir / "missing.tvrdrv"), "");
 }
 
 }  // namespace

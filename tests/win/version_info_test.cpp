@@ -11,53 +11,39 @@ namespace {
 
 using wintest::WinPath;
 
-TEST(VersionResource, AnApplicationWithOneTranslation) {
-  const FileVersionInfo info = GetFileInfo(WinPath(TAVREL_RECORDER_EXE));
-  EXPECT_EQ(info.Fixed.signature, 0xFEEF04BDu);
-  EXPECT_EQ(info.Fixed.fileVersionMS, 0x00010004u);
-  EXPECT_EQ(info.Fixed.fileVersionLS, 0x00000002u);
-  EXPECT_EQ(info.TranslationKey, "040904B0");
-  EXPECT_EQ(info.FileTypeName, "Application");
-  // Values come out without their terminating NUL.
-  EXPECT_EQ(info.CompanyName, "Tavrel Test Systems Inc");
-  EXPECT_EQ(info.FileDescription, "Call Recorder");
-  EXPECT_EQ(info.FileVersion, "1, 4, 0, 2");
-  EXPECT_EQ(info.ProductName, "Tavrel Recorder");
-  EXPECT_EQ(info.InternalName, "recorder");
-  EXPECT_EQ(info.Comments, "");
+std::string Shown(const FileVersionInfo& i) {
+  const FixedFileInfo& f = i.Fixed;
+  return std::to_string(HIWORD(f.fileVersionMS)) + "." + std::to_string(LOWORD(f.fileVersionMS)) +
+         "." + std::to_string(HIWORD(f.fileVersionLS)) + "." +
+         std::to_string(LOWORD(f.fileVersionLS)) + "|" + i.TranslationKey + "|" + i.FileTypeName +
+         "|" + i.CompanyName + "|" + i.FileDescription + "|" + i.FileVersion + "|" + i.ProductName +
+         "|" + i.InternalName + "|" + i.Comments;
 }
 
-TEST(VersionResource, OnlyTheFirstTranslationIsRead) {
-  const FileVersionInfo info = GetFileInfo(WinPath(TAVREL_VERSION_MULTI_EXE));
-  EXPECT_EQ(info.TranslationKey, "040704E4");
-  EXPECT_EQ(info.CompanyName, "Musterfirma Corporation");
-  EXPECT_EQ(info.FileDescription, "Mehrsprachig");
-  EXPECT_EQ(info.FileVersion, "2, 5");
-  EXPECT_EQ(info.Comments, "");  // stored only under the second translation
-}
-
-TEST(VersionResource, FileTypeNamesOfADriverAndAFont) {
-  const FileVersionInfo driver = GetFileInfo(WinPath(TAVREL_VERSION_DRIVER_EXE));
-  EXPECT_EQ(driver.Fixed.fileType, 3u);
-  EXPECT_EQ(driver.FileTypeName, "Device Driver");
-  EXPECT_EQ(driver.FileDescription, "");
-  EXPECT_EQ(driver.ProductName, "Reader");
-  const FileVersionInfo font = GetFileInfo(WinPath(TAVREL_VERSION_FONT_EXE));
-  EXPECT_EQ(font.Fixed.fileType, 4u);
-  EXPECT_EQ(font.FileTypeName, "Unknown");
-  EXPECT_EQ(font.FileVersion, "7");
-}
-
-TEST(VersionResource, FilesWithoutOneGiveAnEmptyRecord) {
+TEST(VersionResource, TheFirstTranslationsValuesAndTheFileType) {
   wintest::ScratchFolder dir("version");
   files::WriteWholeFile(dir / "plain.txt", "no resources here");
-  for (const std::string& path : {dir / "plain.txt", dir / "missing.exe", std::string()}) {
-    const FileVersionInfo info = GetFileInfo(path);
-    EXPECT_EQ(info.Fixed.signature, 0u) << path;
-    EXPECT_EQ(info.TranslationKey, "") << path;
-    EXPECT_EQ(info.FileTypeName, "") << path;
-    EXPECT_EQ(info.CompanyName, "") << path;
-  }
+  const struct {
+    std::string path;
+    const char* shown;
+  } files[] = {
+      {WinPath(TAVREL_RECORDER_EXE),
+       "1.4.0.2|040904B0|Application|Tavrel Test Systems Inc|"
+       "Call Recorder|1, 4, 0, 2|Tavrel Recorder|recorder|"},
+      // Comments is stored only under the second translation.
+      {WinPath(TAVREL_VERSION_MULTI_EXE),
+       "2.5.0.0|040704E4|Application|Musterfirma Corporation|Mehrsprachig|2, 5|Muster||"},
+      {WinPath(TAVREL_VERSION_DRIVER_EXE),
+       "6.1.7600.16385|040904B0|Device Driver|"
+       "Globex Systems Incorporated||6.1.7600.16385|Reader||"},
+      {WinPath(TAVREL_VERSION_FONT_EXE),
+       "7.0.0.0|040904B0|Unknown|Acme Corporation|Acme Sans|7|||"},
+      {dir / "plain.txt", "0.0.0.0||||||||"},
+      {dir / "missing.exe", "0.0.0.0||||||||"},
+      {"", "0.0.0.0||||||||"},
+  };
+  for (const auto& f : files)
+    EXPECT_EQ(Shown(GetFileInfo(f.path)), f.shown) << f.path;
 }
 
 }  // namespace
