@@ -35,20 +35,17 @@ choices() {  # FILE LINE... : the lines joined with CR LF, the last one without 
   printf '%s' "$*" | sed 's/$/\r/; $ s/\r$//' >"$work/$file"
 }
 request() { request_vtable 8 "${1:-open}" "$DOC" ""; }
-start_request() {  # VERB: a request left waiting for its chooser
+chooser() {  # VERB: a request left waiting for its chooser; the probe's view of it in $view
   wine_run "$BIN/qxh1_client.exe" 8 "$1" "$DOC" "" >"$out" 2>&1 &
   req=$!
-}
-result() { wait "$req"; tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
-probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
-await_chooser() {  # prints the probe's view once the chooser is shown, or "none"
   for _ in $(seq 100); do
     view=$(probe)
     case $view in CAPTION=*) return ;; esac
     sleep 0.1
   done
-  view=none
 }
+result() { wait "$req"; tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
+probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
 click_row() {  # N: a click on row N of the chooser in $view
   read -r x y <<<"$(awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view")"
   xdotool mousemove "$x" "$y" click 1
@@ -66,8 +63,7 @@ marker() { (cd "$markers" && ls Bl1.* 2>/dev/null | tr '\n' ' '); }
 fresh
 choices QXAdd.dat "$A" "$B"
 xdotool mousemove 512 384
-start_request open
-await_chooser
+chooser open
 click_row 2
 check "a clicked row gives 0 and starts only its program, on the document in its folder" \
   "0|$DOC|C:\\tavrelpp\\My Documents|recb.log " \
@@ -75,12 +71,10 @@ check "a clicked row gives 0 and starts only its program, on the document in its
 check "... arms the marker and leaves the choice files in the work folder" "Bl1.ign QXAdd.dat" \
   "$(marker)$(ls "$work")"
 check "the next request passes through and uses the marker up" "1 Bl1.ok " "$(request) $(marker)"
-start_request open
-await_chooser
+chooser open
 xdotool key Escape
 check "Escape gives 0" 0 "$(result)"
-start_request open
-await_chooser
+chooser open
 click_row 3
 check "the Windows default row gives 1 and starts nothing" "1 recb.log Bl1.ok " \
   "$(result) $(logs)$(marker)"
@@ -119,8 +113,7 @@ check "an empty line the search reaches gives 1" 1 "$(passes "" "$A" "$B")"
 
 fresh
 choices QXAdd.dat "$B" "*|Acme - Alpha|1.0|OK|$P\\reca.exe|$P\\reca.exe"
-start_request "Open With..."
-await_chooser
+chooser "Open With..."
 check "open with: the caption shows *" "CAPTION=  [*] - Tavrel Ferrule Choices " \
   "$(head -n 1 <<<"$view")"
 xdotool key Escape
