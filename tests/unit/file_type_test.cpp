@@ -20,8 +20,8 @@ constexpr const char* kNoParts = "||||||||";
 class FileTypeTest : public ::testing::Test {
  protected:
   FileTypeTest() {
-    fake_os::SetWindowsDirectory(R"(C:\WINDOWS)");
-    fake_os::SetSystemDirectory(R"(C:\WINDOWS\system32)");
+    fake_os::Dirs().windows = R"(C:\WINDOWS)";
+    fake_os::Dirs().system = R"(C:\WINDOWS\system32)";
     ReadWindowsDir();
     ReadSystemDir();
     SetPath(R"(C:\Tools;C:\More Tools)");

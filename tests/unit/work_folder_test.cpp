@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_os.h"
+#include "platform/files.h"
 
 namespace tavrel {
 namespace {
@@ -15,12 +16,11 @@ TEST(WorkFolder, SuffixTempFolderAndInstallTree) {
   EXPECT_EQ(StripSuffix("ms", "Programs"), "ms");
   EXPECT_EQ(WorkFolderFor("C:\\Temp\\"), "C:\\Temp\\ZV");
   EXPECT_EQ(WorkFolderFor("C:\\Users\\me\\Temp"), "C:\\Users\\me\\ZV");
-
   fake_os::Scope os;
-  fake_os::SetProgramFolder("C:\\Tools\\Quillbox\\programs");
+  fake_os::Dirs().program = "C:\\Tools\\Quillbox\\programs";
   EXPECT_EQ(GetInstallRoot(), "C:\\Tools\\Quillbox\\");
   EXPECT_EQ(GetPackagePath(), "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
-  fake_os::SetProgramFolder("C:\\Tools\\Quillbox");
+  fake_os::Dirs().program = "C:\\Tools\\Quillbox";
   EXPECT_EQ(GetPackagePath(), "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
 }
 
@@ -36,54 +36,51 @@ TEST_F(WorkFolderCycle, AFolderMadeByTheRequestIsGoneAfterIt) {
   EXPECT_EQ(WorkFolder(), zv);
   EXPECT_FALSE(WorkFolderExisted());
   EXPECT_FALSE(FindDataFilesInWorkFolder());
-  fake_os::AddFile(zv + "\\QXAdd.dat", "x");
-  fake_os::AddFile(zv + "\\QXma.xml", "x");
+  fake_os::AddFile(zv + "\\QXAdd.dat");
+  fake_os::AddFile(zv + "\\QXma.xml");
   CleanWorkFolder();
-  EXPECT_FALSE(fake_os::Exists(zv));
-
+  EXPECT_FALSE(files::IsFolder(zv));
   // A file the clean-up does not know keeps the folder; that is no failure.
   PrepareWorkFolder();
-  fake_os::AddFile(zv + "\\other.bin", "x");
+  fake_os::AddFile(zv + "\\other.bin");
   CleanWorkFolder();
-  EXPECT_TRUE(fake_os::Exists(zv + "\\other.bin"));
+  EXPECT_TRUE(files::IsFile(zv + "\\other.bin"));
 }
 
 TEST_F(WorkFolderCycle, AFolderThatExistedStaysWithWhatWasThereBefore) {
+  fake_os::AddFile(zv + "\\notes.txt");
   fake_os::AddFolder(zv);
-  fake_os::AddFile(zv + "\\notes.txt", "keep");
   PrepareWorkFolder();
   EXPECT_TRUE(WorkFolderExisted());
   EXPECT_FALSE(FindDataFilesInWorkFolder());
-  fake_os::AddFile(zv + "\\QXDel.dat", "x");
-  fake_os::AddFile(zv + "\\QXcat.xml", "x");
+  fake_os::AddFile(zv + "\\QXDel.dat");
+  fake_os::AddFile(zv + "\\QXcat.xml");
   CleanWorkFolder();
-  EXPECT_EQ(fake_os::Children(zv), Names{"notes.txt"});
-
+  EXPECT_EQ(files::FindFiles(zv, "*"), Names{"notes.txt"});
   // Data files found there (in any case) are used, and the clean-up leaves them in place.
-  fake_os::AddFile(zv + "\\qxadd.DAT", "x");
-  fake_os::AddFile(zv + "\\QXma.xml", "x");
+  fake_os::AddFile(zv + "\\qxadd.DAT");
+  fake_os::AddFile(zv + "\\QXma.xml");
   PrepareWorkFolder();
   EXPECT_TRUE(FindDataFilesInWorkFolder());
   CleanWorkFolder();
-  EXPECT_EQ(fake_os::Children(zv), (Names{"notes.txt", "qxadd.DAT", "QXma.xml"}));
+  EXPECT_EQ(files::FindFiles(zv, "*"), (Names{"notes.txt", "qxadd.DAT", "QXma.xml"}));
 }
 
 TEST_F(WorkFolderCycle, WithoutATemporaryFolderOrOneThatCannotBeWrittenNothingIsTouched) {
-  fake_os::SetTempFolder("");
+  fake_os::Dirs().temp = "";
   fake_os::AddFolder("ZV");
   PrepareWorkFolder();
   EXPECT_EQ(WorkFolder(), "");
   EXPECT_FALSE(FindDataFilesInWorkFolder());
   CleanWorkFolder();
-  EXPECT_TRUE(fake_os::Exists("ZV"));
+  EXPECT_TRUE(files::IsFolder("ZV"));
 
   fake_os::Reset();
   fake_os::AddFolder("C:\\Users\\me\\Temp", false);
   PrepareWorkFolder();
   EXPECT_EQ(WorkFolder(), zv);
-  EXPECT_FALSE(fake_os::Exists(zv));
+  EXPECT_FALSE(files::IsFolder(zv));
   EXPECT_FALSE(FindDataFilesInWorkFolder());
-  CleanWorkFolder();
 }
 
 }  // namespace
