@@ -1,6 +1,7 @@
 // A real automation client that binds to the dual interface's vtable (no IDispatch): creates the
 // server's class out of process, sends one request and prints the result.
 // Usage: qxh1_client LINES VERB DOCUMENT STATUS   (LINES: how many request lines to send)
+//        qxh1_client huge|binary|unicode          (a hostile request of that kind)
 #include <windows.h>
 
 #include <objbase.h>
@@ -26,18 +27,37 @@ std::wstring Wide(const char* text) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: qxh1_client LINES VERB DOCUMENT STATUS\n");
-    return 2;
-  }
-  const int lines = std::atoi(argv[1]);
-  const std::wstring fields[8] = {Wide(argv[2]), L"", Wide(argv[3]), L"",
-                                  L"",           L"", L"",           Wide(argv[4])};
+// Requests no shell would send: one line of 4 million characters; every UTF-16 code unit,
+// NUL and lone surrogates included, spread over eight lines; a document named in characters
+// outside the ANSI code page.
+std::wstring HostileRequest(const std::string& kind) {
+  if (kind == "huge") return L"open " + std::wstring(4'000'000, L'x');
   std::wstring request;
-  for (int i = 0; i < lines; ++i) {
-    if (i) request += L"\r\n";
-    if (i < 8) request += fields[i];
+  if (kind == "binary") {
+    for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
+      request += static_cast<wchar_t>(unit);
+      if (unit % 8192 == 8191) request += L"\r\n";
+    }
+    return L"open\r\n" + request;
+  }
+  return L"open\r\n\r\nC:\\\x6587\x6863\\\x0436\x0443\x0440.txt\r\n\r\n\r\n\r\n\r\nLaunched";
+}
+
+int main(int argc, char** argv) {
+  std::wstring request;
+  if (argc == 2) {
+    request = HostileRequest(argv[1]);
+  } else if (argc == 5) {
+    const int lines = std::atoi(argv[1]);
+    const std::wstring fields[8] = {Wide(argv[2]), L"", Wide(argv[3]), L"",
+                                    L"",           L"", L"",           Wide(argv[4])};
+    for (int i = 0; i < lines; ++i) {
+      if (i) request += L"\r\n";
+      if (i < 8) request += fields[i];
+    }
+  } else {
+    std::fprintf(stderr, "usage: qxh1_client LINES VERB DOCUMENT STATUS | huge|binary|unicode\n");
+    return 2;
   }
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
   int exitCode = 0;

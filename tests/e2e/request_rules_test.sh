@@ -27,5 +27,10 @@ both "launched: an empty document line" 1 8 open "" "Launched"
 both "open with: a missing document" 1 8 "Open With..." "$D\\missing.txt" ""
 both "a path of 10,000 characters" 1 8 open "C:\\$(printf 'a%.0s' $(seq 10000)).txt" ""
 
+for kind in huge binary unicode; do
+  check "a $kind request" "HRESULT=0x00000000 RESULT=1" \
+    "$(wine_run "$BIN/qxh1_client.exe" "$kind" 2>&1 | tr -d '\r')"
+done
+
 check "the server leaves after the last client" gone "$(server_gone)"
 finish

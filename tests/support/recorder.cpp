@@ -1,5 +1,6 @@
 // A stand-in for a launched program: appends its arguments, working folder and whole command
-// line to "<its own name>.log" beside its executable, then exits. Tests read the log to see how
+// line, and the long forms of the arguments and the folder, to "<its own name>.log" beside its
+// executable, then exits. Tests read the log to see how
 // the program was started; a copy under another name writes a log of its own.
 #include <windows.h>
 
@@ -13,6 +14,13 @@ std::string ModulePath() {
   return std::string(path, n);
 }
 
+// The long form of an existing path; the text itself when it names nothing.
+std::string LongPath(const std::string& path) {
+  char full[MAX_PATH * 4] = {};
+  const DWORD n = GetLongPathNameA(path.c_str(), full, sizeof full);
+  return n == 0 || n >= sizeof full ? path : std::string(full, n);
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
@@ -21,6 +29,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR arguments, int) {
   std::string record = "args=" + std::string(arguments ? arguments : "") + "\r\n";
   record += "cwd=" + std::string(folder, n) + "\r\n";
   record += "cmd=" + std::string(GetCommandLineA()) + "\r\n";
+  record += "longargs=" + LongPath(arguments ? arguments : "") + "\r\n";
+  record += "longcwd=" + LongPath(std::string(folder, n)) + "\r\n";
 
   std::string log = ModulePath();
   const auto dot = log.find_last_of('.');

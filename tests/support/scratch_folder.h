@@ -2,10 +2,12 @@
 // everything in it, read-only files included. Native and Windows tests share it.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <thread>
 
 namespace tavrel::testing {
 

@@ -3,75 +3,42 @@
 #include <gtest/gtest.h>
 
 #include "errors_fakes.h"
-#include "fileinfo/strings.h"
 #include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {
 
 using ErrorReportTest = ErrorsTest;
+using Lines = std::vector<std::string>;
 
-ErrZ Record() {
-  ErrZ r;
-  r.number = 76;
-  r.description = "Path not found";
-  r.helpContext = "12";
-  r.helpFile = "t.hlp";
-  r.callDepth = 4;
-  r.source = "Src";
-  return r;
+ErrZ Record(std::string procedure = {}, std::int16_t localLine = 0, std::int32_t lineNumber = 0,
+            std::int32_t lastDllError = 0) {
+  // description, call depth, help context and file, platform error, number, lines, source.
+  return {"Path not found",    4, "12", "t.hlp", lastDllError, 76, lineNumber, localLine, "Src",
+          std::move(procedure)};
 }
 
-TEST_F(ErrorReportTest, ReportOfAFailureInJoinPathsLineByLine) {
-  CallDepth() = 2;
-  std::vector<std::string> lines;
-  box.whileShown = [&] {
-    const Failure& f = PendingFailure();
-    const std::string composed = "Error: " + f.description + "\r\n" + f.source;
-    for (auto line : text::Split(composed, "\r\n"))
-      lines.emplace_back(line);
-  };
-  RunReported("JoinPaths", [] { Raise(errnum::kPathNotFound); });
-
-  const std::vector<std::string> expected = {"Error: Path not found", "",
-                                             "Stack Level: 1     CD: 3", "Object: TavrelCommander",
-                                             "Subroutine: JoinPaths"};
-  EXPECT_EQ(lines, expected);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].text, StrWrap("Error: Path not found\r\n\r\nStack Level: 1     CD: 3\r\n"
-                                       "Object: TavrelCommander\r\nSubroutine: JoinPaths",
-                                       50));
+Lines SourceLines() {
+  Lines lines;
+  for (auto line : text::Split(PendingFailure().source, "\r\n"))
+    lines.emplace_back(line);
+  return lines;
 }
 
-TEST_F(ErrorReportTest, RestoreTakesTheRecordsFieldsAndWritesTheReport) {
+TEST_F(ErrorReportTest, RestoreTakesTheRecordAndWritesTheReportLineByLine) {
   SetPending(5);
-  ErrZ2ErrO(Record(), 2);
+  ErrZ2ErrO(Record("GetFileType", 3, 20, -5), 2);
   const Failure& f = PendingFailure();
-  EXPECT_EQ(f.number, 76);
-  EXPECT_EQ(f.description, "Path not found");
-  EXPECT_EQ(f.helpContext, 12);
-  EXPECT_EQ(f.helpFile, "t.hlp");
-  EXPECT_EQ(f.source, "\r\nStack Level: 2     CD: 4\r\nObject: Src");
-  EXPECT_EQ(CallDepth(), 0);
-}
-
-TEST_F(ErrorReportTest, KnownDetailsFollowInOrder) {
-  ErrZ r = Record();
-  r.procedureName = "GetFileType";
-  r.localLine = 3;
-  r.lineNumber = 20;
-  r.lastDllError = -5;
-  ErrZ2ErrO(r, 1);
-  EXPECT_EQ(PendingFailure().source,
-            "\r\nStack Level: 1     CD: 4\r\nObject: Src\r\nSubroutine: GetFileType"
-            "\r\nLocal Line: 3\r\nLine Number: 20\r\nLastDllError: -5");
-
-  r = Record();
-  r.lineNumber = 20;
-  r.lastDllError = 5;
-  ErrZ2ErrO(r, 1);
-  EXPECT_EQ(PendingFailure().source,
-            "\r\nStack Level: 1     CD: 4\r\nObject: Src\r\nLine Number: 20\r\nLastDllError: 5");
+  EXPECT_EQ(std::tie(f.number, f.description, f.helpContext, f.helpFile),
+            std::tuple(76, "Path not found", 12, "t.hlp"));
+  EXPECT_EQ(SourceLines(),
+            (Lines{"", "Stack Level: 2     CD: 4", "Object: Src", "Subroutine: GetFileType",
+                   "Local Line: 3", "Line Number: 20", "LastDllError: -5"}));
+  ErrZ2ErrO(Record("", 0, 20, 5), 1);  // details not known are left out
+  EXPECT_EQ(SourceLines(), (Lines{"", "Stack Level: 1     CD: 4", "Object: Src", "Line Number: 20",
+                                  "LastDllError: 5"}));
+  ErrZ2ErrO(Record(), 1);
+  EXPECT_EQ(f.source, "\r\nStack Level: 1     CD: 4\r\nObject: Src");
 }
 
 TEST_F(ErrorReportTest, ASourceThatHoldsAReportIsNeverExtended) {
@@ -79,64 +46,34 @@ TEST_F(ErrorReportTest, ASourceThatHoldsAReportIsNeverExtended) {
   r.source = "\r\nStack Level: 1     CD: 1\r\nObject: X\r\nsUbRoUtInE: First";
   ErrZ2ErrO(r, 3);
   EXPECT_EQ(PendingFailure().source, r.source);
-  EXPECT_EQ(PendingFailure().number, 76);
+  ErrZ2ErrO(ToErrorArray(r), 3);
+  EXPECT_EQ(PendingFailure().source, r.source);
 }
 
-TEST_F(ErrorReportTest, RestoreWithoutStackLevelReportsFailure4001UnderItsOwnTag) {
-  ErrZ2ErrO(Record(), std::nullopt);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  4001   :   h0FA1");
-  EXPECT_NE(box.shown[0].text.find("ErrZ2ErrO"), std::string::npos);
-  EXPECT_EQ(CallDepth(), 0);
-}
-
-TEST_F(ErrorReportTest, HelpContextThatIsNoNumberIsReported) {
-  ErrZ r = Record();
-  r.helpContext = "twelve";
-  ErrZ2ErrO(r, 1);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  13   :   h0D");
-  EXPECT_NE(box.shown[0].text.find("ErrZ2ErrO"), std::string::npos);
-}
-
-TEST_F(ErrorReportTest, ArrayTwinWritesTheSameReportWithTheThreadsLines) {
-  ErrZ r = Record();
-  r.procedureName = "UnpackFiles";
-  r.lastDllError = 2;
-  ErrZ2ErrO(r, 2);
-  const std::string fromRecord = PendingFailure().source;
-  ClearPendingFailure();
-  ErrZ2ErrO(ToErrorArray(r), 2);
-  EXPECT_EQ(PendingFailure().source, fromRecord);
-
-  r.lineNumber = 99;  // the array carries no line: the lines come from the thread
-
+TEST_F(ErrorReportTest, ArrayTwinTakesTheLinesFromTheThread) {
   SetPending(5);
   PendingFailure().lineNumber = 30;
   LocalLine() = 7;
-  ErrZ2ErrO(ToErrorArray(r), 2);
-  EXPECT_EQ(PendingFailure().number, 76);
-  EXPECT_EQ(PendingFailure().helpContext, 12);
-  EXPECT_EQ(PendingFailure().source,
-            "\r\nStack Level: 2     CD: 4\r\nObject: Src\r\nSubroutine: UnpackFiles"
-            "\r\nLocal Line: 7\r\nLine Number: 30\r\nLastDllError: 2");
-}
-
-TEST_F(ErrorReportTest, ArrayThatWasNeverSetChangesNothing) {
-  SetPending(53);
-  CallDepth() = 5;
+  ErrZ2ErrO(ToErrorArray(Record("UnpackFiles", 1, 99, 2)), 2);  // the array carries no lines
+  EXPECT_EQ(std::tuple(PendingFailure().number, PendingFailure().helpContext), std::tuple(76, 12));
+  EXPECT_EQ(SourceLines(),
+            (Lines{"", "Stack Level: 2     CD: 4", "Object: Src", "Subroutine: UnpackFiles",
+                   "Local Line: 7", "Line Number: 30", "LastDllError: 2"}));
+  SetPending(53);  // an array that was never set changes nothing
   ErrZ2ErrO(ErrorArray{}, 1);
   EXPECT_EQ(PendingFailure().number, 53);
-  EXPECT_EQ(CallDepth(), 5);
-  EXPECT_TRUE(box.shown.empty());
 }
 
-TEST_F(ErrorReportTest, ShortArrayIsReportedAsSubscriptOutOfRange) {
-  ErrorArray shortArray(5);
-  ErrZ2ErrO(shortArray, 1);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  9   :   h09");
-  EXPECT_NE(box.shown[0].text.find("ErrZ2ErrO"), std::string::npos);
+TEST_F(ErrorReportTest, RestoreFailuresAreReportedUnderItsOwnTag) {
+  ErrZ badHelp = Record();
+  badHelp.helpContext = "twelve";
+  ErrZ2ErrO(Record(), std::nullopt);
+  ErrZ2ErrO(badHelp, 1);
+  ErrZ2ErrO(ErrorArray(5), 1);
+  EXPECT_EQ(Captions(), (Lines{CaptionOf(4001, "FA1"), CaptionOf(13, "D"), CaptionOf(9, "9")}));
+  for (const auto& shown : box.shown)
+    EXPECT_NE(shown.text.find("Subroutine: ErrZ2ErrO"), std::string::npos) << shown.caption;
+  EXPECT_EQ(CallDepth(), 0);
 }
 
 TEST_F(ErrorReportTest, HandlerRestoresASavedArrayBeforeItsAction) {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "errors/error_handler.h"
@@ -17,13 +18,11 @@
 namespace tavrel {
 
 struct ShownBox {
-  std::string caption;
-  std::string text;
+  std::string caption, text;
   std::uint16_t style;
 };
 
-class FakeBox final : public MessageBoxEdge {
- public:
+struct FakeBox final : MessageBoxEdge {
   int ShowBox(const std::string& caption, const std::string& text, std::uint16_t style) override {
     shown.push_back({caption, text, style});
     if (whileShown) whileShown();
@@ -37,12 +36,10 @@ class FakeBox final : public MessageBoxEdge {
   std::function<void()> whileShown;  // runs while the box is up, as code the box lets run would
 };
 
-class FakeTexts final : public SystemTextEdge {
- public:
+struct FakeTexts final : SystemTextEdge {
   std::string SystemMessage(std::int32_t number, const char* extraTable) override {
     asked.push_back({number, extraTable ? extraTable : ""});
-    const auto it = texts.find(number);
-    return it == texts.end() ? std::string() : it->second;
+    return texts.contains(number) ? texts[number] : std::string();
   }
   bool IsNtFamily() override { return ntFamily; }
   std::int32_t LastError() override { return lastError; }
@@ -53,29 +50,40 @@ class FakeTexts final : public SystemTextEdge {
   std::int32_t lastError = 0;
 };
 
-// Installs both fakes and starts every test with an empty trail, depth 0 and nothing pending.
+// Installs both fakes; every test starts and ends with an empty trail, depth 0, nothing pending.
 class ErrorsTest : public ::testing::Test {
  protected:
-  void SetUp() override { ResetThread(); }
-  void TearDown() override { ResetThread(); }
-
-  static void ResetThread() {
+  void SetUp() override { TearDown(); }
+  void TearDown() override {
     CallDepth() = 0;
-    ErrorHandler(action::kReset);
-    ClearPendingFailure();
-    LocalLine() = 0;
+    ErrorHandler(action::kReset);  // also clears the pending failure and the local line
   }
 
   static std::int16_t TrailCount() { return std::get<std::int16_t>(ErrorHandler(action::kCount)); }
-
+  // Records on the trail, call depth and the pending failure's number.
+  static std::tuple<int, int, int> State() {
+    return {TrailCount(), CallDepth(), PendingFailure().number};
+  }
   static void SetPending(std::int32_t number, std::string description = {}) {
     PendingFailure() = MakeFailure(number, std::move(description));
   }
-
+  static void Push(std::int32_t number) {
+    SetPending(number);
+    ErrorHandler(action::kRecord);
+  }
   static HandlerArgs Tag(std::string tag) {
     HandlerArgs args;
     args.procedure = std::move(tag);
     return args;
+  }
+  static std::string CaptionOf(std::int32_t number, const char* hex) {
+    return "Error -  " + std::to_string(number) + "   :   h0" + hex;
+  }
+  std::vector<std::string> Captions() const {
+    std::vector<std::string> captions;
+    for (const auto& shown : box.shown)
+      captions.push_back(shown.caption);
+    return captions;
   }
 
   FakeBox box;

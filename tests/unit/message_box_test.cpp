@@ -9,170 +9,118 @@ namespace tavrel {
 namespace {
 
 using MessageBoxTest = ErrorsTest;
+using namespace boxstyle;
+using namespace msgresult;
 
-constexpr std::int32_t Catalogue(std::int32_t n) {
+constexpr std::int32_t C(std::int32_t n) {  // a catalogue number
   return errnum::kObjectBase + n;
 }
 
-TEST_F(MessageBoxTest, PendingFailureGivesErrorCaptionStopIconAndItsReport) {
-  PendingFailure() = MakeFailure(429, "D");
+std::string Wrapped(const std::string& text) {
+  return StrWrap(text, 50);
+}
+
+void SetReported(std::int32_t number) {
+  PendingFailure() = MakeFailure(number, "D");
   PendingFailure().source = "S";
+}
+
+TEST_F(MessageBoxTest, PendingFailureGivesErrorCaptionWithHexStopIconAndItsReportOrTheGivenText) {
+  const std::pair<std::int32_t, const char*> cases[] = {
+      {429, "Error -  429   :   h01AD"},
+      {C(4001), "Error -  4001   :   h0FA1"},  // catalogue numbers without the base
+      {static_cast<std::int32_t>(0x80004005u), "Error -  -2147467259   :   h080004005"}};
   box.answer = answer::kNo;
-  EXPECT_EQ(MessageHandler(429), msgresult::kDescribed);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  429   :   h01AD");
-  EXPECT_EQ(box.shown[0].style, boxstyle::kStop);
-  EXPECT_EQ(box.shown[0].text, StrWrap("Error: D\r\nS", 50));
-  EXPECT_EQ(box.beeps, 1);
-  EXPECT_EQ(CallDepth(), 0);
-}
-
-TEST_F(MessageBoxTest, ErrorCaptionShowsCatalogueNumbersWithoutTheBase) {
-  SetPending(Catalogue(4001));
-  MessageHandler(Catalogue(4001));
-  const auto unspecified = static_cast<std::int32_t>(0x80004005u);
-  SetPending(unspecified);
-  MessageHandler(unspecified);
-  ASSERT_EQ(box.shown.size(), 2u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  4001   :   h0FA1");
-  EXPECT_EQ(box.shown[1].caption, "Error -  -2147467259   :   h080004005");
-}
-
-TEST_F(MessageBoxTest, UnpackingMessageIsAnErrorWithTheStandardDescription) {
-  EXPECT_EQ(message::kUnpackFailed, static_cast<std::int32_t>(0x80041196u));
-  EXPECT_EQ(MessageHandler(message::kUnpackFailed), msgresult::kDescribed);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Information 4502");
-  EXPECT_EQ(box.shown[0].style, boxstyle::kStop);  // the text came from the description
-  EXPECT_EQ(box.shown[0].text, StrWrap("Error: " + StandardDescription(4502), 50));
-}
-
-TEST_F(MessageBoxTest, SilentNumbersShowNothing) {
-  for (std::int32_t n : {0, 1, 32755}) {
-    EXPECT_EQ(MessageHandler(n, "Title"), std::nullopt) << n;
+  for (const auto& [number, caption] : cases) {
+    SetReported(number);
+    EXPECT_EQ(MessageHandler(number), kDescribed);
+    EXPECT_EQ(box.shown.back().caption, caption);
+    EXPECT_EQ(box.shown.back().style, kStop);
+    EXPECT_EQ(box.shown.back().text, Wrapped("Error: D\r\nS"));
   }
-  EXPECT_TRUE(box.shown.empty());
-  EXPECT_EQ(box.beeps, 0);
-  EXPECT_EQ(CallDepth(), 0);
+  // A text given replaces the failure's own unless it is empty; the answer is the result.
+  std::string empty, own = "Own words";
+  EXPECT_EQ(MessageHandler(53, std::nullopt, &empty), answer::kNo);
+  EXPECT_EQ(box.shown.back().text, Wrapped("Error: D\r\nS"));
+  EXPECT_EQ(MessageHandler(53, std::nullopt, &own), answer::kNo);
+  EXPECT_EQ(box.shown.back().text, Wrapped("Own words"));
 }
 
-struct CatalogueCase {
-  std::int32_t number;
-  std::optional<std::string_view> title;
-  std::string caption;
-  std::uint16_t style;
-};
-
-TEST_F(MessageBoxTest, CatalogueRangesComposeCaptionAndIcon) {
-  const CatalogueCase cases[] = {
-      {Catalogue(4000), std::nullopt, "Error -  4000", boxstyle::kStop},
-      {Catalogue(4003), "Oops", "OopsError -  4003", boxstyle::kStop},
-      {Catalogue(4500), std::nullopt, "Information 4500", boxstyle::kInfo},
-      {Catalogue(4513), "  Note  ", "Note 4513", boxstyle::kInfo},
-      {Catalogue(5000), std::nullopt, "Question 5000", boxstyle::kQuestion},
-      {Catalogue(5001), "Sure?", "Sure? 5001", boxstyle::kQuestion},
-      {Catalogue(4499), std::nullopt, "Error -  4499", boxstyle::kPlain},
-      {5, "X", "X5", boxstyle::kPlain},
-      {-5, std::nullopt, "Error -  &FFFFFFFB", boxstyle::kPlain},
-      {Catalogue(5002), std::nullopt, "Error -  &8004138A", boxstyle::kPlain},
+TEST_F(MessageBoxTest, CatalogueRangesComposeCaptionIconAndText) {
+  const std::string given = std::string(30, 'a') + " " + std::string(30, 'b');
+  ASSERT_NE(Wrapped(given), given);
+  const auto described = [](std::int32_t n) { return "Error: " + StandardDescription(n); };
+  struct Case {
+    std::int32_t number;
+    std::optional<std::string_view> title;
+    const char* caption;  // nullptr: nothing is shown
+    std::uint16_t style;
+    std::string text;  // empty: the given text is shown; else no text is given
+    std::optional<std::int32_t> result;
   };
+  const int no = answer::kNo;
+  const Case cases[] = {
+      {C(4000), {}, "Error -  4000", kStop, "", no},
+      {C(4003), "Oops", "OopsError -  4003", kStop, "", no},
+      {C(4500), {}, "Information 4500", kInfo, "", no},
+      {C(4513), "  Note  ", "Note 4513", kInfo, "", no},
+      {C(5000), {}, "Question 5000", kQuestion, "", no},
+      {C(5001), "Sure?", "Sure? 5001", kQuestion, "", no},
+      {C(4499), {}, "Error -  4499", kPlain, "", no},
+      {5, "X", "X5", kPlain, "", no},
+      {-5, {}, "Error -  &FFFFFFFB", kPlain, "", no},
+      {C(5002), {}, "Error -  &8004138A", kPlain, "", no},
+      {0, "T", nullptr, 0, "", std::nullopt},
+      {1, "T", nullptr, 0, "", std::nullopt},
+      {32755, "T", nullptr, 0, "", std::nullopt},
+      // Without a text the number's description is shown, as an error whatever the range.
+      {message::kUnpackFailed, {}, "Information 4502", kStop, described(4502), kDescribed},
+      {5, "X", "X5", kStop, described(5), kDescribed},
+      {-5, {}, "Error -  &FFFFFFFB", kStop, "Error number not defined.", kNotDescribed},
+  };
+  box.answer = no;
   for (const auto& c : cases) {
     box.shown.clear();
-    std::string text = "Given text";
-    MessageHandler(c.number, c.title, &text);
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].caption, c.caption) << c.number;
+    box.beeps = 0;
+    std::string text = given;
+    EXPECT_EQ(MessageHandler(c.number, c.title, c.text.empty() ? &text : nullptr), c.result)
+        << c.number;
+    ASSERT_EQ(box.shown.size(), c.caption ? 1u : 0u) << c.number;
+    EXPECT_EQ(box.beeps, static_cast<int>(box.shown.size()));
+    if (!c.caption) continue;
+    EXPECT_EQ(box.shown[0].caption, c.caption);
     EXPECT_EQ(box.shown[0].style, c.style) << c.number;
-    EXPECT_EQ(box.shown[0].text, StrWrap("Given text", 50)) << c.number;
+    EXPECT_EQ(box.shown[0].text, Wrapped(c.text.empty() ? given : c.text)) << c.number;
   }
-}
-
-TEST_F(MessageBoxTest, WithoutTextTheDescriptionMakesItAnError) {
-  box.answer = answer::kNo;
-  EXPECT_EQ(MessageHandler(Catalogue(5000)), msgresult::kDescribed);
-  EXPECT_EQ(box.shown.back().style, boxstyle::kStop);
-  EXPECT_EQ(box.shown.back().text, StrWrap("Error: " + StandardDescription(5000), 50));
-
-  EXPECT_EQ(MessageHandler(5, "X"), msgresult::kDescribed);
-  EXPECT_EQ(box.shown.back().text, StrWrap("Error: Invalid procedure call or argument", 50));
-
-  EXPECT_EQ(MessageHandler(-5), msgresult::kNotDescribed);
-  EXPECT_EQ(box.shown.back().text, StrWrap("Error number not defined.", 50));
-  EXPECT_EQ(box.shown.back().style, boxstyle::kStop);
-}
-
-TEST_F(MessageBoxTest, TextArgumentDecidesWhatIsShownAndWhoseResultCounts) {
-  PendingFailure() = MakeFailure(53);
-  PendingFailure().source = "S";
-  box.answer = answer::kNo;
-
-  std::string empty;
-  EXPECT_EQ(MessageHandler(53, std::nullopt, &empty), answer::kNo);
-  EXPECT_EQ(box.shown.back().text, StrWrap("Error: File not found\r\nS", 50));
-  EXPECT_EQ(empty, "");
-
-  std::string own = "Own words";
-  EXPECT_EQ(MessageHandler(53, std::nullopt, &own), answer::kNo);
-  EXPECT_EQ(box.shown.back().text, StrWrap("Own words", 50));
-
-  ClearPendingFailure();
-  box.answer = answer::kYes;
-  std::string question = "Go on?";
-  EXPECT_EQ(MessageHandler(Catalogue(5000), std::nullopt, &question), answer::kYes);
 }
 
 TEST_F(MessageBoxTest, QuietModeHandsBackTheTextAndShowsNothing) {
   std::string text;
-  EXPECT_EQ(MessageHandler(Catalogue(4502), std::nullopt, &text, true), msgresult::kDescribed);
+  EXPECT_EQ(MessageHandler(C(4502), std::nullopt, &text, true), kDescribed);
   EXPECT_EQ(text, "Error: " + StandardDescription(4502));
-
   text = "Kept";
-  EXPECT_EQ(MessageHandler(Catalogue(4510), "Info", &text, true), 1);
+  EXPECT_EQ(MessageHandler(C(4510), "Info", &text, true), kCatalogueError);
   EXPECT_EQ(text, "Kept");
-
   text.clear();
-  EXPECT_EQ(MessageHandler(-7, std::nullopt, &text, true), msgresult::kNotDescribed);
+  EXPECT_EQ(MessageHandler(-7, std::nullopt, &text, true), kNotDescribed);
   EXPECT_EQ(text, "Error number not defined.");
-
-  PendingFailure() = MakeFailure(53);
-  PendingFailure().source = "S";
-  EXPECT_EQ(MessageHandler(53, std::nullopt, &text, true), msgresult::kDescribed);
-  EXPECT_EQ(text, "Error: File not found\r\nS");
-
-  EXPECT_TRUE(box.shown.empty());
-  EXPECT_EQ(box.beeps, 0);
+  SetReported(53);
+  EXPECT_EQ(MessageHandler(53, std::nullopt, &text, true), kDescribed);
+  EXPECT_EQ(text, "Error: D\r\nS");
+  EXPECT_EQ(box.shown.size() + box.beeps, 0u);
 }
 
-TEST_F(MessageBoxTest, LongTextIsWrappedAtFiftyAndLongWordsStayWhole) {
-  const std::string word(60, 'w');
-  std::string text = "A text that is clearly longer than fifty characters " + word + " end";
-  MessageHandler(Catalogue(4510), std::nullopt, &text);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].text, StrWrap(text, 50));
-  EXPECT_NE(box.shown[0].text.find(word), std::string::npos);
-}
-
-TEST_F(MessageBoxTest, OwnFailureIsShownInAPlainBoxWithoutBeep) {
-  int calls = 0;
+TEST_F(MessageBoxTest, OwnFailureIsShownInAPlainBoxAndGivesTheTrapResult) {
   box.whileShown = [&] {
-    if (++calls == 1) Raise(70);
+    if (box.shown.size() == 1) Raise(70);
   };
-  EXPECT_EQ(MessageHandler(Catalogue(4502)), msgresult::kOwnFailure);
+  EXPECT_EQ(MessageHandler(C(4502)), kOwnFailure);
   ASSERT_EQ(box.shown.size(), 2u);
   EXPECT_EQ(box.shown[1].caption, "Error - 70");
-  EXPECT_EQ(box.shown[1].style, boxstyle::kStop);
-  EXPECT_EQ(box.shown[1].text, StrWrap("Permission denied", 50));
+  EXPECT_EQ(box.shown[1].style, kStop);
+  EXPECT_EQ(box.shown[1].text, Wrapped("Permission denied"));
   EXPECT_EQ(box.beeps, 1);  // the first box's beep only
-  EXPECT_EQ(CallDepth(), 0);
-  EXPECT_EQ(PendingFailure().number, 0);
-}
-
-TEST_F(MessageBoxTest, FailureWhileAFailureIsPendingPassesToTheCaller) {
-  SetPending(53);
-  box.whileShown = [] { Raise(70); };
-  EXPECT_THROW(MessageHandler(53), Failure);
-  EXPECT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(CallDepth(), 0);
+  EXPECT_EQ(State(), std::tuple(0, 0, 0));
 }
 
 }  // namespace

@@ -10,12 +10,12 @@ namespace {
 
 using SystemErrorTextTest = ErrorsTest;
 
-TEST_F(SystemErrorTextTest, NetworkAndInternetNumbersAskTheirTableFirst) {
-  for (std::int32_t n : {2099, 2100, 2999, 3000, 11999, 12000, 12171, 12172}) {
-    GetSystemErrorText(n);
-  }
+TEST_F(SystemErrorTextTest, NetworkAndInternetNumbersAskTheirTableAndNoTextIsMadeUp) {
+  for (std::int32_t n : {2099, 2100, 2999, 3000, 11999, 12000, 12171, 12172})
+    EXPECT_EQ(GetSystemErrorText(n), "Error (" + std::to_string(n) + ") not defined.");
   texts.ntFamily = false;
-  GetSystemErrorText(2150);
+  texts.texts = {{2150, "Net"}};
+  EXPECT_EQ(GetSystemErrorText(2150), "Net");
   const std::vector<std::pair<std::int32_t, std::string>> expected = {
       {2099, ""},  {2100, "netmsg.dll"},   {2999, "netmsg.dll"},   {3000, ""},
       {11999, ""}, {12000, "wininet.dll"}, {12171, "wininet.dll"}, {12172, ""},
@@ -23,57 +23,29 @@ TEST_F(SystemErrorTextTest, NetworkAndInternetNumbersAskTheirTableFirst) {
   EXPECT_EQ(texts.asked, expected);
 }
 
-TEST_F(SystemErrorTextTest, NumbersWithoutTextGetAMadeUpOne) {
-  texts.texts = {{2, "The system cannot find the file specified. "}};
-  EXPECT_EQ(GetSystemErrorText(2), "The system cannot find the file specified. ");
-  EXPECT_EQ(GetSystemErrorText(999999), "Error (999999) not defined.");
-  EXPECT_EQ(GetSystemErrorText(-5), "Error (-5) not defined.");
-  EXPECT_EQ(CallDepth(), 0);
-}
-
-TEST_F(SystemErrorTextTest, FailedCallIsReportedWithThePlatformError) {
-  constexpr std::int32_t kWaitFailed = -1;  // 0xFFFFFFFF
-  constexpr std::int32_t kWaitTimeout = 0x102;
+TEST_F(SystemErrorTextTest, FailedCallIsReportedWithThePlatformErrorOrTheCallersCode) {
   texts.lastError = 6;
   texts.texts = {{6, "The handle is invalid."}};
-
-  EXPECT_EQ(CheckApiResult(kWaitTimeout, "ShellAndWaitUntilDone", -1, action::kReportAndShow),
-            kWaitTimeout);
-  EXPECT_TRUE(box.shown.empty());
-
-  EXPECT_EQ(CheckApiResult(kWaitFailed, "ShellAndWaitUntilDone", -1, action::kReportAndShow),
-            kWaitFailed);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  6   :   h06");
-  EXPECT_NE(box.shown[0].text.find("The handle is invalid."), std::string::npos);
-  EXPECT_NE(box.shown[0].text.find("ShellAndWaitUntilDone"), std::string::npos);
-  EXPECT_EQ(PendingFailure().number, 0);  // the next failed call gets its own number
-
-  texts.lastError = 5;
-  CheckApiResult(0, "ShellAndWaitUntilDone", 0, action::kReportAndShow);
-  ASSERT_EQ(box.shown.size(), 2u);
-  EXPECT_EQ(box.shown[1].caption, "Error -  5   :   h05");
-  EXPECT_EQ(CallDepth(), 0);
-}
-
-TEST_F(SystemErrorTextTest, ExpectedValueQuietModeAndCounter) {
   std::int16_t failures = 0;
-  EXPECT_EQ(CheckApiResult(0, "Tag", 0, action::kReportAndShow, 0, false, &failures), 0);
+  const auto check = [&](std::int32_t result, std::int16_t failureValue,
+                         std::optional<std::int32_t> expected, bool quiet = false) {
+    EXPECT_EQ(CheckApiResult(result, "Wait", failureValue, action::kReportAndShow, expected, quiet,
+                             &failures),
+              result);
+  };
+  check(0x102, -1, {});
+  check(0, 0, 0);
   EXPECT_EQ(failures, 0);
-
-  texts.lastError = 5;
-  CheckApiResult(3, "Tag", 0, action::kReportAndShow, 0, false, &failures);
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, "Error -  3   :   h03");  // the result is the caller's code
-  EXPECT_EQ(failures, 1);
-
-  CheckApiResult(0, "Tag", 0, action::kReportAndShow, std::nullopt, true, &failures);
-  EXPECT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(failures, 2);
-
-  CheckApiResult(0, "Tag", 0, action::kRecord);
+  check(-1, -1, {});  // the failure value widens with its sign: -1 is 0xFFFFFFFF
+  check(3, 0, 0);     // with an expected value the result is the number
+  check(0, 0, {}, true);
+  EXPECT_EQ(Captions(), (std::vector{CaptionOf(6, "6"), CaptionOf(3, "3")}));  // 6 is not kept
+  EXPECT_NE(box.shown[0].text.find("The handle is invalid."), std::string::npos);
+  EXPECT_NE(box.shown[1].text.find("Subroutine: Wait"), std::string::npos);
+  EXPECT_EQ(failures, 3);
+  CheckApiResult(0, "Wait", 0, action::kRecord);
   EXPECT_EQ(TrailCount(), 1);
-  EXPECT_TRUE(box.shown.size() == 1u);
+  EXPECT_EQ(box.shown.size(), 2u);
 }
 
 }  // namespace

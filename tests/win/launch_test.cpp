@@ -24,7 +24,7 @@ std::string AwaitLog(const std::string& log) {
   for (int i = 0; i < 100; ++i) {
     if (files::IsFile(log)) {
       const std::string content = files::ReadWholeFile(log);
-      if (content.find("cmd=") != std::string::npos && content.back() == '\n') return content;
+      if (content.find("longcwd=") != std::string::npos && content.back() == '\n') return content;
     }
     Sleep(100);
   }
@@ -57,6 +57,7 @@ TEST_F(Launch, TheProgramGetsTheShortDocumentPathAndItsFolder) {
   const std::string log = AwaitLog(dir / "rec.log");
   ASSERT_FALSE(log.empty());
   EXPECT_EQ(Field(log, "args"), shortDocument);
+  EXPECT_TRUE(text::EqualsNoCase(Field(log, "longargs"), document)) << Field(log, "longargs");
   const std::string folder = shortDocument.substr(0, shortDocument.find_last_of('\\'));
   EXPECT_TRUE(text::EqualsNoCase(SystemShortPath(Field(log, "cwd")), SystemShortPath(folder)))
       << Field(log, "cwd") << " vs " << folder;

@@ -1,6 +1,5 @@
 // Nobody can click a message box while the tests run: for the whole test program, boxes are
-// answered with OK at once instead of being shown. A test of the real box installs the
-// platform's own edge for itself.
+// answered with OK at once. A test of the real box installs the platform's own edge for itself.
 #include "errors/errors_edge.h"
 
 namespace tavrel {

@@ -1,0 +1,100 @@
+// Reads the chooser window of another process (the server's) from outside, as a user sees it:
+// prints its caption, then one line per row with the row's centre on the screen and its two
+// column texts. Exit code 1 when no chooser is shown.
+// Output: CAPTION=<caption>  then  ROW <n> <x> <y> <column 1>|<column 2>
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/unique.h"
+
+namespace {
+
+void CloseProcess(HANDLE h) {
+  CloseHandle(h);
+}
+
+using ProcessHandle = tavrel::Unique<HANDLE, &CloseProcess>;
+
+// A block of memory in the window's process: the list view answers there.
+class RemoteBlock {
+ public:
+  RemoteBlock(HANDLE process, std::size_t size)
+      : process_(process),
+        at_(static_cast<char*>(
+            VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE))) {}
+  ~RemoteBlock() {
+    if (at_) VirtualFreeEx(process_, at_, 0, MEM_RELEASE);
+  }
+  RemoteBlock(const RemoteBlock&) = delete;
+  RemoteBlock& operator=(const RemoteBlock&) = delete;
+  char* at() const { return at_; }
+  bool Write(std::size_t offset, const void* data, std::size_t size) const {
+    return WriteProcessMemory(process_, at_ + offset, data, size, nullptr);
+  }
+  bool Read(std::size_t offset, void* data, std::size_t size) const {
+    return ReadProcessMemory(process_, at_ + offset, data, size, nullptr);
+  }
+
+ private:
+  HANDLE process_;
+  char* at_;
+};
+
+constexpr std::size_t kTextOffset = 512;
+constexpr int kTextSize = 512;
+
+std::string ItemText(HWND list, const RemoteBlock& block, int item, int subItem) {
+  LVITEMA query{};
+  query.iSubItem = subItem;
+  query.pszText = block.at() + kTextOffset;
+  query.cchTextMax = kTextSize;
+  if (!block.Write(0, &query, sizeof query)) return {};
+  const auto length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
+                                   reinterpret_cast<LPARAM>(block.at()));
+  std::string text(kTextSize, '\0');
+  if (!block.Read(kTextOffset, text.data(), text.size())) return {};
+  text.resize(static_cast<std::size_t>(length));
+  return text;
+}
+
+}  // namespace
+
+int main() {
+  const HWND frame = FindWindowA("frmList", nullptr);
+  if (!frame || !IsWindowVisible(frame)) {
+    std::printf("NONE\n");
+    return 1;
+  }
+  const HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
+  char caption[512] = {};
+  GetWindowTextA(frame, caption, sizeof caption);
+  std::printf("CAPTION=%s\n", caption);
+
+  DWORD pid = 0;
+  GetWindowThreadProcessId(list, &pid);
+  const ProcessHandle process(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
+  if (!process) return 2;
+  const RemoteBlock block(process.get(), kTextOffset + kTextSize);
+  if (!block.at()) return 2;
+
+  const auto rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+  for (int i = 0; i < rows; ++i) {
+    RECT r{};
+    r.left = LVIR_BOUNDS;
+    block.Write(0, &r, sizeof r);
+    SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(i),
+                 reinterpret_cast<LPARAM>(block.at()));
+    block.Read(0, &r, sizeof r);
+    POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
+    ClientToScreen(list, &centre);
+    std::printf("ROW %d %ld %ld %s|%s\n", i + 1, centre.x, centre.y,
+                ItemText(list, block, i, 0).c_str(), ItemText(list, block, i, 1).c_str());
+  }
+  std::fflush(stdout);
+  return 0;
+}
