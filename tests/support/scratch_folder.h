@@ -1,29 +1,36 @@
-// A fresh folder under the system's temporary folder for one test, removed afterwards.
+// A fresh folder under the system's temporary folder for one test, removed afterwards with
+// everything in it, read-only files included. Native and Windows tests share it.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
+#include <thread>
 
 namespace tavrel::testing {
 
 class ScratchFolder {
  public:
-  ScratchFolder() {
-    std::random_device device;
+  explicit ScratchFolder(const std::string& name = "test") {
+    static int made = 0;
     path_ = std::filesystem::temp_directory_path() /
-            ("tavrel-test-" + std::to_string(device()) + std::to_string(device()));
+            ("tavrel-" + name + "-" + std::to_string(std::random_device()()) + "-" +
+             std::to_string(++made));
     std::filesystem::create_directories(path_);
   }
   ~ScratchFolder() {
+    namespace fs = std::filesystem;
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    for (fs::recursive_directory_iterator it(path_, ignored), end; it != end; it.increment(ignored))
+      fs::permissions(it->path(), fs::perms::owner_write, fs::perm_options::add, ignored);
+    fs::remove_all(path_, ignored);
   }
   ScratchFolder(const ScratchFolder&) = delete;
   ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-  std::string Path() const { return path_.string(); }
+  std::string path() const { return path_.string(); }
   std::string operator/(const std::string& name) const { return (path_ / name).string(); }
 
   void Write(const std::string& name, const std::string& content) const {

@@ -8,28 +8,24 @@
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
 #include "fileinfo/text.h"
+#include "platform/files.h"
 
 namespace tavrel {
 namespace {
 
-std::string Fold(std::string_view s) {
-  std::string folded(s);
-  for (auto& c : folded)
-    c = text::FoldCase(c);
-  return folded;
-}
-
 struct Entry {
+  std::string path;  // as given: the short name, and the name in listings
   std::uint32_t attributes = 0;
-  std::string shortPath;
+  std::string content;
+  bool writable = true;
+  bool folder() const { return attributes & os::kAttrDirectory; }
 };
 
 struct State {
-  std::map<std::string, Entry> files;                            // by folded path
-  std::map<std::string, std::string> environment;                // by folded name
-  std::vector<std::pair<std::string, std::int32_t>> untestable;  // folded prefix, failure
-  std::string windowsDir;
-  std::string systemDir;
+  std::map<std::string, Entry> entries;             // by Key
+  std::map<std::string, std::string> environment;   // by Key
+  std::pair<std::string, std::int32_t> untestable;  // Key prefix, failure
+  fake_os::Folders dirs;
 };
 
 State& S() {
@@ -37,11 +33,41 @@ State& S() {
   return state;
 }
 
-const std::pair<std::string, std::int32_t>* UntestablePrefix(const std::string& path) {
-  const std::string folded = Fold(path);
-  for (const auto& entry : S().untestable)
-    if (folded.compare(0, entry.first.size(), entry.first) == 0) return &entry;
-  return nullptr;
+// A path without trailing "\" (except after a drive), folded to one case.
+std::string Key(std::string path) {
+  while (path.size() > 2 && path.back() == '\\')
+    path.pop_back();
+  for (auto& c : path)
+    c = text::FoldCase(c);
+  return path;
+}
+
+std::string Parent(const std::string& path) {
+  const auto slash = Key(path).find_last_of('\\');
+  return slash == std::string::npos ? std::string() : Key(path).substr(0, slash);
+}
+
+const Entry* Find(const std::string& path, int kind = -1) {  // kind: 0 file, 1 folder
+  const auto it = S().entries.find(Key(path));
+  if (it == S().entries.end() || (kind >= 0 && it->second.folder() != (kind == 1))) return nullptr;
+  return &it->second;
+}
+
+void Require(bool condition, std::int32_t number) {
+  if (!condition) Raise(number);
+}
+
+// The folder a new, changed or removed entry lives in must exist and be writable.
+void RequireWritableParent(const std::string& path) {
+  const Entry* parent = Find(Parent(path), 1);
+  if (!parent) Raise(errnum::kPathNotFound);
+  if (!parent->writable) Raise(75);
+}
+
+// The failure a path that cannot be tested raises; 0 for any other path.
+std::int32_t Untestable(const std::string& path) {
+  const auto& [prefix, number] = S().untestable;
+  return !prefix.empty() && Key(path).rfind(prefix, 0) == 0 ? number : 0;
 }
 
 }  // namespace
@@ -50,37 +76,30 @@ namespace fake_os {
 
 void Reset() {
   S() = State{};
+  S().dirs.temp = "C:\\Users\\me\\Temp\\";
+  S().dirs.program = "C:\\Tools\\Quillbox\\Programs";
+  AddFolder("C:");
 }
 
-void AddFile(const std::string& path, std::uint32_t attributes, const std::string& shortPath) {
-  S().files[Fold(path)] = Entry{attributes, shortPath.empty() ? path : shortPath};
+void AddFile(const std::string& path, const std::string& content, std::uint32_t attributes) {
+  S().entries[Key(path)] = Entry{path, attributes, content};
 }
 
-void AddFolder(const std::string& path, const std::string& shortPath) {
-  AddFile(path, os::kAttrDirectory, shortPath);
-}
-
-void RemoveFile(const std::string& path) {
-  S().files.erase(Fold(path));
+void AddFolder(const std::string& path, bool writable) {
+  if (!Parent(path).empty() && !Find(Parent(path))) AddFolder(Parent(path));
+  S().entries[Key(path)] = Entry{path, os::kAttrDirectory, {}, writable};
 }
 
 void SetUntestable(const std::string& prefix, std::int32_t failureNumber) {
-  S().untestable.emplace_back(Fold(prefix), failureNumber);
+  S().untestable = {Key(prefix), failureNumber};
 }
 
 void SetEnv(const std::string& name, const std::string& value) {
-  if (value.empty()) {
-    S().environment.erase(Fold(name));
-  } else {
-    S().environment[Fold(name)] = value;
-  }
+  S().environment[Key(name)] = value;
 }
 
-void SetWindowsDirectory(const std::string& dir) {
-  S().windowsDir = dir;
-}
-void SetSystemDirectory(const std::string& dir) {
-  S().systemDir = dir;
+Folders& Dirs() {
+  return S().dirs;
 }
 
 }  // namespace fake_os
@@ -88,30 +107,105 @@ void SetSystemDirectory(const std::string& dir) {
 namespace os {
 
 std::optional<std::uint32_t> FileAttributes(const std::string& path) {
-  if (const auto* untestable = UntestablePrefix(path)) Raise(untestable->second);
-  const auto found = S().files.find(Fold(path));
-  if (found == S().files.end()) return std::nullopt;
-  return found->second.attributes;
+  Require(!Untestable(path), Untestable(path));
+  const Entry* e = Find(path);
+  return e ? std::optional(e->attributes) : std::nullopt;
 }
 
 std::string ShortPathName(const std::string& path) {
-  if (UntestablePrefix(path)) return {};
-  const auto found = S().files.find(Fold(path));
-  return found == S().files.end() ? std::string() : found->second.shortPath;
+  const Entry* e = Untestable(path) ? nullptr : Find(path);
+  return e ? e->path : std::string();
 }
 
 std::string EnvironmentVariable(const std::string& name) {
-  const auto found = S().environment.find(Fold(name));
+  const auto found = S().environment.find(Key(name));
   return found == S().environment.end() ? std::string() : found->second;
 }
 
 }  // namespace os
 
+namespace files {
+
+bool IsFile(const std::string& path) {
+  return Find(path, 0);
+}
+
+bool IsFolder(const std::string& path) {
+  return Find(path, 1);
+}
+
+void CreateFolder(const std::string& path) {
+  RequireWritableParent(path);
+  Require(!Find(path), 75);
+  fake_os::AddFolder(path);
+}
+
+void RemoveFolder(const std::string& path) {
+  Require(IsFolder(path), errnum::kPathNotFound);
+  RequireWritableParent(path);
+  for (const auto& [key, entry] : S().entries)
+    Require(Parent(key) != Key(path) || key == Key(path), 75);  // only an empty folder
+  S().entries.erase(Key(path));
+}
+
+void RenameFile(const std::string& from, const std::string& to) {
+  const Entry* e = Find(from, 0);
+  Require(e, errnum::kFileNotFound);
+  RequireWritableParent(from);
+  RequireWritableParent(to);
+  Require(!Find(to), 58);
+  Entry moved = *e;
+  moved.path = to;
+  S().entries.erase(Key(from));
+  S().entries[Key(to)] = moved;
+}
+
+void RemoveFile(const std::string& path) {
+  Require(IsFile(path), errnum::kFileNotFound);
+  RequireWritableParent(path);
+  S().entries.erase(Key(path));
+}
+
+// Enough of the system's wildcards for the data store: "*", "*.ext" and whole names. The names
+// come in the order of their folded paths.
+std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern) {
+  const bool any = !pattern.empty() && pattern[0] == '*';
+  const std::string tail = Key(any ? pattern.substr(1) : "\\" + pattern);
+  std::vector<std::string> names;
+  for (const auto& [key, entry] : S().entries)
+    if (!entry.folder() && Parent(key) == Key(folder) && key.size() >= tail.size() &&
+        key.compare(key.size() - tail.size(), tail.size(), tail) == 0)
+      names.push_back(entry.path.substr(entry.path.find_last_of('\\') + 1));
+  return names;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+  const Entry* e = Find(path, 0);
+  Require(e, errnum::kFileNotFound);
+  return e->content;
+}
+
+void WriteWholeFile(const std::string& path, const std::string& content) {
+  RequireWritableParent(path);
+  Require(!IsFolder(path), 75);
+  fake_os::AddFile(path, content);
+}
+
+std::string TempFolder() {
+  return S().dirs.temp;
+}
+
+std::string ProgramFolder() {
+  return S().dirs.program;
+}
+
+}  // namespace files
+
 void ReadWindowsDir() {
-  WindowsDir() = S().windowsDir;
+  WindowsDir() = S().dirs.windows;
 }
 void ReadSystemDir() {
-  SystemDir() = S().systemDir;
+  SystemDir() = S().dirs.system;
 }
 
 }  // namespace tavrel

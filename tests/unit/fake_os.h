@@ -1,7 +1,7 @@
-// An in-memory stand-in for the operating-system services of platform/os.h and
-// fileinfo/system_dirs.h, for native tests: files and folders with attributes and short names,
-// environment variables, the Windows and System directories, and paths that cannot be tested.
-// Paths and variable names compare without regard to case, as on Windows.
+// An in-memory stand-in for the system services of platform/os.h, platform/files.h and
+// fileinfo/system_dirs.h in native tests: files with content and attributes, folders that can be
+// made unwritable, paths that cannot be tested at all, environment variables, and the Windows,
+// System, temporary and program folders. Paths and names compare without regard to case.
 #pragma once
 
 #include <cstdint>
@@ -11,27 +11,28 @@
 
 namespace tavrel::fake_os {
 
-constexpr std::uint32_t kAttrArchive = 0x20;
-
-// Forgets every file, variable, directory and untestable path set so far.
+// Forgets everything. "C:" exists; the temporary folder is C:\Users\me\Temp\ and the program
+// folder C:\Tools\Quillbox\Programs, neither of which exists until added.
 void Reset();
 
-// An existing file; its short name is the path itself unless one is given.
-void AddFile(const std::string& path, std::uint32_t attributes = kAttrArchive,
-             const std::string& shortPath = {});
-void AddFolder(const std::string& path, const std::string& shortPath = {});
-void RemoveFile(const std::string& path);
+// A file (its folder need not exist); its short name is the path as given here.
+void AddFile(const std::string& path, const std::string& content = {},
+             std::uint32_t attributes = 0x20);
+// A folder and any missing parents.
+void AddFolder(const std::string& path, bool writable = true);
 
-// Every path beginning with prefix (a drive that is not ready, say) cannot be tested:
-// FileAttributes raises the failure number, ShortPathName gives an empty text.
+// Every path beginning with prefix (one at a time) (a drive that is not ready, say) cannot be
+// tested: FileAttributes raises the failure number, ShortPathName gives an empty text.
 void SetUntestable(const std::string& prefix, std::int32_t failureNumber = 71);
 
-// Sets an environment variable; an empty value removes it.
+// An empty value is no variable.
 void SetEnv(const std::string& name, const std::string& value);
 
-// What ReadWindowsDir and ReadSystemDir find.
-void SetWindowsDirectory(const std::string& dir);
-void SetSystemDirectory(const std::string& dir);
+// What ReadWindowsDir, ReadSystemDir, files::TempFolder and files::ProgramFolder find.
+struct Folders {
+  std::string windows, system, temp, program;
+};
+Folders& Dirs();
 
 // Resets the fake when a test starts and again when it ends.
 class Scope {

@@ -20,8 +20,8 @@ constexpr const char* kNoParts = "||||||||";
 class FileTypeTest : public ::testing::Test {
  protected:
   FileTypeTest() {
-    fake_os::SetWindowsDirectory(R"(C:\WINDOWS)");
-    fake_os::SetSystemDirectory(R"(C:\WINDOWS\system32)");
+    fake_os::Dirs().windows = R"(C:\WINDOWS)";
+    fake_os::Dirs().system = R"(C:\WINDOWS\system32)";
     ReadWindowsDir();
     ReadSystemDir();
     SetPath(R"(C:\Tools;C:\More Tools)");
@@ -48,12 +48,64 @@ TEST_F(FileTypeTest, PathDirsKeepEveryEntryAfterAnEmptySlot) {
   EXPECT_EQ(PathDirs(), (std::vector<std::string>{""}));
 }
 
-TEST_F(FileTypeTest, ProgramWithoutFolderIsFoundInTheWindowsDirectory) {
-  fake_os::AddFile(R"(C:\WINDOWS\notepad.exe)");
-  const auto info = GetFileType("  notepad %1 ");
-  EXPECT_EQ(info.InputText, "notepad %1");
-  EXPECT_FALSE(info.Quoted);
-  EXPECT_EQ(Parts(info), R"(C:\WINDOWS\notepad.exe|%1|C:||C|\WINDOWS\|notepad.exe|exe|notepad)");
+TEST_F(FileTypeTest, ProgramsAndDocumentsBreakIntoTheirParts) {
+  for (const char* file :
+       {R"(C:\WINDOWS\notepad.exe)", R"(C:\WINDOWS\regedit.exe)", R"(C:\Program Files\App\app.exe)",
+        R"(C:\Tools\app.v2.exe)", R"(C:\Tools\sub.d\run.com)", R"(C:\Tools\.hook.exe)",
+        R"(C:\Users\jo.doe\README)", R"(C:\Docs\.profile)", R"(\\srv\pub\dir\a.doc)",
+        R"(\\srv\pub)", R"(\\srv)"})
+    fake_os::AddFile(file);
+  fake_os::AddFile(R"(C:\Docs\report.txt)", "", os::kAttrReadOnly | os::kAttrHidden);
+  fake_os::AddFile(R"(C:\Docs\boot.ini)", "", os::kAttrSystem | os::kAttrHidden);
+  fake_os::AddFolder(R"(C:\Docs\folder.txt)");
+  // An absolute name is never joined to a search directory.
+  fake_os::AddFile(R"(C:\WINDOWS\C:\Program Files\App\app.exe /x)");
+  fake_os::SetEnv("SystemRoot", R"(C:\WINDOWS)");
+  fake_os::SetEnv("DOC", R"(C:\WINDOWS\regedit.exe )");  // the blank is not kept on the program
+
+  const std::pair<const char*, const char*> cases[] = {
+      {"  notepad %1 ", R"(C:\WINDOWS\notepad.exe|%1|C:||C|\WINDOWS\|notepad.exe|exe|notepad)"},
+      {R"(C:\Program Files\App\app.exe /x)",
+       R"(C:\Program Files\App\app.exe|/x|C:||C|\Program Files\App\|app.exe|exe|app)"},
+      // With a blank inside the quotes nothing is searched: the parts come from the text alone.
+      {R"("C:\Program Files\App\app.exe" "%1")",
+       R"(C:\Program Files\App\app.exe| "%1"|C:||C|\Program Files\App\|app.exe|exe|app)"},
+      // Without a blank the quotes go and the line is searched as typed.
+      {R"("NOTEPAD" "notepad" %1)",
+       R"(C:\WINDOWS\NOTEPAD.exe|NOTEPAD %1|C:||C|\WINDOWS\|NOTEPAD.exe|exe|NOTEPAD)"},
+      {R"(%SystemRoot%\regedit.exe %1)",
+       R"(C:\WINDOWS\regedit.exe|%1|C:||C|\WINDOWS\|regedit.exe|exe|regedit)"},
+      {"%DOC%", R"(C:\WINDOWS\regedit.exe||C:||C|\WINDOWS\|regedit.exe|exe|regedit)"},
+      // Only a dot in the last part after its first character starts an extension.
+      {"app.v2 /q", kNoParts},
+      {"app.v2.exe /q", R"(C:\Tools\app.v2.exe|/q|C:||C|\Tools\|app.v2.exe|exe|app.v2)"},
+      {R"(sub.d\run /q)", R"(C:\Tools\sub.d\run.com|/q|C:||C|\Tools\sub.d\|run.com|com|run)"},
+      {".hook /q", R"(C:\Tools\.hook.exe|/q|C:||C|\Tools\|.hook.exe|exe|.hook)"},
+      {R"(C:\Docs\report.txt)", R"(C:\Docs\report.txt||C:||C|\Docs\|report.txt|txt|report)"},
+      {R"(C:\Users\jo.doe\README)",
+       R"(C:\Users\jo.doe\README||C:||C|\Users\jo.doe\|README||README)"},
+      {R"(C:\Docs\.profile)", R"(C:\Docs\.profile||C:||C|\Docs\|.profile|profile|)"},
+      {R"(\\srv\pub\dir\a.doc)", R"(\\srv\pub\dir\a.doc||\\srv\pub|\\srv\pub||\dir\|a.doc|doc|a)"},
+      {R"(\\srv\pub)", R"(\\srv\pub||\\srv\pub|\\srv\pub|||||)"},
+      {R"(\\srv)", R"(\\srv|||||\\|srv||srv)"},
+      // No file: a placeholder alone, blanks, a missing document, a system file, a folder.
+      {"%1", kNoParts},
+      {"   ", kNoParts},
+      {R"(C:\Docs\missing.txt)", kNoParts},
+      {R"(C:\Docs\boot.ini)", kNoParts},
+      {R"(C:\Docs\folder.txt)", kNoParts},
+  };
+  for (const auto& [line, parts] : cases)
+    EXPECT_EQ(Parts(GetFileType(line)), parts) << line;
+
+  const auto notepad = GetFileType("  notepad %1 ");
+  EXPECT_EQ(notepad.InputText, "notepad %1");
+  EXPECT_FALSE(notepad.Quoted);
+  const auto quoted = GetFileType(R"("NOTEPAD" "notepad" %1)");
+  EXPECT_TRUE(quoted.Quoted);
+  EXPECT_EQ(quoted.ExpandedText, "NOTEPAD NOTEPAD %1");
+  EXPECT_EQ(GetFileType(R"(%SystemRoot%\x %1)").ExpandedText, R"(C:\WINDOWS\x %1)");
+  EXPECT_EQ(GetFileType(R"("C:\My App\a.exe -x)").FullPath, R"(C:\My App\a.exe -x)");
 }
 
 TEST_F(FileTypeTest, SearchOrderOfDirectoriesAndExtensions) {
@@ -70,91 +122,14 @@ TEST_F(FileTypeTest, SearchOrderOfDirectoriesAndExtensions) {
   fake_os::AddFile(R"(C:\More Tools\tool x.bat)");
   EXPECT_EQ(GetFileType("tool x %1").FullPath, R"(C:\More Tools\tool x.bat)");
   EXPECT_EQ(GetFileType("tool x %1").Arguments, "%1");
-  // An empty Path entry is no directory (joining it would find tool.exe right here).
+  // A system file as typed does not end the search; the directories are still tried.
+  fake_os::AddFile("sys.exe", "", os::kAttrSystem);
+  fake_os::AddFile(R"(C:\Tools\sys.exe)");
+  EXPECT_EQ(GetFileType("sys.exe -v").FullPath, R"(C:\Tools\sys.exe)");
+  // An empty Path entry is no directory (joining it would find ghost.exe right here).
   SetPath(";;");
   fake_os::AddFile("ghost.exe");
   EXPECT_EQ(Parts(GetFileType("ghost %1")), kNoParts);
-}
-
-TEST_F(FileTypeTest, OnlyADotInTheLastPartAfterItsFirstCharacterIsAnExtension) {
-  fake_os::AddFile(R"(C:\Tools\app.v2.exe)");
-  EXPECT_EQ(GetFileType("app.v2 /q").FullPath, "");
-  EXPECT_EQ(GetFileType("app.v2.exe /q").FullPath, R"(C:\Tools\app.v2.exe)");
-  fake_os::AddFile(R"(C:\Tools\sub.d\run.com)");
-  EXPECT_EQ(GetFileType(R"(sub.d\run /q)").FullPath, R"(C:\Tools\sub.d\run.com)");
-  fake_os::AddFile(R"(C:\Tools\.hook.exe)");
-  EXPECT_EQ(GetFileType(".hook /q").FullPath, R"(C:\Tools\.hook.exe)");
-}
-
-TEST_F(FileTypeTest, AbsoluteProgramSplitsAtTheLastBlankThatFindsIt) {
-  fake_os::AddFile(R"(C:\Program Files\App\app.exe)");
-  // An absolute name is never joined to a search directory.
-  fake_os::AddFile(R"(C:\WINDOWS\C:\Program Files\App\app.exe /x)");
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Program Files\App\app.exe /x)")),
-            R"(C:\Program Files\App\app.exe|/x|C:||C|\Program Files\App\|app.exe|exe|app)");
-}
-
-TEST_F(FileTypeTest, QuotedPrograms) {
-  // With a blank inside the quotes nothing is searched: the parts come from the text alone.
-  const auto spaced = GetFileType(R"("C:\Program Files\App\app.exe" "%1")");
-  EXPECT_TRUE(spaced.Quoted);
-  EXPECT_EQ(Parts(spaced),
-            R"(C:\Program Files\App\app.exe| "%1"|C:||C|\Program Files\App\|app.exe|exe|app)");
-  EXPECT_EQ(GetFileType(R"("C:\My App\a.exe -x)").FullPath, R"(C:\My App\a.exe -x)");
-
-  // Without a blank the quotes go and the line is searched as typed.
-  fake_os::AddFile(R"(C:\WINDOWS\notepad.exe)");
-  const auto plain = GetFileType(R"("NOTEPAD" "notepad" %1)");
-  EXPECT_TRUE(plain.Quoted);
-  EXPECT_EQ(plain.ExpandedText, "NOTEPAD NOTEPAD %1");
-  EXPECT_EQ(plain.FullPath, R"(C:\WINDOWS\NOTEPAD.exe)");
-  EXPECT_EQ(plain.Arguments, "NOTEPAD %1");
-}
-
-TEST_F(FileTypeTest, EnvironmentReferencesAreExpandedBeforeTheSearch) {
-  fake_os::SetEnv("SystemRoot", R"(C:\WINDOWS)");
-  fake_os::AddFile(R"(C:\WINDOWS\regedit.exe)");
-  const auto info = GetFileType(R"(%SystemRoot%\regedit.exe %1)");
-  EXPECT_EQ(info.InputText, R"(%SystemRoot%\regedit.exe %1)");
-  EXPECT_EQ(info.ExpandedText, R"(C:\WINDOWS\regedit.exe %1)");
-  EXPECT_EQ(info.FullPath, R"(C:\WINDOWS\regedit.exe)");
-  // A value ending in a blank leaves no blank on the program.
-  fake_os::SetEnv("DOC", R"(C:\WINDOWS\regedit.exe )");
-  EXPECT_EQ(Parts(GetFileType("%DOC%")),
-            R"(C:\WINDOWS\regedit.exe||C:||C|\WINDOWS\|regedit.exe|exe|regedit)");
-}
-
-TEST_F(FileTypeTest, DocumentsBreakIntoTheirParts) {
-  fake_os::AddFile(R"(C:\Docs\report.txt)", os::kAttrReadOnly | os::kAttrHidden);
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Docs\report.txt)")),
-            R"(C:\Docs\report.txt||C:||C|\Docs\|report.txt|txt|report)");
-  fake_os::AddFile(R"(C:\Users\jo.doe\README)");
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Users\jo.doe\README)")),
-            R"(C:\Users\jo.doe\README||C:||C|\Users\jo.doe\|README||README)");
-  fake_os::AddFile(R"(C:\Docs\.profile)");
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Docs\.profile)")),
-            R"(C:\Docs\.profile||C:||C|\Docs\|.profile|profile|)");
-  fake_os::AddFile(R"(\\srv\pub\dir\a.doc)");
-  EXPECT_EQ(Parts(GetFileType(R"(\\srv\pub\dir\a.doc)")),
-            R"(\\srv\pub\dir\a.doc||\\srv\pub|\\srv\pub||\dir\|a.doc|doc|a)");
-  fake_os::AddFile(R"(\\srv\pub)");
-  EXPECT_EQ(Parts(GetFileType(R"(\\srv\pub)")), R"(\\srv\pub||\\srv\pub|\\srv\pub|||||)");
-  fake_os::AddFile(R"(\\srv)");
-  EXPECT_EQ(Parts(GetFileType(R"(\\srv)")), R"(\\srv|||||\\|srv||srv)");
-}
-
-TEST_F(FileTypeTest, NothingFoundGivesNoParts) {
-  EXPECT_EQ(Parts(GetFileType("%1")), kNoParts);
-  EXPECT_EQ(Parts(GetFileType("   ")), kNoParts);
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Docs\missing.txt)")), kNoParts);
-  fake_os::AddFile(R"(C:\Docs\boot.ini)", os::kAttrSystem | os::kAttrHidden);
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Docs\boot.ini)")), kNoParts);
-  fake_os::AddFolder(R"(C:\Docs\folder.txt)");
-  EXPECT_EQ(Parts(GetFileType(R"(C:\Docs\folder.txt)")), kNoParts);
-  // A system file as typed does not end the search; the directories are still tried.
-  fake_os::AddFile("tool.exe", os::kAttrSystem);
-  fake_os::AddFile(R"(C:\Tools\tool.exe)");
-  EXPECT_EQ(GetFileType("tool.exe -v").FullPath, R"(C:\Tools\tool.exe)");
 }
 
 TEST_F(FileTypeTest, UntestablePathIsReportedOnceAtLine120AndGivesAnEmptyRecord) {

@@ -2,69 +2,58 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_files.h"
+#include "fake_os.h"
+#include "platform/files.h"
 
 namespace tavrel {
 namespace {
 
+using Names = std::vector<std::string>;
+
 class IgnoreMarker : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fakefs::Reset();
-    fakefs::AddFolder(folder);
-  }
-  std::vector<std::string> Files() const { return fakefs::Children(folder); }
+  IgnoreMarker() { fake_os::AddFolder(folder); }
+  Names Files() const { return files::FindFiles(folder, "*"); }
+  fake_os::Scope os_;
   const std::string folder = "C:\\Tools\\Quillbox\\Programs";
 };
-
-using Names = std::vector<std::string>;
 
 TEST_F(IgnoreMarker, ALaunchMakesExactlyTheNextRequestPassThrough) {
   EXPECT_FALSE(CheckIgnoreMarker());  // idle
   ArmIgnoreMarker();
-  EXPECT_EQ(Files(), Names{"Bl1.ign"});
-  EXPECT_EQ(fakefs::Content(folder + "\\Bl1.ign"), " \r\n");
+  EXPECT_EQ(files::ReadWholeFile(folder + "\\Bl1.ign"), " \r\n");
   EXPECT_TRUE(CheckIgnoreMarker());  // armed: ignored, now used
   EXPECT_EQ(Files(), Names{"Bl1.ok"});
   EXPECT_FALSE(CheckIgnoreMarker());
-  EXPECT_EQ(Files(), Names{"Bl1.ok"});
   ArmIgnoreMarker();  // used: renamed back
-  EXPECT_EQ(Files(), Names{"Bl1.ign"});
   ArmIgnoreMarker();  // armed stays armed
   EXPECT_EQ(Files(), Names{"Bl1.ign"});
   EXPECT_TRUE(CheckIgnoreMarker());
 }
 
-TEST_F(IgnoreMarker, BothMarkersBeforeALaunchLeaveOnlyTheArmedOne) {
-  fakefs::AddFile(folder + "\\Bl1.ok", "used");
-  fakefs::AddFile(folder + "\\Bl1.ign", "armed");
-  ArmIgnoreMarker();
+TEST_F(IgnoreMarker, BothMarkersOrOneInCapitals) {
+  fake_os::AddFile(folder + "\\Bl1.ok", "used");
+  fake_os::AddFile(folder + "\\Bl1.ign", "armed");
+  ArmIgnoreMarker();  // a launch leaves only the armed one
   EXPECT_EQ(Files(), Names{"Bl1.ign"});
-  EXPECT_EQ(fakefs::Content(folder + "\\Bl1.ign"), "armed");
-}
-
-TEST_F(IgnoreMarker, AnArmedMarkerThatCannotBeRenamedIsStillUsedOnce) {
-  fakefs::AddFile(folder + "\\Bl1.ok", "used");
-  fakefs::AddFile(folder + "\\Bl1.ign", "armed");
+  EXPECT_EQ(files::ReadWholeFile(folder + "\\Bl1.ign"), "armed");
+  // An armed one that cannot be renamed over a used one is still used only once.
+  fake_os::AddFile(folder + "\\Bl1.ok", "used");
   EXPECT_TRUE(CheckIgnoreMarker());
   EXPECT_FALSE(CheckIgnoreMarker());
-}
 
-TEST_F(IgnoreMarker, AMarkerInUpperCaseIsFound) {
-  fakefs::AddFile(folder + "\\BL1.IGN", " \r\n");
+  files::RemoveFile(folder + "\\Bl1.ok");
+  fake_os::AddFile(folder + "\\BL1.IGN");
   EXPECT_TRUE(CheckIgnoreMarker());
-  EXPECT_FALSE(fakefs::Exists(folder + "\\BL1.IGN"));
-  EXPECT_TRUE(fakefs::Exists(folder + "\\Bl1.ok"));
+  EXPECT_EQ(Files(), Names{"Bl1.ok"});
 }
 
 TEST_F(IgnoreMarker, AFolderThatCannotBeWrittenGetsNoMarker) {
-  fakefs::Reset();
-  fakefs::AddFolder(folder, false);
+  fake_os::AddFolder(folder, false);
   ArmIgnoreMarker();
   EXPECT_TRUE(Files().empty());
   EXPECT_FALSE(CheckIgnoreMarker());
-
-  fakefs::SetProgramFolder("C:\\missing");
+  fake_os::Dirs().program = "C:\\missing";
   ArmIgnoreMarker();
   EXPECT_FALSE(CheckIgnoreMarker());
 }

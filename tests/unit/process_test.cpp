@@ -2,47 +2,38 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 namespace tavrel {
+namespace {
+std::vector<std::string> started;
+bool startResult = true;
+}  // namespace
 
-// Stands in for the Windows process start: records the command lines, answers with the result
-// set by the test.
-std::vector<std::string>& StartedCommands() {
-  static std::vector<std::string> commands;
-  return commands;
-}
-bool& StartResult() {
-  static bool result = true;
-  return result;
-}
-
+// Stands in for the Windows process start: records the command lines and answers with the
+// result the test chose.
 bool ShellAndWaitUntilDone(const std::string& program, const std::string& arguments) {
-  StartedCommands().push_back(program + " " + arguments);
-  return StartResult();
+  started.push_back(program + " " + arguments);
+  return startResult;
 }
 
 namespace {
 
-std::vector<std::string> Register(const std::string& path, bool startResult, bool& result) {
-  StartedCommands().clear();
-  StartResult() = startResult;
-  result = RegisterDLL(path);
-  return StartedCommands();
-}
-
 TEST(Process, RegisterDllQuotesAPathWithBlanksAndUnregistersTwiceFirst) {
-  bool result = false;
-  EXPECT_EQ(Register("C:\\Program Files\\X\\Zip.dll", true, result),
-            (std::vector<std::string>{"regsvr32 /s /u \"C:\\Program Files\\X\\Zip.dll\"",
-                                      "regsvr32 /s /u \"C:\\Program Files\\X\\Zip.dll\"",
-                                      "regsvr32 /s \"C:\\Program Files\\X\\Zip.dll\""}));
-  EXPECT_TRUE(result);
-  EXPECT_EQ(Register("\"C:\\Program Files\\Zip.dll\"", false, result).back(),
-            "regsvr32 /s \"C:\\Program Files\\Zip.dll\"");
-  EXPECT_FALSE(result);  // the result of the registration run
-  EXPECT_EQ(Register("C:\\Windows\\System32\\Zip.dll", true, result).back(),
-            "regsvr32 /s C:\\Windows\\System32\\Zip.dll");
+  const std::tuple<std::string, bool, std::string> cases[] = {
+      {"C:\\Program Files\\X\\Zip.dll", true, "\"C:\\Program Files\\X\\Zip.dll\""},
+      {"\"C:\\Program Files\\Zip.dll\"", false, "\"C:\\Program Files\\Zip.dll\""},
+      {"C:\\Windows\\System32\\Zip.dll", true, "C:\\Windows\\System32\\Zip.dll"},
+  };
+  for (const auto& [path, result, quoted] : cases) {
+    started.clear();
+    startResult = result;
+    EXPECT_EQ(RegisterDLL(path), result);  // the result of the registration run
+    EXPECT_EQ(started,
+              (std::vector<std::string>{"regsvr32 /s /u " + quoted, "regsvr32 /s /u " + quoted,
+                                        "regsvr32 /s " + quoted}));
+  }
 }
 
 }  // namespace

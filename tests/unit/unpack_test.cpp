@@ -26,15 +26,17 @@ class FakeSystem final : public UnpackSystem {
   void PumpMessages() override { ++pumps; }
   bool Extract(const std::string& package, const std::string& folder) override {
     calls.push_back("extract " + package + " " + folder);
-    const std::size_t attempt = attempts++;
-    const bool ok = attempt < script.size() ? script[attempt] : false;
+    const bool ok = attempts < script.size() && script[attempts];
+    ++attempts;
     if (ok && packageHasCheckFile) files.insert("W\\QXcat.xml");
     if (throwOnExtract) Raise(errnum::kInvalidCall);
     return ok;
   }
   void ReportMissingCheckFile() override { ++reports; }
 
-  std::set<std::string> files;
+  bool Unpack() { return UnpackPackageInto("I\\Data\\QXTavrel.dat", "W", "W\\QXcat.xml", *this); }
+
+  std::set<std::string> files = {"I\\Data\\QXTavrel.dat"};
   std::vector<std::string> calls;
   std::vector<bool> script;  // result of each extraction attempt
   bool packageHasCheckFile = true;
@@ -44,26 +46,22 @@ class FakeSystem final : public UnpackSystem {
   int reports = 0;
 };
 
-bool Unpack(FakeSystem& system) {
-  return UnpackPackageInto("I\\Data\\QXTavrel.dat", "W", "W\\QXcat.xml", system);
-}
-
-TEST(Unpack, CopiesExtractsFromTheCopyAndDeletesIt) {
+TEST(Unpack, ExtractsFromACopyUntilAnAttemptSucceedsAndDeletesTheCopy) {
   FakeSystem system;
-  system.files = {"I\\Data\\QXTavrel.dat"};
-  system.script = {true};
-  EXPECT_TRUE(Unpack(system));
+  system.script = {false, false, true};
+  EXPECT_TRUE(system.Unpack());
+  const std::string extract = "extract W\\QXTavrel.dat W";
   EXPECT_EQ(system.calls,
-            (std::vector<std::string>{"copy I\\Data\\QXTavrel.dat W\\QXTavrel.dat",
-                                      "extract W\\QXTavrel.dat W", "delete W\\QXTavrel.dat"}));
+            (std::vector<std::string>{"copy I\\Data\\QXTavrel.dat W\\QXTavrel.dat", extract,
+                                      extract, extract, "delete W\\QXTavrel.dat"}));
   EXPECT_EQ(system.files, (std::set<std::string>{"I\\Data\\QXTavrel.dat", "W\\QXcat.xml"}));
   EXPECT_EQ(system.reports, 0);
 }
 
 TEST(Unpack, MissingPackageTriesElevenTimesAndEndsQuietly) {
   FakeSystem system;
-  EXPECT_TRUE(system.files.empty());
-  EXPECT_FALSE(Unpack(system));
+  system.files.clear();
+  EXPECT_FALSE(system.Unpack());
   EXPECT_EQ(system.attempts, 11u);
   // 101 rounds waiting for the copy, then two rounds after each attempt.
   EXPECT_EQ(system.pumps, 101 + 2 * 11);
@@ -72,32 +70,21 @@ TEST(Unpack, MissingPackageTriesElevenTimesAndEndsQuietly) {
   EXPECT_EQ(PendingFailure().number, 0);
 }
 
-TEST(Unpack, AFailingAttemptIsRetriedUntilOneSucceeds) {
+TEST(Unpack, AFailingAttemptThatLeftTheCheckFileEndsTheAttempts) {
   FakeSystem system;
-  system.files = {"I\\Data\\QXTavrel.dat"};
-  system.script = {false, false, true};
-  EXPECT_TRUE(Unpack(system));
-  EXPECT_EQ(system.attempts, 3u);
-  EXPECT_FALSE(system.files.count("W\\QXTavrel.dat"));
-}
-
-TEST(Unpack, FailuresOfTheStepsAreIgnored) {
-  FakeSystem system;
-  system.files = {"I\\Data\\QXTavrel.dat"};
   system.script = {true};
   system.throwOnExtract = true;    // the attempt fails after the files were written
-  EXPECT_FALSE(Unpack(system));    // ok never became true...
+  EXPECT_FALSE(system.Unpack());   // ok never became true...
   EXPECT_EQ(system.attempts, 1u);  // ...but the check file was there, so no more attempts
   EXPECT_EQ(system.reports, 0);
 }
 
 TEST(Unpack, PackageWithoutCheckFileIsReportedOnce) {
   FakeSystem system;
-  system.files = {"I\\Data\\QXTavrel.dat"};
   system.script = {true};
   system.packageHasCheckFile = false;
   PendingFailure() = MakeFailure(errnum::kFileNotFound);
-  EXPECT_FALSE(Unpack(system));
+  EXPECT_FALSE(system.Unpack());
   EXPECT_EQ(system.attempts, 1u);
   EXPECT_EQ(system.reports, 1);
   EXPECT_EQ(PendingFailure().number, 0);  // cleared before the message

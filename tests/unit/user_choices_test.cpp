@@ -3,41 +3,30 @@
 #include <gtest/gtest.h>
 
 #include "data/work_folder.h"
-#include "fake_files.h"
+#include "fake_os.h"
 
 namespace tavrel {
 namespace {
 
-ChoiceList Lines(std::initializer_list<const char*> lines) {
+ChoiceList Lines(std::initializer_list<std::string> lines) {
   ChoiceList list(1);
-  for (const char* l : lines)
-    list.emplace_back(l);
+  list.insert(list.end(), lines);
   return list;
 }
 
-TEST(ChoiceLines, LineEndsAreCrOrCrLfAndTheLastLineNeedsNone) {
-  EXPECT_EQ(SplitChoiceLines("a\r\nb\rc"), Lines({"a", "b", "c"}));
-  EXPECT_EQ(SplitChoiceLines("a\r\n"), Lines({"a"}));
-  EXPECT_EQ(SplitChoiceLines("a\r\r\n"), Lines({"a", ""}));
-  // A line feed on its own does not end a line.
-  EXPECT_EQ(SplitChoiceLines("a\nb\r\n"), Lines({"a\nb"}));
-  EXPECT_EQ(SplitChoiceLines("\n"), Lines({"\n"}));
-}
-
-TEST(ChoiceLines, EmptyFileAndEmptyLines) {
-  const ChoiceList empty = SplitChoiceLines("");
-  ASSERT_EQ(empty.size(), 1u);  // slot 0 only
-  EXPECT_EQ(empty[0], "");
-  EXPECT_EQ(SplitChoiceLines("\r\n\r\n.txt|x"), Lines({"", "", ".txt|x"}));
-  EXPECT_EQ(SplitChoiceLines("\r\n"), Lines({""}));
-}
-
-TEST(ChoiceLines, BytesAreKeptAsStored) {
-  const std::string raw("a\0b|\xE9\xFF|\x7F\x80\r\nx", 12);
-  const ChoiceList lines = SplitChoiceLines(raw);
-  ASSERT_EQ(lines.size(), 3u);
-  EXPECT_EQ(lines[1], std::string("a\0b|\xE9\xFF|\x7F\x80", 9));
-  EXPECT_EQ(lines[2], "x");
+TEST(ChoiceLines, LineEndsEmptyLinesAndBytesAsStored) {
+  const std::pair<std::string, ChoiceList> cases[] = {
+      {"a\r\nb\rc", Lines({"a", "b", "c"})},  // CR LF or CR; the last line needs none
+      {"a\r\n", Lines({"a"})},
+      {"a\r\r\n", Lines({"a", ""})},
+      {"a\nb\r\n", Lines({"a\nb"})},  // a line feed on its own ends no line
+      {"", Lines({})},
+      {"\r\n", Lines({""})},
+      {"\r\n\r\n.txt|x", Lines({"", "", ".txt|x"})},
+      {std::string("a\0b|\xE9\xFF\r\nx", 9), Lines({std::string("a\0b|\xE9\xFF", 6), "x"})},
+  };
+  for (const auto& [content, lines] : cases)
+    EXPECT_EQ(SplitChoiceLines(content), lines) << ::testing::PrintToString(content);
 }
 
 TEST(ChoiceLines, ManyAndLongLinesAreReadCompletely) {
@@ -46,51 +35,33 @@ TEST(ChoiceLines, ManyAndLongLinesAreReadCompletely) {
     many += ".k" + std::to_string(i) + "|x\r\n";
   const ChoiceList lines = SplitChoiceLines(many);
   ASSERT_EQ(lines.size(), 100001u);
-  EXPECT_EQ(lines[1], ".k1|x");
   EXPECT_EQ(lines[100000], ".k100000|x");
   EXPECT_EQ(lines.capacity(), lines.size());  // trimmed after reading
 
   const std::string longLine(100000, 'q');
-  const ChoiceList two = SplitChoiceLines(longLine + "\r" + longLine);
-  ASSERT_EQ(two.size(), 3u);
-  EXPECT_EQ(two[2], longLine);
+  EXPECT_EQ(SplitChoiceLines(longLine + "\r" + longLine), Lines({longLine, longLine}));
 }
 
-class ChoiceFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    fakefs::Reset();
-    fakefs::AddFolder("C:\\Users\\me\\Temp\\ZV");
-    PrepareWorkFolder();
-    ResetUserChoices();
-  }
-};
-
-TEST_F(ChoiceFiles, TheFileNameSelectsTheList) {
-  fakefs::AddFile("C:\\d\\my add.DAT", ".txt|a\r\n.doc|b");
-  fakefs::AddFile("C:\\d\\Foo.dat", ".txt|f");
-  fakefs::AddFile("C:\\d\\QXDel.dat", ".bmp");
-  ReadChoiceFile("C:\\d\\my add.DAT");
-  ReadChoiceFile("C:\\d\\Foo.dat");
-  ReadChoiceFile("C:\\d\\QXDel.dat");
-  ReadChoiceFile("C:\\d\\missing Def.dat");
-  ReadChoiceFile("");
+TEST(ChoiceFiles, TheFileNameSelectsTheListAndTheWorkFolderHoldsAllThree) {
+  fake_os::Scope os;
+  fake_os::AddFolder("C:\\Users\\me\\Temp\\ZV");
+  PrepareWorkFolder();
+  ResetUserChoices();
+  fake_os::AddFile("C:\\d\\my add.DAT", ".txt|a\r\n.doc|b");
+  fake_os::AddFile("C:\\d\\Foo.dat", ".txt|f");
+  for (const char* path : {"C:\\d\\my add.DAT", "C:\\d\\Foo.dat", "C:\\d\\missing Def.dat", ""})
+    ReadChoiceFile(path);
   EXPECT_EQ(AddChoices(), Lines({".txt|a", ".doc|b"}));
-  EXPECT_EQ(DelChoices(), Lines({".bmp"}));
   EXPECT_EQ(DefChoices(), Lines({}));
-}
-
-TEST_F(ChoiceFiles, AllThreeAreReadFromTheWorkFolderAndResetAgain) {
-  fakefs::AddFile("C:\\Users\\me\\Temp\\ZV\\QXAdd.dat", ".txt|a");
-  fakefs::AddFile("C:\\Users\\me\\Temp\\ZV\\QXDef.dat", ".png|d|1|OK|C:\\p.exe");
-  GetUserChoices();
-  EXPECT_EQ(AddChoices(), Lines({".txt|a"}));
-  EXPECT_EQ(DelChoices(), Lines({}));
-  EXPECT_EQ(DefChoices(), Lines({".png|d|1|OK|C:\\p.exe"}));
-  EXPECT_EQ(GetDelFilePath(), "C:\\Users\\me\\Temp\\ZV\\QXDel.dat");
 
   ResetUserChoices();
+  fake_os::AddFile("C:\\Users\\me\\Temp\\ZV\\QXDel.dat", ".bmp");
+  fake_os::AddFile("C:\\Users\\me\\Temp\\ZV\\QXDef.dat", ".png|d|1|OK|C:\\p.exe");
+  GetUserChoices();
   EXPECT_EQ(AddChoices(), Lines({}));
+  EXPECT_EQ(DelChoices(), Lines({".bmp"}));
+  EXPECT_EQ(DefChoices(), Lines({".png|d|1|OK|C:\\p.exe"}));
+  ResetUserChoices();
   EXPECT_EQ(DefChoices(), Lines({}));
 }
 

@@ -2,32 +2,32 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_files.h"
+#include "fake_os.h"
+#include "platform/files.h"
 
 namespace tavrel {
 namespace {
 
-TEST(WorkFolderPaths, SuffixTempFolderAndInstallTree) {
+using Names = std::vector<std::string>;
+
+TEST(WorkFolder, SuffixTempFolderAndInstallTree) {
   EXPECT_EQ(StripSuffix("C:\\Q\\programs", "Programs"), "C:\\Q\\");
   EXPECT_EQ(StripSuffix("C:\\Q\\Bin", "Programs"), "C:\\Q\\Bin");
   EXPECT_EQ(StripSuffix("ms", "Programs"), "ms");
   EXPECT_EQ(WorkFolderFor("C:\\Temp\\"), "C:\\Temp\\ZV");
   EXPECT_EQ(WorkFolderFor("C:\\Users\\me\\Temp"), "C:\\Users\\me\\ZV");
-
-  fakefs::Reset();
-  fakefs::SetProgramFolder("C:\\Tools\\Quillbox\\programs");
+  fake_os::Scope os;
+  fake_os::Dirs().program = "C:\\Tools\\Quillbox\\programs";
   EXPECT_EQ(GetInstallRoot(), "C:\\Tools\\Quillbox\\");
   EXPECT_EQ(GetPackagePath(), "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
-  fakefs::SetProgramFolder("C:\\Tools\\Quillbox");
+  fake_os::Dirs().program = "C:\\Tools\\Quillbox";
   EXPECT_EQ(GetPackagePath(), "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
 }
 
 class WorkFolderCycle : public ::testing::Test {
  protected:
-  void SetUp() override {
-    fakefs::Reset();
-    fakefs::AddFolder("C:\\Users\\me\\Temp");
-  }
+  WorkFolderCycle() { fake_os::AddFolder("C:\\Users\\me\\Temp"); }
+  fake_os::Scope os_;
   const std::string zv = "C:\\Users\\me\\Temp\\ZV";
 };
 
@@ -35,62 +35,52 @@ TEST_F(WorkFolderCycle, AFolderMadeByTheRequestIsGoneAfterIt) {
   PrepareWorkFolder();
   EXPECT_EQ(WorkFolder(), zv);
   EXPECT_FALSE(WorkFolderExisted());
-  ASSERT_TRUE(fakefs::Exists(zv));
   EXPECT_FALSE(FindDataFilesInWorkFolder());
-  // Files as an unpack leaves them: data files, catalogue files, something else.
-  fakefs::AddFile(zv + "\\QXAdd.dat", "x");
-  fakefs::AddFile(zv + "\\QXma.xml", "x");
+  fake_os::AddFile(zv + "\\QXAdd.dat");
+  fake_os::AddFile(zv + "\\QXma.xml");
   CleanWorkFolder();
-  EXPECT_FALSE(fakefs::Exists(zv));
+  EXPECT_FALSE(files::IsFolder(zv));
+  // A file the clean-up does not know keeps the folder; that is no failure.
+  PrepareWorkFolder();
+  fake_os::AddFile(zv + "\\other.bin");
+  CleanWorkFolder();
+  EXPECT_TRUE(files::IsFile(zv + "\\other.bin"));
 }
 
-TEST_F(WorkFolderCycle, DataFilesFoundThereAreUsedAndLeftInPlace) {
-  fakefs::AddFolder(zv);
-  fakefs::AddFile(zv + "\\qxadd.DAT", "x");
-  fakefs::AddFile(zv + "\\QXma.xml", "x");
+TEST_F(WorkFolderCycle, AFolderThatExistedStaysWithWhatWasThereBefore) {
+  fake_os::AddFolder(zv);
   PrepareWorkFolder();
   EXPECT_TRUE(WorkFolderExisted());
+  EXPECT_FALSE(FindDataFilesInWorkFolder());
+  fake_os::AddFile(zv + "\\QXDel.dat");
+  fake_os::AddFile(zv + "\\QXcat.xml");
+  CleanWorkFolder();
+  EXPECT_TRUE(files::IsFolder(zv));
+  EXPECT_EQ(files::FindFiles(zv, "*"), Names{});
+  // Data files found there (in any case) are used, and the clean-up leaves them in place.
+  fake_os::AddFile(zv + "\\qxadd.DAT");
+  fake_os::AddFile(zv + "\\QXma.xml");
+  PrepareWorkFolder();
   EXPECT_TRUE(FindDataFilesInWorkFolder());
   CleanWorkFolder();
-  EXPECT_EQ(fakefs::Children(zv), (std::vector<std::string>{"QXma.xml", "qxadd.DAT"}));
+  EXPECT_EQ(files::FindFiles(zv, "*"), (Names{"qxadd.DAT", "QXma.xml"}));
 }
 
-TEST_F(WorkFolderCycle, AFolderThatExistedStaysAndOnlyDataFilesGo) {
-  fakefs::AddFolder(zv);
-  fakefs::AddFile(zv + "\\notes.txt", "keep");
-  PrepareWorkFolder();
-  EXPECT_FALSE(FindDataFilesInWorkFolder());
-  fakefs::AddFile(zv + "\\QXDel.dat", "x");
-  fakefs::AddFile(zv + "\\QXcat.xml", "x");
-  CleanWorkFolder();
-  EXPECT_EQ(fakefs::Children(zv), (std::vector<std::string>{"notes.txt"}));
-}
-
-TEST_F(WorkFolderCycle, AFolderLeftNonEmptyIsNotAFailure) {
-  PrepareWorkFolder();
-  fakefs::AddFile(zv + "\\other.bin", "x");
-  CleanWorkFolder();  // the folder cannot be removed; nothing is raised
-  EXPECT_TRUE(fakefs::Exists(zv + "\\other.bin"));
-}
-
-TEST_F(WorkFolderCycle, WithoutATemporaryFolderNothingIsTouched) {
-  fakefs::SetTempFolder("");
-  fakefs::AddFolder("ZV");
+TEST_F(WorkFolderCycle, WithoutATemporaryFolderOrOneThatCannotBeWrittenNothingIsTouched) {
+  fake_os::Dirs().temp = "";
+  fake_os::AddFolder("ZV");
   PrepareWorkFolder();
   EXPECT_EQ(WorkFolder(), "");
   EXPECT_FALSE(FindDataFilesInWorkFolder());
   CleanWorkFolder();
-  EXPECT_TRUE(fakefs::Exists("ZV"));
-}
+  EXPECT_TRUE(files::IsFolder("ZV"));
 
-TEST_F(WorkFolderCycle, AFolderThatCannotBeCreatedIsIgnored) {
-  fakefs::Reset();
-  fakefs::AddFolder("C:\\Users\\me\\Temp", false);
+  fake_os::Reset();
+  fake_os::AddFolder("C:\\Users\\me\\Temp", false);
   PrepareWorkFolder();
   EXPECT_EQ(WorkFolder(), zv);
-  EXPECT_FALSE(fakefs::Exists(zv));
+  EXPECT_FALSE(files::IsFolder(zv));
   EXPECT_FALSE(FindDataFilesInWorkFolder());
-  CleanWorkFolder();
 }
 
 }  // namespace
