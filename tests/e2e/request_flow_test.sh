@@ -55,11 +55,14 @@ open_document() {  # VERB: starts a request through cscript and waits for its ch
 }
 
 open_document open
+view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
+check "the caption names the document's type" "CAPTION=  [.tftxt] - Tavrel Ferrule Choices " \
+  "$(head -n 1 <<<"$view")"
 check "rows: the group in file order, the catalogue's names in place of Beta's, the default last" \
   "Alpha Soft - Alpha|1.0
 B$(printf '\xe9')ta Works - Beta Studio|2.0 (2026)
 Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
-  "$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r' | sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p')"
+  "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
 xdotool key Down Down Return
 wait "$client"
 check "the second row, picked with the keyboard" "0 beta " "$(client_result) $(await_start)"
