@@ -45,26 +45,18 @@ bool PackageWriter::Encrypt(long long index) {
 
 bool PackageWriter::AddFile(const std::string& name, const std::string& sourcePath) {
   if (!archive_) return false;
-  zip_source_t* source = zip_source_file(archive_.get(), sourcePath.c_str(), 0, -1);
-  if (!source) {
-    error_ = sourcePath + ": " + zip_strerror(archive_.get());
-    return false;
-  }
-  const zip_int64_t index = zip_file_add(archive_.get(), name.c_str(), source, ZIP_FL_ENC_UTF_8);
-  if (index < 0) {
-    zip_source_free(source);
-    error_ = name + ": " + zip_strerror(archive_.get());
-    return false;
-  }
-  return Encrypt(index);
+  return Add(name, zip_source_file(archive_.get(), sourcePath.c_str(), 0, -1), sourcePath + ": ");
 }
 
 bool PackageWriter::AddBytes(const std::string& name, std::string content) {
   if (!archive_) return false;
   const std::string& kept = contents_.emplace_back(std::move(content));
-  zip_source_t* source = zip_source_buffer(archive_.get(), kept.data(), kept.size(), 0);
+  return Add(name, zip_source_buffer(archive_.get(), kept.data(), kept.size(), 0), "");
+}
+
+bool PackageWriter::Add(const std::string& name, zip_source_t* source, const std::string& origin) {
   if (!source) {
-    error_ = zip_strerror(archive_.get());
+    error_ = origin + zip_strerror(archive_.get());
     return false;
   }
   const zip_int64_t index = zip_file_add(archive_.get(), name.c_str(), source, ZIP_FL_ENC_UTF_8);

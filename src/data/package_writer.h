@@ -10,6 +10,7 @@
 #include "data/package.h"
 
 struct zip;
+struct zip_source;
 
 namespace tavrel::package {
 
@@ -33,6 +34,8 @@ class PackageWriter {
   const std::string& Error() const { return error_; }
 
  private:
+  // Adds a member read from source (which it owns from here on); origin prefixes a failure.
+  bool Add(const std::string& name, zip_source* source, const std::string& origin);
   bool Encrypt(long long index);
 
   struct Discard {
