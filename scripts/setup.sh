@@ -7,7 +7,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 deps=${TAVREL_DEPS_DIR:-$root/build/deps}
 
 packages=(
-  cmake ninja-build g++ googletest dpkg-dev clang-format
+  cmake ninja-build g++ googletest libgtest-dev dpkg-dev clang-format
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine64 libwine-dev xvfb xdotool x11-utils imagemagick
   libzip-dev libpugixml-dev zip unzip pkg-config 7zip clang libclang-rt-14-dev
