@@ -4,32 +4,24 @@
 
 #include <objbase.h>
 
-#include <cstring>
 #include <string_view>
 
 #include "TavrelCommander.h"
 #include "fileinfo/text.h"
 #include "server/automation_object_win.h"
 #include "server/registration_win.h"
+#include "server/server_lifetime_win.h"
 
 namespace {
 
 // Serves clients until the last object and lock are gone.
 int Serve() {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-  DWORD cookie = 0;
-  HRESULT hr = CoRegisterClassObject(CLSID_TavrelCH1Exe, &tavrel::ClassFactory(),
-                                     CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE, &cookie);
-  if (FAILED(hr)) {
+  if (FAILED(tavrel::ServeClassObject(CLSID_TavrelCH1Exe, tavrel::ClassFactory()))) {
     CoUninitialize();
     return 1;
   }
-  MSG msg;
-  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-  CoRevokeClassObject(cookie);
+  tavrel::RunUntilUnused();
   // The process ends here with nothing left to flush. CoUninitialize is not called: it waits for
   // the marshalling stubs of the last call to wind down, and under Wine that wait can last for
   // ever, keeping a server alive that no client can reach any more.

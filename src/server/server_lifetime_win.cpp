@@ -3,15 +3,52 @@
 #include <objbase.h>
 
 namespace tavrel {
+namespace {
+
+// Objects and locks all live on the server's one apartment thread: no lock is needed.
+DWORD classCookie = 0;
+ULONG liveCount = 0;
+
+void RevokeClassObject() {
+  if (classCookie != 0) CoRevokeClassObject(classCookie);
+  classCookie = 0;
+}
+
+}  // namespace
+
+HRESULT ServeClassObject(REFCLSID clsid, IClassFactory& factory) {
+  return CoRegisterClassObject(clsid, &factory, CLSCTX_LOCAL_SERVER, REGCLS_MULTIPLEUSE,
+                               &classCookie);
+}
+
+void RunUntilUnused() {
+  MSG msg;
+  for (;;) {
+    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    if (got == -1) break;
+    // A quit posted when the count fell to zero is stale once a client has made a new object.
+    if (got == 0) {
+      if (liveCount == 0) break;
+      continue;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  RevokeClassObject();
+}
 
 void AddRefServer() {
-  CoAddRefServerProcess();
+  liveCount = CoAddRefServerProcess();
 }
 
 void ReleaseServer() {
-  // Objects and locks live on the server's one apartment thread, so the quit message reaches the
-  // loop that serves them.
-  if (CoReleaseServerProcess() == 0) PostQuitMessage(0);
+  liveCount = CoReleaseServerProcess();
+  if (liveCount != 0) return;
+  // The class object is taken back at once, not when the process ends: a client that starts now
+  // is then given a new server instead of this departing one (the system does not suspend the
+  // class object by itself everywhere).
+  RevokeClassObject();
+  PostQuitMessage(0);
 }
 
 }  // namespace tavrel

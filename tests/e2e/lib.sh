@@ -25,16 +25,23 @@ check() {  # check DESCRIPTION EXPECTED ACTUAL
   fi
 }
 
+# Prints the number between "$1" and "$2" on a line of the client's output "$3"; shows the whole
+# output when there is none.
+result_of() {
+  local value; value=$(sed -n "s/^$1\([-0-9]*\)$2\$/\1/p" <<<"$3")
+  [ -n "$value" ] || echo "  client said: $3" >&2
+  echo "$value"
+}
+
 # One request through the late-bound VBScript client; prints the result only.
 request_vbs() {  # LINES VERB DOCUMENT STATUS
-  wine_run cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" "$@" 2>&1 | tr -d '\r' |
-    sed -n 's/^RESULT=\([-0-9]*\) TYPE=Long$/\1/p'
+  result_of "RESULT=" " TYPE=Long" "$(wine_run cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" "$@" 2>&1 |
+    tr -d '\r')"
 }
 
 # One request through the C++ client on the vtable; prints the result only.
 request_vtable() {  # LINES VERB DOCUMENT STATUS
-  wine_run "$BIN/qxh1_client.exe" "$@" 2>&1 | tr -d '\r' |
-    sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'
+  result_of "HRESULT=0x00000000 RESULT=" "" "$(wine_run "$BIN/qxh1_client.exe" "$@" 2>&1 | tr -d '\r')"
 }
 
 # Waits until no process of this build's server is left; prints "gone" or "running".
