@@ -13,10 +13,7 @@ namespace {
 
 constexpr const char* kTag = "ShellAndWaitUntilDone";
 
-void CloseHandleQuietly(HANDLE handle) {
-  CloseHandle(handle);
-}
-using Handle = Unique<HANDLE, CloseHandleQuietly>;
+using Handle = Unique<HANDLE, &CloseHandle>;
 
 // The platform-call check: a call that returned its failure value is reported under this
 // procedure's tag. Returns whether the call succeeded.

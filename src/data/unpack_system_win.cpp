@@ -1,11 +1,10 @@
-// The unpack's steps on Windows: file copy, existence test and deletion, the message loop, the
-// package reader and the message box.
-#include <windows.h>
-
+// The unpack's steps on Windows: the system's files and message loop, the package reader and the
+// message box.
 #include "data/package.h"
 #include "data/unpack.h"
-#include "errors/failure.h"
 #include "errors/message_box.h"
+#include "platform/files.h"
+#include "platform/messages_win.h"
 
 namespace tavrel {
 namespace {
@@ -13,22 +12,11 @@ namespace {
 class WindowsUnpackSystem final : public UnpackSystem {
  public:
   void CopyPackage(const std::string& from, const std::string& to) override {
-    if (!::CopyFileA(from.c_str(), to.c_str(), FALSE)) Fail();
+    files::Copy(from, to);
   }
-  bool FileExists(const std::string& path) override {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
-  }
-  void RemoveFile(const std::string& path) override {
-    if (!::DeleteFileA(path.c_str())) Fail();
-  }
-  void PumpMessages() override {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&message);
-      DispatchMessageA(&message);
-    }
-  }
+  bool FileExists(const std::string& path) override { return files::IsFile(path); }
+  void RemoveFile(const std::string& path) override { files::RemoveFile(path); }
+  void PumpMessages() override { PumpPendingMessages(); }
   bool Extract(const std::string& package, const std::string& folder) override {
     package::Result result = package::Extract(package, folder);
     auto& members = UnpackedMembers();
@@ -36,14 +24,6 @@ class WindowsUnpackSystem final : public UnpackSystem {
     return result.ok();
   }
   void ReportMissingCheckFile() override { MessageHandler(message::kUnpackFailed); }
-
- private:
-  [[noreturn]] static void Fail() {
-    const auto error = static_cast<std::int32_t>(GetLastError());
-    Raise(error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? errnum::kFileNotFound
-                                                                         : errnum::kPathNotFound,
-          {}, error);
-  }
 };
 
 }  // namespace

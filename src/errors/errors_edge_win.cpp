@@ -2,17 +2,14 @@
 #include <windows.h>
 
 #include <array>
-#include <memory>
 
 #include "errors/errors_edge.h"
+#include "platform/unique.h"
 
 namespace tavrel {
 namespace {
 
-struct FreeModule {
-  void operator()(HMODULE module) const noexcept { FreeLibrary(module); }
-};
-using UniqueModule = std::unique_ptr<std::remove_pointer_t<HMODULE>, FreeModule>;
+using UniqueModule = Unique<HMODULE, &FreeLibrary>;
 
 class Win32Box final : public MessageBoxEdge {
  public:

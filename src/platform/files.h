@@ -19,6 +19,7 @@ bool IsFolder(const std::string& path);
 void CreateFolder(const std::string& path);
 void RemoveFolder(const std::string& path);                       // only an empty folder
 void RenameFile(const std::string& from, const std::string& to);  // never replaces a file
+void Copy(const std::string& from, const std::string& to);        // replaces a file
 void RemoveFile(const std::string& path);
 
 // Names (without folder) of the files in folder matching a wildcard pattern such as "*.dat".

@@ -6,6 +6,7 @@
 
 #include "errors/failure.h"
 #include "platform/files.h"
+#include "platform/unique.h"
 
 namespace tavrel::files {
 namespace {
@@ -36,23 +37,10 @@ constexpr std::int32_t kPathFileAccess = 75;
   Raise(number, {}, static_cast<std::int32_t>(code));
 }
 
-// Owns a handle that one close function releases; move-only.
-template <class Close>
-class Owned {
- public:
-  Owned(HANDLE h, Close close) : handle_(h), close_(close) {}
-  Owned(const Owned&) = delete;
-  Owned& operator=(const Owned&) = delete;
-  ~Owned() {
-    if (handle_ != INVALID_HANDLE_VALUE) close_(handle_);
-  }
-  HANDLE get() const { return handle_; }
-  bool valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
- private:
-  HANDLE handle_;
-  Close close_;
-};
+// Files and searches both own nothing when they hold INVALID_HANDLE_VALUE.
+constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
+using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
+using SearchHandle = Unique<HANDLE, &FindClose, kNoHandle>;
 
 std::optional<DWORD> Attributes(const std::string& path) {
   const DWORD a = GetFileAttributesA(path.c_str());
@@ -84,6 +72,10 @@ void RenameFile(const std::string& from, const std::string& to) {
   if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastError();
 }
 
+void Copy(const std::string& from, const std::string& to) {
+  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) RaiseLastError();
+}
+
 void RemoveFile(const std::string& path) {
   if (!DeleteFileA(path.c_str())) RaiseLastError();
 }
@@ -94,8 +86,8 @@ std::vector<std::string> FindFiles(const std::string& folder, const std::string&
   if (!spec.empty() && spec.back() != '\\') spec += '\\';
   spec += pattern;
   WIN32_FIND_DATAA found{};
-  Owned search(FindFirstFileA(spec.c_str(), &found), [](HANDLE h) { FindClose(h); });
-  if (!search.valid()) return names;
+  const SearchHandle search(FindFirstFileA(spec.c_str(), &found));
+  if (!search) return names;
   do {
     if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
   } while (FindNextFileA(search.get(), &found));
@@ -103,10 +95,9 @@ std::vector<std::string> FindFiles(const std::string& folder, const std::string&
 }
 
 std::string ReadWholeFile(const std::string& path) {
-  Owned file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr),
-             [](HANDLE h) { CloseHandle(h); });
-  if (!file.valid()) RaiseLastError();
+  const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) RaiseLastError();
   LARGE_INTEGER size{};
   if (!GetFileSizeEx(file.get(), &size)) RaiseLastError();
   std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
@@ -123,10 +114,9 @@ std::string ReadWholeFile(const std::string& path) {
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
-  Owned file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                         FILE_ATTRIBUTE_NORMAL, nullptr),
-             [](HANDLE h) { CloseHandle(h); });
-  if (!file.valid()) RaiseLastError();
+  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) RaiseLastError();
   std::size_t done = 0;
   while (done < content.size()) {
     const DWORD want = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 30));

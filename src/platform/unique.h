@@ -6,15 +6,16 @@
 namespace tavrel {
 
 // Owns a value of type T that Close releases. No implicit conversion: get() to use it, put() to
-// receive one from an out parameter, reset() to release it early.
-template <class T, auto Close, T Invalid = T{}>
+// receive one from an out parameter, reset() to release it early. Invalid() gives the value that
+// owns nothing (a null handle unless told otherwise, since some kinds use -1).
+template <class T, auto Close, auto Invalid = [] { return T{}; }>
 class Unique {
  public:
   Unique() = default;
   explicit Unique(T value) noexcept : value_(value) {}
-  Unique(Unique&& other) noexcept : value_(std::exchange(other.value_, Invalid)) {}
+  Unique(Unique&& other) noexcept : value_(std::exchange(other.value_, Invalid())) {}
   Unique& operator=(Unique&& other) noexcept {
-    if (this != &other) reset(std::exchange(other.value_, Invalid));
+    if (this != &other) reset(std::exchange(other.value_, Invalid()));
     return *this;
   }
   Unique(const Unique&) = delete;
@@ -22,19 +23,19 @@ class Unique {
   ~Unique() { reset(); }
 
   T get() const noexcept { return value_; }
-  explicit operator bool() const noexcept { return value_ != Invalid; }
+  explicit operator bool() const noexcept { return value_ != Invalid(); }
   T* put() noexcept {
     reset();
     return &value_;
   }
-  T release() noexcept { return std::exchange(value_, Invalid); }
-  void reset(T value = Invalid) noexcept {
-    if (value_ != Invalid) Close(value_);
+  T release() noexcept { return std::exchange(value_, Invalid()); }
+  void reset(T value = Invalid()) noexcept {
+    if (value_ != Invalid()) Close(value_);
     value_ = value;
   }
 
  private:
-  T value_ = Invalid;
+  T value_ = Invalid();
 };
 
 }  // namespace tavrel

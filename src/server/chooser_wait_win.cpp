@@ -1,21 +1,15 @@
 #include <windows.h>
 
+#include "platform/messages_win.h"
 #include "server/chooser_wait.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {
 
 void WaitUntilChooserGone() {
+  // The chooser's 100 ms timer wakes the wait while the window is up.
   while (ChooserIsLoaded()) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
+    if (!PumpPendingMessages()) return;
     if (ChooserIsLoaded()) WaitMessage();
   }
 }

@@ -10,6 +10,7 @@
 #include "errors/failure.h"
 #include "errors/reporting.h"
 #include "platform/ansi_win.h"
+#include "platform/messages_win.h"
 #include "ui/chooser_window.h"
 #include "ui/list_fitting_win.h"
 #include "ui/placement.h"
@@ -229,15 +230,7 @@ void Window::OnTimer() {
   if (busy_) return;
   busy_ = true;
   ++ticks_;
-  MSG msg;
-  while (frame_ && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    if (msg.message == WM_QUIT) {
-      PostQuitMessage(static_cast<int>(msg.wParam));
-      break;
-    }
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
+  PumpPendingMessages();
   if (!frame_) return;  // unloaded while messages were processed
   const HWND foreground = GetForegroundWindow();
   if (foreground == frame_) {

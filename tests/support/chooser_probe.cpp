@@ -13,11 +13,7 @@
 
 namespace {
 
-void CloseProcess(HANDLE h) {
-  CloseHandle(h);
-}
-
-using ProcessHandle = tavrel::Unique<HANDLE, &CloseProcess>;
+using ProcessHandle = tavrel::Unique<HANDLE, &CloseHandle>;
 
 // A block of memory in the window's process: the list view answers there.
 class RemoteBlock {

@@ -160,6 +160,15 @@ void RenameFile(const std::string& from, const std::string& to) {
   S().entries[Key(to)] = moved;
 }
 
+void Copy(const std::string& from, const std::string& to) {
+  const Entry* e = Find(from, 0);
+  Require(e, errnum::kFileNotFound);
+  RequireWritableParent(to);
+  Entry copy = *e;
+  copy.path = to;
+  S().entries[Key(to)] = copy;
+}
+
 void RemoveFile(const std::string& path) {
   Require(IsFile(path), errnum::kFileNotFound);
   RequireWritableParent(path);

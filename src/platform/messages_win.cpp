@@ -1,0 +1,20 @@
+#include "platform/messages_win.h"
+
+#include <windows.h>
+
+namespace tavrel {
+
+bool PumpPendingMessages() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    if (msg.message == WM_QUIT) {
+      PostQuitMessage(static_cast<int>(msg.wParam));
+      return false;
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  return true;
+}
+
+}  // namespace tavrel
