@@ -52,4 +52,15 @@ std::string_view At(const std::vector<std::string_view>& pieces, std::size_t i) 
   return pieces[i];
 }
 
+std::string_view Field(std::string_view s, char separator, std::size_t i) {
+  if (s.empty()) Raise(errnum::kSubscript);
+  std::size_t start = 0;
+  for (; i > 0; --i) {
+    const auto at = s.find(separator, start);
+    if (at == std::string_view::npos) Raise(errnum::kSubscript);
+    start = at + 1;
+  }
+  return s.substr(start, s.find(separator, start) - start);
+}
+
 }  // namespace tavrel::text

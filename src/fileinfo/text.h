@@ -15,7 +15,8 @@ char FoldCase(char c) noexcept;
 bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
 
 // 0-based position of needle in hay at or after from, without regard to case; npos if absent.
-std::size_t FindNoCase(std::string_view hay, std::string_view needle, std::size_t from = 0) noexcept;
+std::size_t FindNoCase(std::string_view hay, std::string_view needle,
+                       std::size_t from = 0) noexcept;
 
 inline bool ContainsNoCase(std::string_view hay, std::string_view needle) noexcept {
   return FindNoCase(hay, needle) != std::string_view::npos;
@@ -31,5 +32,9 @@ std::string_view TrimTrailingBlanks(std::string_view s) noexcept;
 
 // Piece i of a split; raises "subscript out of range" when there is no such piece.
 std::string_view At(const std::vector<std::string_view>& pieces, std::size_t i);
+
+// The same as At(Split(s, separator), i) without building the list: for looking at one field of
+// many lines.
+std::string_view Field(std::string_view s, char separator, std::size_t i);
 
 }  // namespace tavrel::text

@@ -25,7 +25,7 @@ const std::string& DefaultInfo::Field(std::size_t i) const {
 
 namespace {
 bool HasKey(const std::string& line, std::string_view key) {
-  return text::EqualsNoCase(text::At(text::Split(line, "|"), 0), key);
+  return text::EqualsNoCase(text::Field(line, '|', 0), key);
 }
 }  // namespace
 

@@ -35,7 +35,7 @@ bool NormalFileExists(const std::string& path) {
 
 // Field 4 of a user choice line: the program to start.
 std::string ProgramOf(const std::string& choiceLine) {
-  return std::string(text::At(text::Split(choiceLine, "|"), 4));
+  return std::string(text::Field(choiceLine, '|', 4));
 }
 
 // The description of the Windows default program for the document, split into its fields. A

@@ -28,6 +28,19 @@ TEST(Text, SplitKeepsEmptyPiecesAtBothEnds) {
   EXPECT_EQ(Split("a\r\nb", "\r\n").size(), 2u);
 }
 
+TEST(Text, OneFieldReadsAsTheSplitDoes) {
+  for (const char* line : {"", "a", "|", "a|b", "|a||b|", ".txt|x|1|OK|C:\\p.exe"}) {
+    const auto pieces = Split(line, "|");
+    for (std::size_t i = 0; i < 6; ++i) {
+      if (i < pieces.size()) {
+        EXPECT_EQ(Field(line, '|', i), pieces[i]) << line << " field " << i;
+      } else {
+        EXPECT_THROW(Field(line, '|', i), Failure) << line << " field " << i;
+      }
+    }
+  }
+}
+
 TEST(Text, CaseInsensitiveSearchAndTrim) {
   EXPECT_TRUE(EqualsNoCase("Open With...", "open with..."));
   EXPECT_FALSE(EqualsNoCase("open", "opens"));
