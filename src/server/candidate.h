@@ -17,6 +17,7 @@ struct Candidate {
   std::string text;        // column 1: company and product
   std::string detail;      // column 2: version, possibly followed by the default marker
   std::uint32_t colour = kColourBlack;
+  std::string program;  // the program's path, for its icon; empty when unknown
 };
 
 class CandidateList {

@@ -24,6 +24,14 @@ const std::string& DefaultInfo::Field(std::size_t i) const {
 }
 
 namespace {
+// The program of an added line, for its icon: its path, else its short path; a line without
+// either still gives a row.
+std::string_view ProgramPath(const std::vector<std::string_view>& fields) {
+  for (std::size_t i : {std::size_t{4}, std::size_t{5}})
+    if (i < fields.size() && !fields[i].empty()) return fields[i];
+  return {};
+}
+
 bool HasKey(const std::string& line, std::string_view key) {
   return text::EqualsNoCase(text::Field(line, '|', 0), key);
 }
@@ -53,9 +61,10 @@ std::int32_t BuildCandidateRows(const ChoiceList& addChoices, std::int32_t first
   std::int32_t rowId = 0;
   std::int32_t defaultRowId = 0;
   bool defaultFound = false;
-  const auto add = [&](std::string rowText, std::string detail, std::uint32_t colour) {
+  const auto add = [&](std::string rowText, std::string detail, std::uint32_t colour,
+                       std::string_view program) {
     rows.Add(Candidate{rowId, "k" + std::to_string(rowId), std::move(rowText), std::move(detail),
-                       colour});
+                       colour, std::string(program)});
     ++rowId;
   };
 
@@ -75,19 +84,21 @@ std::int32_t BuildCandidateRows(const ChoiceList& addChoices, std::int32_t first
     const std::int32_t entry = FindCatalogEntry(program, catalogue);
     if (entry < 0) {
       add(std::string(text::At(fields, 1)), std::string(text::At(fields, 2)) + std::string(suffix),
-          kColourBlack);
+          kColourBlack, ProgramPath(fields));
     } else {
       const CatalogueEntry& e = catalogue[static_cast<std::size_t>(entry)];
-      add(e.CompanyA + " - " + e.ProductA, e.VersionA + std::string(suffix), kColourBlue);
+      add(e.CompanyA + " - " + e.ProductA, e.VersionA + std::string(suffix), kColourBlue,
+          ProgramPath(fields));
     }
   }
 
   if (info.FieldCount() < 2) {
     defaultRowId = rowId;
-    add("Windows Default", "No version info.", kColourBlack);
+    add("Windows Default", "No version info.", kColourBlack, {});
   } else if (!defaultFound) {
     defaultRowId = rowId;
-    add(info.Field(0), info.Field(1) + std::string(kDefaultMarker), kColourBlack);
+    add(info.Field(0), info.Field(1) + std::string(kDefaultMarker), kColourBlack,
+        info.FieldCount() > 3 ? std::string_view(info.Field(3)) : std::string_view());
   }
   return defaultRowId;
 }

@@ -11,9 +11,13 @@
 #include "errors/reporting.h"
 #include "platform/ansi_win.h"
 #include "platform/messages_win.h"
+#include "platform/unique.h"
 #include "ui/chooser_window.h"
+#include "ui/column_widths.h"
+#include "ui/dpi_win.h"
 #include "ui/list_fitting_win.h"
 #include "ui/placement.h"
+#include "ui/program_icons_win.h"
 #include "ui/screen_win.h"
 
 namespace tavrel {
@@ -26,6 +30,11 @@ constexpr UINT kTimerInterval = 100;
 constexpr UINT_PTR kListSubclassId = 1;
 constexpr int kDesignWidth = 160;  // client size at design time, pixels
 constexpr int kDesignHeight = 120;
+// The narrowest the name column gets when the window would be wider than the monitor (at 96
+// dpi): the icon and a few letters before the ellipsis.
+constexpr int kMinNameWidth = 96;
+
+using FontHandle = Unique<HFONT, &DeleteObject>;
 
 std::int32_t chosenIndex = -1;
 
@@ -59,6 +68,9 @@ class Window final : public ChooserWindow {
  private:
   static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+  void FollowDpi();
+  bool FitSize();
+  void OnDpiChanged(const RECT& suggested);
   void OnFirstActivation();
   void OnTimer();
   void AcceptSelection();
@@ -67,6 +79,9 @@ class Window final : public ChooserWindow {
   HWND frame_ = nullptr;
   HWND list_ = nullptr;
   std::vector<std::uint32_t> colours_;  // indexed by row tag
+  FontHandle font_;                     // the list's font, made for fontDpi_
+  UINT fontDpi_ = 0;
+  bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
 
   bool suppressClick_ = false;  // no one sets it; kept so a caller can switch picking off
   float oldFormHeight_ = 0;     // twips, at load
@@ -115,7 +130,7 @@ Window::Window() {
   // The header stays hidden: the list's height is computed from its rows alone.
   list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
                           WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
-                              LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER,
+                              LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
                           0, 0, kDesignWidth, kDesignHeight, frame_, nullptr, Module(), nullptr);
   if (!list_) {
     const auto error = static_cast<std::int32_t>(GetLastError());
@@ -124,6 +139,10 @@ Window::Window() {
   }
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   SetWindowSubclass(list_, &Window::ListProc, kListSubclassId, reinterpret_cast<DWORD_PTR>(this));
+  // The shell's own image list, shared with the whole process: the list must not destroy it,
+  // hence LVS_SHAREIMAGELISTS.
+  SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemSmallIcons()));
+  FollowDpi();
   const char* headers[] = {"Company - Product", "Version"};
   for (int c = 0; c < 2; ++c) {
     LVCOLUMNA column{};
@@ -139,17 +158,18 @@ Window::Window() {
   // Load: remember the window's size in twips.
   RECT r{};
   GetWindowRect(frame_, &r);
-  oldFormWidth_ = static_cast<float>((r.right - r.left) * TwipsPerPixelX());
-  oldFormHeight_ = static_cast<float>((r.bottom - r.top) * TwipsPerPixelY());
+  oldFormWidth_ = static_cast<float>((r.right - r.left) * TwipsPerPixel(frame_));
+  oldFormHeight_ = static_cast<float>((r.bottom - r.top) * TwipsPerPixel(frame_));
 }
 
 void Window::Add(const Candidate& row) {
   const std::wstring text = AnsiToWide(row.text);
   const std::wstring detail = AnsiToWide(row.detail);
   LVITEMW item{};
-  item.mask = LVIF_TEXT | LVIF_PARAM;
+  item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
   item.iItem = Count();
   item.pszText = const_cast<wchar_t*>(text.c_str());
+  item.iImage = ProgramIconIndex(row.program);
   item.lParam = row.rowId;
   const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   if (index < 0) Raise(errnum::kOutOfMemory);
@@ -164,6 +184,25 @@ void Window::Add(const Candidate& row) {
 }
 
 bool Window::FitToList() {
+  if (Count() > 0) {
+    // Onto the monitor under the pointer first, so that the window takes that monitor's density
+    // before it is measured.
+    fitting_ = true;
+    const RECT work = MonitorUnderPointer().rcWork;
+    SetWindowPos(frame_, nullptr, work.left, work.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitting_ = false;
+    FollowDpi();
+  }
+  if (!FitSize()) return false;
+  RECT inner{};
+  GetClientRect(frame_, &inner);
+  const double twips = TwipsPerPixel(frame_);
+  PlaceAtCursor(frame_, inner.right * twips / 2, inner.bottom * twips / 2);
+  return true;
+}
+
+bool Window::FitSize() {
   RECT listRect{};
   GetWindowRect(list_, &listRect);
   const int oldListHeight = listRect.bottom - listRect.top;
@@ -177,25 +216,62 @@ bool Window::FitToList() {
   AutoSizeColumns(list_, false, 0);
   HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
   const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+
+  RECT frame{};
+  RECT inner{};
+  GetWindowRect(frame_, &frame);
+  GetClientRect(frame_, &inner);
+  if (columns >= 2) {
+    // Never wider than the monitor's work area less the margins placement keeps: a long name
+    // gives way (the list ends it with an ellipsis), the version and its mark stay whole.
+    const RECT work = MonitorUnderPointer().rcWork;
+    const UINT dpi = DpiOf(frame_);
+    const int margins = 2 * RoundHalfEven(kPlacementMargin / TwipsPerPixel(frame_));
+    const int borders = (frame.right - frame.left) - inner.right;
+    const ColumnWidths wanted{static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, 0, 0)),
+                              static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, 1, 0))};
+    const ColumnWidths fitted =
+        FitColumns(wanted, (work.right - work.left) - margins - borders - 1 - 2 * columns,
+                   ScaleToDpi(kMinNameWidth, dpi));
+    if (fitted.name != wanted.name) SendMessageA(list_, LVM_SETCOLUMNWIDTH, 0, fitted.name);
+    if (fitted.version != wanted.version)
+      SendMessageA(list_, LVM_SETCOLUMNWIDTH, 1, fitted.version);
+  }
   int newListWidth = 1;
   for (int c = 0; c < columns; ++c)
     newListWidth += static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, c, 0)) + 2;
   SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
 
   // The frame grows by what the inner area grows, so the list is shown whole in both directions.
-  RECT frame{};
-  RECT inner{};
-  GetWindowRect(frame_, &frame);
-  GetClientRect(frame_, &inner);
   const double innerW = inner.right;
   const double innerH = inner.bottom;
   const double width = frame.right - frame.left + innerW * newListWidth / oldListWidth - innerW;
   const double height = frame.bottom - frame.top + innerH * newListHeight / oldListHeight - innerH;
   SetWindowPos(frame_, nullptr, 0, 0, RoundHalfEven(width), RoundHalfEven(height),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  GetClientRect(frame_, &inner);
-  PlaceAtCursor(frame_, inner.right * TwipsPerPixelX() / 2, inner.bottom * TwipsPerPixelY() / 2);
   return true;
+}
+
+void Window::FollowDpi() {
+  const UINT dpi = DpiOf(frame_);
+  if (font_ && dpi == fontDpi_) return;
+  const LOGFONTW description = ItemFontForDpi(dpi);
+  FontHandle font(CreateFontIndirectW(&description));
+  if (!font) return;
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  font_ = std::move(font);  // the list has let go of the old one
+  fontDpi_ = dpi;
+}
+
+void Window::OnDpiChanged(const RECT& suggested) {
+  SetWindowPos(frame_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowDpi();
+  // The list fills the inner area again, which the fitting's proportions start from.
+  RECT inner{};
+  GetClientRect(frame_, &inner);
+  SetWindowPos(list_, nullptr, 0, 0, inner.right, inner.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  if (!fitting_ && Count() > 0) FitSize();
 }
 
 LRESULT Window::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
@@ -273,6 +349,9 @@ LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) self->OnTimer();
+      return 0;
+    case WM_DPICHANGED:
+      self->OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<NMHDR*>(lParam);

@@ -2,11 +2,13 @@
 
 #include <commctrl.h>
 
+#include "ui/dpi_win.h"
+
 namespace tavrel {
 namespace {
 
-// Room a header keeps on either side of its text, in pixels.
-constexpr LRESULT kHeaderPadding = 12;
+// Room a header keeps on either side of its text, in pixels at 96 dpi.
+constexpr int kHeaderPadding = 12;
 
 bool IsReportView(HWND list) {
   return list && IsWindow(list) && SendMessageA(list, LVM_GETVIEW, 0, 0) == LV_VIEW_DETAILS;
@@ -35,7 +37,7 @@ void AutoSizeColumns(HWND list, bool hide, int first) {
     SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
     const auto headerWidth =
         SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title)) +
-        kHeaderPadding;
+        ScaleToDpi(kHeaderPadding, DpiOf(list));
     SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
     if (SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0) < headerWidth)
       SendMessageA(list, LVM_SETCOLUMNWIDTH, column, headerWidth);

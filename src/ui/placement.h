@@ -1,5 +1,6 @@
-// Where the chooser goes: centred on the pointer, inside the screen, clear of the taskbar.
-// All lengths are twips (1/1440 inch).
+// Where the chooser goes: centred on the pointer, inside the monitor under the pointer, clear of
+// the taskbar on that monitor. All lengths are twips (1/1440 inch) in screen coordinates, which
+// may be negative on a monitor left of or above the primary one.
 #pragma once
 
 #include <cstdint>
@@ -14,6 +15,22 @@ struct TaskbarRect {
   std::int32_t Height = 0;
 };
 
+// Left and top inclusive, right and bottom exclusive.
+struct TwipsRect {
+  double left = 0;
+  double top = 0;
+  double right = 0;
+  double bottom = 0;
+  double Width() const { return right - left; }
+  double Height() const { return bottom - top; }
+};
+
+// One monitor: its whole rectangle and its work area, the part no taskbar or docked bar covers.
+struct MonitorArea {
+  TwipsRect bounds;
+  TwipsRect work;
+};
+
 // Gap kept between the chooser and the screen edges or the taskbar (5 pixels at 96 dpi).
 constexpr double kPlacementMargin = 75;
 
@@ -24,9 +41,8 @@ struct PlacementRequest {
   double offsetV = 0;
   double windowWidth = 0;
   double windowHeight = 0;
-  double screenWidth = 0;
-  double screenHeight = 0;
-  TaskbarRect taskbar;
+  MonitorArea monitor;  // the monitor under the pointer
+  TaskbarRect taskbar;  // the main taskbar, wherever it is
 };
 
 struct WindowPosition {
@@ -34,8 +50,10 @@ struct WindowPosition {
   double top = 0;
 };
 
-// The window's new left and top: the pointer minus the offsets, pushed inside the screen and
-// off the band the taskbar reserves.
+// The window's new left and top: the pointer minus the offsets, pushed inside the monitor and
+// off the band the taskbar reserves there. The main taskbar counts when it overlaps the monitor;
+// otherwise a band where the work area stops short of the monitor's edge (a taskbar of a
+// secondary monitor, a docked bar) takes its place.
 WindowPosition PlaceAtPointer(const PlacementRequest& request);
 
 // Rounds to the nearest whole number, halves to even.

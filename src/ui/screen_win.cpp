@@ -1,45 +1,43 @@
 #include "ui/screen_win.h"
 
+#include "ui/dpi_win.h"
+
 namespace tavrel {
 namespace {
 
-double TwipsPerPixel(int axis) {
-  HDC screen = GetDC(nullptr);
-  const int dpi = screen ? GetDeviceCaps(screen, axis) : 0;
-  if (screen) ReleaseDC(nullptr, screen);
-  return 1440.0 / (dpi > 0 ? dpi : 96);
+TwipsRect ToTwips(const RECT& r, double twips) {
+  return {r.left * twips, r.top * twips, r.right * twips, r.bottom * twips};
 }
 
 }  // namespace
 
-double TwipsPerPixelX() {
-  return TwipsPerPixel(LOGPIXELSX);
-}
-double TwipsPerPixelY() {
-  return TwipsPerPixel(LOGPIXELSY);
-}
-
-void GetScreenSize(std::int32_t& width, std::int32_t& height, bool inTwips) {
-  width = GetSystemMetrics(SM_CXSCREEN);
-  height = GetSystemMetrics(SM_CYSCREEN);
-  if (inTwips) {
-    width = RoundHalfEven(width * TwipsPerPixelX());
-    height = RoundHalfEven(height * TwipsPerPixelY());
+MONITORINFO MonitorUnderPointer() {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  if (!GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &info)) {
+    info.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    info.rcWork = info.rcMonitor;
   }
+  return info;
 }
 
-TaskbarRect GetTaskbarRect() {
+MonitorArea ToTwips(const MONITORINFO& monitor, HWND window) {
+  const double twips = TwipsPerPixel(window);
+  return {ToTwips(monitor.rcMonitor, twips), ToTwips(monitor.rcWork, twips)};
+}
+
+TaskbarRect GetTaskbarRect(HWND window) {
   RECT r{};
   if (HWND bar = FindWindowA("Shell_TrayWnd", ""); !bar || !GetWindowRect(bar, &r)) r = RECT{};
-  const double tx = TwipsPerPixelX();
-  const double ty = TwipsPerPixelY();
-  return {RoundHalfEven(r.top * ty), RoundHalfEven(r.left * tx),
-          RoundHalfEven((r.right - r.left) * tx), RoundHalfEven((r.bottom - r.top) * ty)};
+  const double twips = TwipsPerPixel(window);
+  return {RoundHalfEven(r.top * twips), RoundHalfEven(r.left * twips),
+          RoundHalfEven((r.right - r.left) * twips), RoundHalfEven((r.bottom - r.top) * twips)};
 }
 
 void PlaceAtCursor(HWND window, double offsetH, double offsetV) {
-  const double tx = TwipsPerPixelX();
-  const double ty = TwipsPerPixelY();
+  const double twips = TwipsPerPixel(window);
   POINT pointer{};
   GetCursorPos(&pointer);
   ScreenToClient(window, &pointer);
@@ -47,21 +45,17 @@ void PlaceAtCursor(HWND window, double offsetH, double offsetV) {
   GetWindowRect(window, &frame);
 
   PlacementRequest request;
-  request.pointerX = frame.left * tx + pointer.x * tx;
-  request.pointerY = frame.top * ty + pointer.y * ty;
+  request.pointerX = frame.left * twips + pointer.x * twips;
+  request.pointerY = frame.top * twips + pointer.y * twips;
   request.offsetH = offsetH;
   request.offsetV = offsetV;
-  request.windowWidth = (frame.right - frame.left) * tx;
-  request.windowHeight = (frame.bottom - frame.top) * ty;
-  std::int32_t screenW = 0;
-  std::int32_t screenH = 0;
-  GetScreenSize(screenW, screenH, true);
-  request.screenWidth = screenW;
-  request.screenHeight = screenH;
-  request.taskbar = GetTaskbarRect();
+  request.windowWidth = (frame.right - frame.left) * twips;
+  request.windowHeight = (frame.bottom - frame.top) * twips;
+  request.monitor = ToTwips(MonitorUnderPointer(), window);
+  request.taskbar = GetTaskbarRect(window);
 
   const WindowPosition to = PlaceAtPointer(request);
-  SetWindowPos(window, nullptr, RoundHalfEven(to.left / tx), RoundHalfEven(to.top / ty), 0, 0,
+  SetWindowPos(window, nullptr, RoundHalfEven(to.left / twips), RoundHalfEven(to.top / twips), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -53,7 +53,7 @@ std::string Build(const ChoiceList& add, const DefaultInfo& info) try {
   std::int32_t last = 0;
   const std::int32_t first = FindKeyRange(".txt", add, last);
   CandidateVector rows;
-  rows.Add(Candidate{99, "k99", "left over", "", 0});  // from an earlier request
+  rows.Add(Candidate{99, "k99", "left over", "", 0, ""});  // from an earlier request
   std::string shown =
       std::to_string(BuildCandidateRows(add, first, last, info, catalogue, rows)) + "\n";
   for (const Candidate& r : rows.rows)
@@ -91,6 +91,23 @@ TEST(CandidateRows, TheWindowsDefaultIsMarkedOnceInPlaceOrLast) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(Build(c.add, c.info), c.rows) << c.add.back();
+}
+
+// Each row carries its program for the icon: the path, else the short path; the default row the
+// default program's short path; rows without one carry none.
+TEST(CandidateRows, RowsCarryTheirProgramsPath) {
+  const auto programs = [](const ChoiceList& add, const DefaultInfo& info) {
+    CandidateVector rows;
+    BuildCandidateRows(add, 1, static_cast<std::int32_t>(add.size()) - 1, info, CatalogueList(1),
+                       rows);
+    std::string shown;
+    for (const Candidate& r : rows.rows)
+      shown += r.program + ";";
+    return shown;
+  };
+  EXPECT_EQ(programs(Lines({kWriter, ".txt|Short|1|OK||C:\\SHORT.EXE"}), Usable("C:\\PAD.EXE")),
+            "C:\\Acme\\writer.exe;C:\\SHORT.EXE;C:\\PAD.EXE;");
+  EXPECT_EQ(programs(Lines({".txt|Bare|2"}), DefaultInfo::FromDescription("")), ";;");
 }
 
 }  // namespace

@@ -1,0 +1,44 @@
+#include "ui/program_icons_win.h"
+
+#include <shellapi.h>
+
+#include "platform/ansi_win.h"
+
+namespace tavrel {
+namespace {
+
+constexpr UINT kIndexFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
+
+// The icon of any program file, found by type alone: no file is read.
+int GenericProgramIcon() {
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(L"program.exe", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
+                      kIndexFlags | SHGFI_USEFILEATTRIBUTES))
+    return -1;
+  return info.iIcon;
+}
+
+}  // namespace
+
+HIMAGELIST SystemSmallIcons() {
+  SHFILEINFOW info{};
+  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"program.exe", FILE_ATTRIBUTE_NORMAL, &info,
+                                                     sizeof info,
+                                                     kIndexFlags | SHGFI_USEFILEATTRIBUTES));
+}
+
+int ProgramIconIndex(const std::string& program) {
+  if (!program.empty()) {
+    const std::wstring path = AnsiToWide(program);
+    SHFILEINFOW info{};
+    // An existing file only: a missing one would otherwise be looked up as a bare name, and a
+    // folder would show a folder.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
+        SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, kIndexFlags) && info.iIcon >= 0)
+      return info.iIcon;
+  }
+  return GenericProgramIcon();
+}
+
+}  // namespace tavrel
