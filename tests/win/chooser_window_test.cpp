@@ -30,20 +30,55 @@ void PumpWhileLoaded(int maxMilliseconds = 3000) {
   }
 }
 
-void AddRows(ChooserWindow& chooser, int rows) {
+// Rows whose programs alternate between one that exists, one that is missing and none at all.
+void AddRows(ChooserWindow& chooser, int rows, const std::string& name = "A rather long product") {
   chooser.Clear();
+  const char* programs[] = {"C:\\windows\\notepad.exe", "C:\\missing\\gone.exe", ""};
   for (int i = 0; i < rows; ++i) {
     Candidate row;
     row.rowId = i;
     row.key = "k" + std::to_string(i);
-    row.text = "Company " + std::to_string(i) + " - A rather long product name";
-    row.detail = "1.2." + std::to_string(i);
+    row.text = "Company " + std::to_string(i) + " - " + name;
+    row.detail = "1.2." + std::to_string(i) + "    [Windows Default]";
+    row.program = programs[i % 3];
     chooser.Add(row);
   }
 }
 
+int TextWidth(HWND list, int item, int subItem) {
+  char text[1024] = {};
+  LVITEMA query{};
+  query.iSubItem = subItem;
+  query.pszText = text;
+  query.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&query));
+  return static_cast<int>(
+      SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+// The width a cell gives its text: the label after the icon, or the whole sub-item.
+int CellWidth(HWND list, int item, int subItem) {
+  RECT r{};
+  r.top = subItem;
+  r.left = LVIR_LABEL;
+  SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+  return r.right - r.left;
+}
+
+RECT WorkAreaOf(HWND window) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
 class ChooserWindowTest : public ::testing::Test {
  protected:
+  // Windows maps ".exe" to "exefile", whose icon is the program's own; a fresh Wine prefix lacks
+  // the mapping and gives every program the generic icon.
+  static void SetUpTestSuite() {
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L".exe", nullptr, REG_SZ, L"exefile", sizeof L"exefile");
+  }
   void TearDown() override {
     if (HWND frame = FindChooser()) DestroyWindow(frame);
     PumpWhileLoaded(200);
@@ -91,6 +126,45 @@ TEST_F(ChooserWindowTest, FitShowsEveryRowAndKeepsTheWindowOnScreen) {
   EXPECT_GE(frameRect.top, 0);
   EXPECT_LE(frameRect.right, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_LE(frameRect.bottom, GetSystemMetrics(SM_CYSCREEN));
+
+  // Every row has an icon, the generic one for a missing program or none, and room for it and
+  // for its whole texts.
+  ASSERT_NE(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+  EXPECT_GE(item.bottom - item.top, GetSystemMetrics(SM_CYSMICON));
+  int images[5] = {};
+  for (int i = 0; i < 5; ++i) {
+    LVITEMA image{};
+    image.mask = LVIF_IMAGE;
+    image.iItem = i;
+    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&image)));
+    images[i] = image.iImage;
+    EXPECT_GE(image.iImage, 0) << "row " << i;
+    EXPECT_GE(CellWidth(list, i, 0), TextWidth(list, i, 0)) << "row " << i;
+    EXPECT_GE(CellWidth(list, i, 1), TextWidth(list, i, 1)) << "row " << i;
+  }
+  EXPECT_NE(images[0], images[1]) << "notepad has its own icon";
+  EXPECT_EQ(images[1], images[2]) << "a missing program and none share the generic icon";
+  EXPECT_EQ(images[0], images[3]);
+}
+
+TEST_F(ChooserWindowTest, ALongNameGivesWaySoTheWindowFitsTheMonitor) {
+  ChooserWindow& chooser = Chooser();
+  AddRows(chooser, 3, std::string(3000, 'W'));
+  ASSERT_TRUE(chooser.FitToList());
+  HWND frame = FindChooser();
+  HWND list = ListOf(frame);
+  RECT frameRect{};
+  GetWindowRect(frame, &frameRect);
+  const RECT work = WorkAreaOf(frame);
+  EXPECT_GE(frameRect.left, work.left);
+  EXPECT_LE(frameRect.right, work.right);
+  EXPECT_LT(CellWidth(list, 0, 0), TextWidth(list, 0, 0)) << "the name is cut";
+  EXPECT_GE(CellWidth(list, 0, 1), TextWidth(list, 0, 1)) << "the version and mark are whole";
+  RECT listRect{};
+  RECT frameClient{};
+  GetWindowRect(list, &listRect);
+  GetClientRect(frame, &frameClient);
+  EXPECT_LE(listRect.right - listRect.left, frameClient.right) << "the list must not be clipped";
 }
 
 TEST_F(ChooserWindowTest, ListHeightIsZeroForAnEmptyListOrAnotherView) {
