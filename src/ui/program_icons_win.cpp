@@ -9,8 +9,15 @@ namespace {
 
 constexpr UINT kIndexFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
 
-// The icon of any program file, found by type alone: no file is read.
+// The system's icon for a program in general; failing that, the icon of any program file found
+// by type alone (no file is read).
 int GenericProgramIcon() {
+  SHSTOCKICONINFO stock{};
+  stock.cbSize = sizeof stock;
+  if (SUCCEEDED(
+          SHGetStockIconInfo(SIID_APPLICATION, SHGSI_SYSICONINDEX | SHGSI_SMALLICON, &stock)) &&
+      stock.iSysImageIndex >= 0)
+    return stock.iSysImageIndex;
   SHFILEINFOW info{};
   if (!SHGetFileInfoW(L"program.exe", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
                       kIndexFlags | SHGFI_USEFILEATTRIBUTES))

@@ -1,6 +1,10 @@
-// Shows the chooser with a given number of rows, prints where each row lies on the screen, and,
-// once the window has gone, prints the pick. Lets the end-to-end tests click and type for real.
-// Usage: chooser_harness ROWS
+// Shows the chooser with a given number of rows, prints where each row lies on the screen and
+// how the window came out, and, once the window has gone, prints the pick. Lets the end-to-end
+// tests click and type for real. The first row's program is notepad, the others are missing.
+// Usage: chooser_harness ROWS [NAME_LENGTH]
+// Output: ROW <n> <x> <y> per row, then DPI, ROWHEIGHT, WINDOW <left top right bottom>,
+//         WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED <cells whose text
+//         does not fit>, SHOWN; and PICK=<n> when the window has gone.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -11,8 +15,32 @@
 
 #include "ui/chooser_window.h"
 
+namespace {
+
+int TextWidth(HWND list, int item, int subItem) {
+  char text[4096] = {};
+  LVITEMA query{};
+  query.iSubItem = subItem;
+  query.pszText = text;
+  query.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&query));
+  return static_cast<int>(
+      SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
+}
+
+RECT CellRect(HWND list, int item, int subItem, int code) {
+  RECT r{};
+  r.top = subItem;
+  r.left = code;
+  SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+  return r;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
+  const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
   tavrel::ChooserWindow& chooser = tavrel::Chooser();
   chooser.SetCaption("  [.txt] - Tavrel Ferrule Choices ");
   chooser.Clear();
@@ -20,9 +48,11 @@ int main(int argc, char** argv) {
     tavrel::Candidate row;
     row.rowId = i;
     row.key = "k" + std::to_string(i);
-    row.text = "Program " + std::to_string(i + 1);
+    row.text =
+        "Program " + std::to_string(i + 1) + std::string(static_cast<std::size_t>(nameLength), 'W');
     row.detail = "1.0." + std::to_string(i);
     row.colour = i == 0 ? tavrel::kColourBlue : tavrel::kColourBlack;
+    row.program = i == 0 ? "C:\\windows\\notepad.exe" : "C:\\missing\\program.exe";
     chooser.Add(row);
   }
   SetCursorPos(300, 300);
@@ -31,15 +61,37 @@ int main(int argc, char** argv) {
   chooser.Show();
   HWND frame = FindWindowA("frmList", nullptr);
   HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
+  RECT client{};
+  GetClientRect(list, &client);
+  int visible = 0;
+  int clipped = 0;
+  long rowHeight = 0;
   for (int i = 0; i < rows; ++i) {
     RECT r{};
     r.left = LVIR_BOUNDS;
     SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
+    rowHeight = r.bottom - r.top;
+    if (r.top >= 0 && r.bottom <= client.bottom && r.right <= client.right) ++visible;
+    for (int c = 0; c < 2; ++c) {
+      const RECT cell = CellRect(list, i, c, LVIR_LABEL);
+      if (cell.right - cell.left < TextWidth(list, i, c)) ++clipped;
+    }
     POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ClientToScreen(list, &centre);
     std::printf("ROW %d %ld %ld\n", i + 1, centre.x, centre.y);
   }
-  std::printf("SHOWN\n");
+  RECT window{};
+  GetWindowRect(frame, &window);
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor);
+  const RECT& work = monitor.rcWork;
+  HDC screen = GetDC(nullptr);
+  std::printf("DPI %d\nROWHEIGHT %ld\nWINDOW %ld %ld %ld %ld\nWORK %ld %ld %ld %ld\n",
+              GetDeviceCaps(screen, LOGPIXELSY), rowHeight, window.left, window.top, window.right,
+              window.bottom, work.left, work.top, work.right, work.bottom);
+  ReleaseDC(nullptr, screen);
+  std::printf("VISIBLE %d\nCLIPPED %d\nSHOWN\n", visible, clipped);
   std::fflush(stdout);
   while (tavrel::ChooserIsLoaded()) {
     MSG msg;

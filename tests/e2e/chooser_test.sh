@@ -1,8 +1,13 @@
 # The real chooser window on the virtual display: a click picks the row under the pointer, a key
-# picks the selected row, and another program coming to the front closes it without a pick.
+# picks the selected row, and another program coming to the front closes it without a pick; each
+# row shows its program's icon; at 144 dpi the chooser is drawn larger, whole and on the screen.
 . "$TAVREL_E2E/lib.sh"
 out=$(mktemp)
-trap 'rm -f "$out"; pkill -f chooser_harness.exe 2>/dev/null' EXIT
+dpi_key='HKCU\Control Panel\Desktop'
+trap 'rm -f "$out"; pkill -f chooser_harness.exe 2>/dev/null
+  wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1' EXIT
+# Windows maps ".exe" to "exefile", whose icon is the program's own; a fresh Wine prefix does not.
+wine_run reg add 'HKCR\.exe' /ve /d exefile /f >/dev/null 2>&1
 
 start_harness() {  # ROWS [OTHER]
   : >"$out"
@@ -10,6 +15,7 @@ start_harness() {  # ROWS [OTHER]
   for _ in $(seq 100); do grep -q SHOWN "$out" && return 0; sleep 0.1; done
   echo "the chooser did not show"; return 1
 }
+field() { tr -d '\r' <"$out" | sed -n "s/^$1 //p"; }
 row_xy() { tr -d '\r' <"$out" | awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }'; }
 pick() {
   for _ in $(seq 100); do
@@ -22,11 +28,33 @@ pick() {
 start_harness 3 && {
   window=$(xdotool search --sync --name 'Tavrel Ferrule Choices' | head -n 1)
   check "the chooser is found by its caption" yes "$([ -n "$window" ] && echo yes)"
+  # Read from outside: the list's image list and each row's image (notepad's own, then generic).
+  view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
+  icons=$(awk '$1 == "ICON" { print $3 }' <<<"$view")
+  check "the list has small icons, every row an image, notepad its own" "yes 3 0 yes" \
+    "$(sed -n 's/^ICONS=//p' <<<"$view") $(grep -c '^[0-9]' <<<"$icons") \
+$(grep -c -- '^-' <<<"$icons") $([ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ] && echo yes)"
+  h96=$(field ROWHEIGHT)
   read -r x y <<<"$(row_xy 2)"
   xdotool mousemove "$x" "$y" click 1
   check "a click picks the second row" 2 "$(pick)"
 }
 wait
+
+# Wine reads the density when a program starts.
+wine_run reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
+start_harness 5 && {
+  read -r l t r b <<<"$(field WINDOW)"
+  read -r wl wt wr wb <<<"$(field WORK)"
+  check "at 144 dpi: rows taller than at 96, all visible, no text clipped, inside the work area" \
+    "144 yes 5 0 yes" "$(field DPI) $([ "$(field ROWHEIGHT)" -gt "${h96:-99}" ] && echo yes) \
+$(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$t" -ge "$wt" ] && [ "$r" -le "$wr" ] &&
+      [ "$b" -le "$wb" ] && echo yes)"
+  xdotool key Escape
+  pick >/dev/null
+}
+wait
+wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
 
 start_harness 4 && {
   read -r x y <<<"$(row_xy 3)"

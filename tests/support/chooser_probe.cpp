@@ -1,7 +1,9 @@
 // Reads the chooser window of another process (the server's) from outside, as a user sees it:
-// prints its caption, then one line per row with the row's centre on the screen and its two
-// column texts. Exit code 1 when no chooser is shown.
-// Output: CAPTION=<caption>  then  ROW <n> <x> <y> <column 1>|<column 2>
+// prints its caption, whether its list has a small-icon image list, then one line per row with
+// the row's centre on the screen and its two column texts, and one with the row's image index.
+// Exit code 1 when no chooser is shown.
+// Output: CAPTION=<caption>  ICONS=<yes|no>  then  ROW <n> <x> <y> <column 1>|<column 2>
+//         and  ICON <n> <image index>
 #include <windows.h>
 
 #include <commctrl.h>
@@ -57,6 +59,18 @@ std::string ItemText(HWND list, const RemoteBlock& block, int item, int subItem)
   return text;
 }
 
+int ImageIndex(HWND list, const RemoteBlock& block, int item) {
+  LVITEMA query{};
+  query.mask = LVIF_IMAGE;
+  query.iItem = item;
+  query.iImage = -2;
+  if (!block.Write(0, &query, sizeof query) ||
+      !SendMessageA(list, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(block.at())) ||
+      !block.Read(0, &query, sizeof query))
+    return -2;
+  return query.iImage;
+}
+
 }  // namespace
 
 int main() {
@@ -78,6 +92,7 @@ int main() {
   const RemoteBlock block(process.get(), kTextOffset + kTextSize);
   if (!block.at()) return 2;
 
+  std::printf("ICONS=%s\n", SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0) ? "yes" : "no");
   const auto rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
   for (int i = 0; i < rows; ++i) {
     RECT r{};
@@ -90,6 +105,7 @@ int main() {
     ClientToScreen(list, &centre);
     std::printf("ROW %d %ld %ld %s|%s\n", i + 1, centre.x, centre.y,
                 ItemText(list, block, i, 0).c_str(), ItemText(list, block, i, 1).c_str());
+    std::printf("ICON %d %d\n", i + 1, ImageIndex(list, block, i));
   }
   std::fflush(stdout);
   return 0;
