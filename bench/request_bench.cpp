@@ -2,6 +2,7 @@
 // (unpack, read the choice files, load the catalogue, clean up, look up the type, build the rows),
 // under Wine with the real file system, for a small data package, one with 10,000 choice lines
 // (the document's group at the end), and one with a catalogue of 32,767 entries as well.
+// Then the time from a request to the chooser on the screen, with and without program icons.
 // Usage: request_bench [ROUNDS]   (the executable must stand in a folder named "Programs")
 #include <windows.h>
 
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "chooser_visible_bench.h"
 #include "data/catalogue.h"
 #include "data/package_writer.h"
 #include "data/unpack.h"
@@ -123,6 +125,7 @@ double MedianMilliseconds(int rounds, int& rowCount) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (tavrel::bench::RunChooserRoundIfAsked(argc, argv)) return 0;
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
   struct Case {
     const char* name;
@@ -146,5 +149,6 @@ int main(int argc, char** argv) {
   std::printf("ratio 10,000 lines/small: %.1f\n", medians[1] / medians[0]);
   std::printf("ratio large/small: %.1f\n", medians[2] / medians[0]);
   DeleteFileA(tavrel::GetPackagePath().c_str());
+  tavrel::bench::ChooserVisibleBench(21);
   return 0;
 }

@@ -34,7 +34,11 @@ constexpr int kDesignHeight = 120;
 // dpi): the icon and a few letters before the ellipsis.
 constexpr int kMinNameWidth = 96;
 
+// Asks the window to look up its programs' icons, one step a message, once it is shown.
+constexpr UINT kLoadIconsMessage = WM_APP + 1;
+
 using FontHandle = Unique<HFONT, &DeleteObject>;
+using ImageListHandle = Unique<HIMAGELIST, &ImageList_Destroy>;
 
 std::int32_t chosenIndex = -1;
 
@@ -52,16 +56,13 @@ class Window final : public ChooserWindow {
   void SetCaption(const std::string& caption) override {
     SetWindowTextW(frame_, AnsiToWide(caption).c_str());
   }
-  void Clear() override {
-    SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
-    colours_.clear();
-  }
+  void Clear() override;
   void Add(const Candidate& row) override;
   std::int32_t Count() const override {
     return static_cast<std::int32_t>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
   }
   bool FitToList() override;
-  void Show() override { ShowWindow(frame_, SW_SHOWNORMAL); }
+  void Show() override;
 
   static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
 
@@ -71,6 +72,8 @@ class Window final : public ChooserWindow {
   void FollowDpi();
   bool FitSize();
   void OnDpiChanged(const RECT& suggested);
+  void LoadNextIcon();
+  void SetRowImage(int row, int image);
   void OnFirstActivation();
   void OnTimer();
   void AcceptSelection();
@@ -79,7 +82,13 @@ class Window final : public ChooserWindow {
   HWND frame_ = nullptr;
   HWND list_ = nullptr;
   std::vector<std::uint32_t> colours_;  // indexed by row tag
-  FontHandle font_;                     // the list's font, made for fontDpi_
+  // Until the chooser is shown every row has the generic icon of this list of one; then the
+  // shell's list takes its place and the rows' icons are looked up one by one.
+  ImageListHandle placeholderIcons_;
+  std::vector<std::string> programs_;  // by row position
+  bool shellIcons_ = false;
+  std::size_t nextIcon_ = 0;
+  FontHandle font_;  // the list's font, made for fontDpi_
   UINT fontDpi_ = 0;
   bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
 
@@ -139,9 +148,15 @@ Window::Window() {
   }
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   SetWindowSubclass(list_, &Window::ListProc, kListSubclassId, reinterpret_cast<DWORD_PTR>(this));
-  // The shell's own image list, shared with the whole process: the list must not destroy it,
-  // hence LVS_SHAREIMAGELISTS.
-  SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(SystemSmallIcons()));
+  // The icons are the same size as the shell's small ones, so rows keep their height when its
+  // list takes over. The window owns the one list and shares the other: the list view must
+  // destroy neither, hence LVS_SHAREIMAGELISTS.
+  placeholderIcons_.reset(ImageList_Create(
+      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), ILC_COLOR32 | ILC_MASK, 1, 0));
+  if (placeholderIcons_)
+    ImageList_AddIcon(placeholderIcons_.get(), LoadIconA(nullptr, IDI_APPLICATION));
+  SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL,
+               reinterpret_cast<LPARAM>(placeholderIcons_.get()));
   FollowDpi();
   const char* headers[] = {"Company - Product", "Version"};
   for (int c = 0; c < 2; ++c) {
@@ -169,7 +184,7 @@ void Window::Add(const Candidate& row) {
   item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
   item.iItem = Count();
   item.pszText = const_cast<wchar_t*>(text.c_str());
-  item.iImage = ProgramIconIndex(row.program);
+  item.iImage = 0;
   item.lParam = row.rowId;
   const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   if (index < 0) Raise(errnum::kOutOfMemory);
@@ -177,10 +192,60 @@ void Window::Add(const Candidate& row) {
   sub.iSubItem = 1;
   sub.pszText = const_cast<wchar_t*>(detail.c_str());
   SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
+  programs_.push_back(row.program);
   if (row.rowId >= 0) {
     if (colours_.size() <= static_cast<std::size_t>(row.rowId)) colours_.resize(row.rowId + 1u);
     colours_[static_cast<std::size_t>(row.rowId)] = row.colour;
   }
+}
+
+void Window::Clear() {
+  SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+  colours_.clear();
+  programs_.clear();
+  nextIcon_ = 0;
+  if (shellIcons_)
+    SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL,
+                 reinterpret_cast<LPARAM>(placeholderIcons_.get()));
+  shellIcons_ = false;
+}
+
+void Window::Show() {
+  ShowWindow(frame_, SW_SHOWNORMAL);
+  PostMessageA(frame_, kLoadIconsMessage, 0, 0);
+}
+
+void Window::SetRowImage(int row, int image) {
+  LVITEMW item{};
+  item.mask = LVIF_IMAGE;
+  item.iItem = row;
+  item.iImage = image;
+  SendMessageW(list_, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+}
+
+// One step a message, so that a click or key between two look-ups is answered at once: first
+// the shell's list with the generic icon on every row, then one row's own icon at a time.
+void Window::LoadNextIcon() {
+  if (!shellIcons_) {
+    const HIMAGELIST shell = SystemSmallIcons();
+    const int generic = GenericProgramIcon();
+    if (!shell || generic < 0) return;  // the generic icon of the placeholder stays
+    SendMessageA(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shell));
+    for (int row = 0; row < Count(); ++row)
+      SetRowImage(row, generic);
+    SendMessageA(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+    shellIcons_ = true;
+    nextIcon_ = 0;
+  } else if (nextIcon_ < programs_.size()) {
+    if (!programs_[nextIcon_].empty())
+      SetRowImage(static_cast<int>(nextIcon_), ProgramIconIndex(programs_[nextIcon_]));
+    ++nextIcon_;
+  } else {
+    return;
+  }
+  PostMessageA(frame_, kLoadIconsMessage, 0, 0);
 }
 
 bool Window::FitToList() {
@@ -349,6 +414,9 @@ LRESULT CALLBACK Window::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) self->OnTimer();
+      return 0;
+    case kLoadIconsMessage:
+      self->LoadNextIcon();
       return 0;
     case WM_DPICHANGED:
       self->OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));

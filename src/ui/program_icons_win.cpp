@@ -11,7 +11,7 @@ constexpr UINT kIndexFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
 
 // The system's icon for a program in general; failing that, the icon of any program file found
 // by type alone (no file is read).
-int GenericProgramIcon() {
+int LookUpGenericProgramIcon() {
   SHSTOCKICONINFO stock{};
   stock.cbSize = sizeof stock;
   if (SUCCEEDED(
@@ -26,6 +26,11 @@ int GenericProgramIcon() {
 }
 
 }  // namespace
+
+int GenericProgramIcon() {
+  static const int index = LookUpGenericProgramIcon();
+  return index;
+}
 
 HIMAGELIST SystemSmallIcons() {
   SHFILEINFOW info{};

@@ -1,5 +1,6 @@
 // Programs' small icons from the shell's shared image list, the one the shell's own windows
-// draw from: its icons are loaded already or cached for the next look-up.
+// draw from. Making that list and reading a program's icon take time, so the chooser shows a
+// generic icon of its own first and asks for these once it is on the screen.
 #pragma once
 
 #include <windows.h>
@@ -13,9 +14,12 @@ namespace tavrel {
 // The shell's small-icon image list. Shared by the whole process: never destroy it.
 HIMAGELIST SystemSmallIcons();
 
+// The index in that list of the system's icon for a program in general; -1 when the shell has
+// no icons at all. Looked up once per process.
+int GenericProgramIcon();
+
 // The index in that list of the program's icon (path in the ANSI code page). A program that is
-// missing, or whose icon cannot be read, gets the generic program icon; -1 only when the shell
-// has no icons at all.
+// missing, or whose icon cannot be read, gets the generic program icon.
 int ProgramIconIndex(const std::string& program);
 
 }  // namespace tavrel

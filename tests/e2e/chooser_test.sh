@@ -28,9 +28,14 @@ pick() {
 start_harness 3 && {
   window=$(xdotool search --sync --name 'Tavrel Ferrule Choices' | head -n 1)
   check "the chooser is found by its caption" yes "$([ -n "$window" ] && echo yes)"
-  # Read from outside: the list's image list and each row's image (notepad's own, then generic).
-  view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
-  icons=$(awk '$1 == "ICON" { print $3 }' <<<"$view")
+  # Read from outside: the list's image list and each row's image (notepad's own, then generic;
+  # the programs' own icons arrive once the chooser is shown).
+  for _ in $(seq 20); do
+    view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
+    icons=$(awk '$1 == "ICON" { print $3 }' <<<"$view")
+    [ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ] && break
+    sleep 0.1
+  done
   check "the list has small icons, every row an image, notepad its own" "yes 3 0 yes" \
     "$(sed -n 's/^ICONS=//p' <<<"$view") $(grep -c '^[0-9]' <<<"$icons") \
 $(grep -c -- '^-' <<<"$icons") $([ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ] && echo yes)"

@@ -4,6 +4,8 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include "ui/chooser_window.h"
 #include "ui/list_fitting_win.h"
 
@@ -31,6 +33,18 @@ void PumpWhileLoaded(int maxMilliseconds = 3000) {
 }
 
 // Rows whose programs alternate between one that exists, one that is missing and none at all.
+void PumpFor(int milliseconds) {
+  const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+  while (std::chrono::steady_clock::now() < until) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
 void AddRows(ChooserWindow& chooser, int rows, const std::string& name = "A rather long product") {
   chooser.Clear();
   const char* programs[] = {"C:\\windows\\notepad.exe", "C:\\missing\\gone.exe", ""};
@@ -128,9 +142,18 @@ TEST_F(ChooserWindowTest, FitShowsEveryRowAndKeepsTheWindowOnScreen) {
   EXPECT_LE(frameRect.bottom, GetSystemMetrics(SM_CYSCREEN));
 
   // Every row has an icon, the generic one for a missing program or none, and room for it and
-  // for its whole texts.
-  ASSERT_NE(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
-  EXPECT_GE(item.bottom - item.top, GetSystemMetrics(SM_CYSMICON));
+  // for its whole texts. The programs' own icons follow once the window is shown.
+  const auto placeholder = SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0);
+  ASSERT_NE(placeholder, 0);
+  const long rowHeight = item.bottom - item.top;
+  EXPECT_GE(rowHeight, GetSystemMetrics(SM_CYSMICON));
+  chooser.Show();
+  PumpFor(500);
+  ASSERT_TRUE(ChooserIsLoaded());
+  EXPECT_NE(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), placeholder);
+  item.left = LVIR_SELECTBOUNDS;
+  SendMessageA(list, LVM_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&item));
+  EXPECT_EQ(item.bottom - item.top, rowHeight) << "rows keep their height as the icons arrive";
   int images[5] = {};
   for (int i = 0; i < 5; ++i) {
     LVITEMA image{};
