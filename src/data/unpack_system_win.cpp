@@ -20,7 +20,8 @@ constexpr DWORD kRetryWaitMilliseconds = 50;
 class WindowsDataSource final : public DataSource {
  public:
   WindowsDataSource(const std::string& tempFolder, const std::string& programFolder)
-      : package_(PackagePathIn(InstallRootOf(programFolder))) {
+      : package_(programFolder.empty() ? std::string()
+                                       : PackagePathIn(InstallRootOf(programFolder))) {
     // Without a temporary folder there is no work folder, rather than a "ZV" relative to
     // whatever the current folder happens to be.
     if (!tempFolder.empty()) workFolder_ = WorkFolderFor(tempFolder);
