@@ -16,6 +16,7 @@
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "fileinfo/system_dirs.h"
+#include "platform/unicode_files.h"
 #include "platform/unique.h"
 #include "server/candidate_rows.h"
 #include "ui/chooser_window.h"
@@ -30,6 +31,10 @@ using ProcessHandle = Unique<HANDLE, &CloseHandle>;
 constexpr auto kNoFile = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoFile>;
 using SearchHandle = Unique<HANDLE, &FindClose, kNoFile>;
+
+std::string PackagePath() {
+  return PackagePathIn(InstallRootOf(files::ProgramFolderUtf8()));
+}
 
 double MillisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
@@ -59,8 +64,8 @@ bool WritePackage(int rows, bool icons) {
     add += ".txt|Vendor " + std::to_string(n) + " - Application|1.0." + std::to_string(n) + "|OK|" +
            program + "|" + program + "\r\n";
   }
-  CreateDirectoryA((GetInstallRoot() + "\\Data").c_str(), nullptr);
-  package::PackageWriter writer(GetPackagePath(), package::Encryption::kPkware);
+  CreateDirectoryA((InstallRootOf(files::ProgramFolderUtf8()) + "\\Data").c_str(), nullptr);
+  package::PackageWriter writer(PackagePath(), package::Encryption::kPkware);
   return writer.AddBytes("QXAdd.dat", add) && writer.AddBytes("QXDef.dat", "") &&
          writer.AddBytes("QXDel.dat", "") && writer.AddBytes("QXcat.xml", "<c/>") &&
          writer.AddBytes("QXma.xml", "<Programs/>") && writer.Close();
@@ -73,10 +78,10 @@ int ChooserRound() {
   const auto start = Clock::now();
   ResetUserChoices();
   ReadSystemDir();
-  if (!UnpackFiles()) return 1;
-  GetUserChoices();
-  LoadCatalogue();
-  CleanWorkFolder();
+  DataFiles files = UnpackFiles();
+  if (!files.add) return 1;
+  GetUserChoices(files);
+  LoadCatalogue(files.catalogue);
   std::int32_t last = 0;
   const std::int32_t first = FindKeyRange(".txt", AddChoices(), last);
   const double data = MillisecondsSince(start);
@@ -187,7 +192,7 @@ void ChooserVisibleBench(int rounds) {
       std::printf(" %8.2f %8.2f ms\n", Median(totals), Median(steps[kSteps - 1]));
     }
   }
-  DeleteFileA(GetPackagePath().c_str());
+  DeleteFileA(PackagePath().c_str());
 }
 
 }  // namespace tavrel::bench
