@@ -190,6 +190,32 @@ TEST_F(ChooserWindowTest, ALongNameGivesWaySoTheWindowFitsTheMonitor) {
   EXPECT_LE(listRect.right - listRect.left, frameClient.right) << "the list must not be clipped";
 }
 
+TEST_F(ChooserWindowTest, ADensityChangeTakesTheSuggestedPlaceAndKeepsTheRowsWhole) {
+  ChooserWindow& chooser = Chooser();
+  AddRows(chooser, 4);
+  ASSERT_TRUE(chooser.FitToList());
+  HWND frame = FindChooser();
+  HWND list = ListOf(frame);
+  RECT suggested{40, 50, 340, 110};  // too small for the rows: the fitting grows it again
+  SendMessageA(frame, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+  RECT frameRect{};
+  GetWindowRect(frame, &frameRect);
+  EXPECT_EQ(frameRect.left, 40);
+  EXPECT_EQ(frameRect.top, 50);
+  RECT item{};
+  item.left = LVIR_SELECTBOUNDS;
+  SendMessageA(list, LVM_GETITEMRECT, 3, reinterpret_cast<LPARAM>(&item));
+  RECT client{};
+  GetClientRect(list, &client);
+  EXPECT_LE(item.bottom, client.bottom) << "the last row must be visible without scrolling";
+  RECT listRect{};
+  RECT frameClient{};
+  GetWindowRect(list, &listRect);
+  GetClientRect(frame, &frameClient);
+  EXPECT_LE(listRect.right - listRect.left, frameClient.right) << "the list must not be clipped";
+  EXPECT_LE(listRect.bottom - listRect.top, frameClient.bottom);
+}
+
 TEST_F(ChooserWindowTest, ListHeightIsZeroForAnEmptyListOrAnotherView) {
   ChooserWindow& chooser = Chooser();
   chooser.Clear();
