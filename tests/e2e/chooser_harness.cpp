@@ -2,7 +2,8 @@
 // how the window came out, and, once the window has gone, prints the pick. Lets the end-to-end
 // tests click and type for real. The first row's program is notepad, the others are missing.
 // Usage: chooser_harness ROWS [NAME_LENGTH]
-// Output: ROW <n> <x> <y> per row, then DPI, ROWHEIGHT, WINDOW <left top right bottom>,
+// Output: ROW <n> <x> <y> per row, then AWARENESS (2: per monitor), DPI, ROWHEIGHT, WINDOW <left
+// top right bottom>,
 //         WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED <cells whose text
 //         does not fit>, SHOWN; and PICK=<n> when the window has gone.
 #include <windows.h>
@@ -34,6 +35,19 @@ RECT CellRect(HWND list, int item, int subItem, int code) {
   r.left = code;
   SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
   return r;
+}
+
+// The process's DPI awareness as its manifest set it: 0 unaware, 1 system, 2 per monitor; -1
+// before Windows 10.
+int Awareness() {
+  HMODULE user32 = GetModuleHandleW(L"user32.dll");
+  using ContextFn = HANDLE(WINAPI*)();
+  using AwarenessFn = int(WINAPI*)(HANDLE);
+  const auto context = reinterpret_cast<ContextFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetThreadDpiAwarenessContext")));
+  const auto awareness = reinterpret_cast<AwarenessFn>(
+      reinterpret_cast<void*>(GetProcAddress(user32, "GetAwarenessFromDpiAwarenessContext")));
+  return context && awareness ? awareness(context()) : -1;
 }
 
 }  // namespace
@@ -87,6 +101,7 @@ int main(int argc, char** argv) {
   GetMonitorInfoW(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor);
   const RECT& work = monitor.rcWork;
   HDC screen = GetDC(nullptr);
+  std::printf("AWARENESS %d\n", Awareness());
   std::printf("DPI %d\nROWHEIGHT %ld\nWINDOW %ld %ld %ld %ld\nWORK %ld %ld %ld %ld\n",
               GetDeviceCaps(screen, LOGPIXELSY), rowHeight, window.left, window.top, window.right,
               window.bottom, work.left, work.top, work.right, work.bottom);

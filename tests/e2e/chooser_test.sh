@@ -51,8 +51,9 @@ wine_run reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 start_harness 5 && {
   read -r l t r b <<<"$(field WINDOW)"
   read -r wl wt wr wb <<<"$(field WORK)"
-  check "at 144 dpi: rows taller than at 96, all visible, no text clipped, inside the work area" \
-    "144 yes 5 0 yes" "$(field DPI) $([ "$(field ROWHEIGHT)" -gt "${h96:-99}" ] && echo yes) \
+  check "at 144 dpi, per monitor aware: rows taller than at 96, all visible, no text clipped, \
+inside the work area" "2 144 yes 5 0 yes" \
+    "$(field AWARENESS) $(field DPI) $([ "$(field ROWHEIGHT)" -gt "${h96:-99}" ] && echo yes) \
 $(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$t" -ge "$wt" ] && [ "$r" -le "$wr" ] &&
       [ "$b" -le "$wb" ] && echo yes)"
   xdotool key Escape
