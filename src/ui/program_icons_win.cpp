@@ -25,6 +25,17 @@ int LookUpGenericProgramIcon() {
   return info.iIcon;
 }
 
+// Whether the path lies on a network share or drive, found without asking the network: looking
+// there can hold the chooser up for as long as an unreachable server takes to time out.
+bool OnTheNetwork(const std::wstring& path) {
+  if (path.size() >= 2 && (path[0] == L'\\' || path[0] == L'/') &&
+      (path[1] == L'\\' || path[1] == L'/'))
+    return true;
+  if (path.size() < 2 || path[1] != L':') return false;
+  const wchar_t root[] = {path[0], L':', L'\\', L'\0'};
+  return GetDriveTypeW(root) == DRIVE_REMOTE;
+}
+
 }  // namespace
 
 int GenericProgramIcon() {
@@ -42,6 +53,7 @@ HIMAGELIST SystemSmallIcons() {
 int ProgramIconIndex(const std::string& program) {
   if (!program.empty()) {
     const std::wstring path = AnsiToWide(program);
+    if (OnTheNetwork(path)) return GenericProgramIcon();
     SHFILEINFOW info{};
     // An existing file only: a missing one would otherwise be looked up as a bare name, and a
     // folder would show a folder.
