@@ -305,6 +305,10 @@ bool Window::FitSize() {
   int newListWidth = 1;
   for (int c = 0; c < columns; ++c)
     newListWidth += static_cast<int>(SendMessageA(list_, LVM_GETCOLUMNWIDTH, c, 0)) + 2;
+  // A name wider than the screen gave the list scroll bars while it was fitted, and the two bars
+  // would keep each other: the list drops them at a size with room to spare, then takes its own.
+  SetWindowPos(list_, nullptr, 0, 0, newListWidth + 2 * GetSystemMetrics(SM_CXVSCROLL),
+               newListHeight + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
   SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
 
   // The frame grows by what the inner area grows, so the list is shown whole in both directions.

@@ -60,6 +60,17 @@ $(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$t" -ge "$wt" ] && 
   pick >/dev/null
 }
 wait
+# Names far wider than the screen: only the names give way (three cells cut), the window stays
+# inside the work area and every row shows without scroll bars.
+start_harness 3 400 && {
+  read -r l t r b <<<"$(field WINDOW)"
+  read -r wl wt wr wb <<<"$(field WORK)"
+  check "at 144 dpi, long names: rows visible, cells cut, inside the work area" "3 3 yes" \
+    "$(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$r" -le "$wr" ] && echo yes)"
+  xdotool key Escape
+  pick >/dev/null
+}
+wait
 wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
 
 start_harness 4 && {
