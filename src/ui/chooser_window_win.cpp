@@ -12,6 +12,7 @@
 #include "platform/ansi_win.h"
 #include "platform/messages_win.h"
 #include "platform/unique.h"
+#include "server/candidate_rows.h"
 #include "ui/chooser_window.h"
 #include "ui/column_widths.h"
 #include "ui/dpi_win.h"
@@ -33,6 +34,8 @@ constexpr int kDesignHeight = 120;
 // The narrowest the name column gets when the window would be wider than the monitor (at 96
 // dpi): the icon and a few letters before the ellipsis.
 constexpr int kMinNameWidth = 96;
+// Room a cell keeps beside its text (at 96 dpi).
+constexpr int kCellPadding = 12;
 
 // Asks the window to look up its programs' icons, one step a message, once it is shown.
 constexpr UINT kLoadIconsMessage = WM_APP + 1;
@@ -74,6 +77,7 @@ class Window final : public ChooserWindow {
   void OnDpiChanged(const RECT& suggested);
   void LoadNextIcon();
   void SetRowImage(int row, int image);
+  void SetDetails(int width);
   void OnFirstActivation();
   void OnTimer();
   void AcceptSelection();
@@ -86,6 +90,8 @@ class Window final : public ChooserWindow {
   // shell's list takes its place and the rows' icons are looked up one by one.
   ImageListHandle placeholderIcons_;
   std::vector<std::string> programs_;  // by row position
+  std::vector<std::wstring> details_;  // by row position: the second column's whole texts
+  bool detailsShortened_ = false;
   bool shellIcons_ = false;
   std::size_t nextIcon_ = 0;
   FontHandle font_;  // the list's font, made for fontDpi_
@@ -193,6 +199,7 @@ void Window::Add(const Candidate& row) {
   sub.pszText = const_cast<wchar_t*>(detail.c_str());
   SendMessageW(list_, LVM_SETITEMTEXTW, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&sub));
   programs_.push_back(row.program);
+  details_.push_back(detail);
   if (row.rowId >= 0) {
     if (colours_.size() <= static_cast<std::size_t>(row.rowId)) colours_.resize(row.rowId + 1u);
     colours_[static_cast<std::size_t>(row.rowId)] = row.colour;
@@ -203,6 +210,8 @@ void Window::Clear() {
   SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
   colours_.clear();
   programs_.clear();
+  details_.clear();
+  detailsShortened_ = false;
   nextIcon_ = 0;
   if (shellIcons_)
     SendMessageA(list_, LVM_SETIMAGELIST, LVSIL_SMALL,
@@ -278,6 +287,7 @@ bool Window::FitSize() {
   // for a moment could otherwise stay for good, each bar keeping the other one needed.
   SetWindowPos(list_, nullptr, 0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN), newListHeight,
                SWP_NOMOVE | SWP_NOZORDER);
+  if (detailsShortened_) SetDetails(0);  // fitted afresh from the whole texts
   AutoSizeColumns(list_, false, 0);
   HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
   const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
@@ -299,8 +309,10 @@ bool Window::FitSize() {
         FitColumns(wanted, (work.right - work.left) - margins - borders - 1 - 2 * columns,
                    ScaleToDpi(kMinNameWidth, dpi));
     if (fitted.name != wanted.name) SendMessageA(list_, LVM_SETCOLUMNWIDTH, 0, fitted.name);
-    if (fitted.version != wanted.version)
+    if (fitted.version != wanted.version) {
       SendMessageA(list_, LVM_SETCOLUMNWIDTH, 1, fitted.version);
+      SetDetails(fitted.version - ScaleToDpi(kCellPadding, dpi));
+    }
   }
   int newListWidth = 1;
   for (int c = 0; c < columns; ++c)
@@ -319,6 +331,42 @@ bool Window::FitSize() {
   SetWindowPos(frame_, nullptr, 0, 0, RoundHalfEven(width), RoundHalfEven(height),
                SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   return true;
+}
+
+// The second column's texts: whole when width is 0, else a version too wide for width pixels
+// is cut with an ellipsis in front of the Windows default mark, which stays whole.
+void Window::SetDetails(int width) {
+  const std::wstring mark(kDefaultMarker.begin(), kDefaultMarker.end());
+  const auto fits = [&](const std::wstring& text) {
+    return SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())) <=
+           width;
+  };
+  for (std::size_t row = 0; row < details_.size(); ++row) {
+    std::wstring text = details_[row];
+    if (width > 0 && !fits(text)) {
+      const bool marked = text.size() >= mark.size() &&
+                          text.compare(text.size() - mark.size(), mark.size(), mark) == 0;
+      const std::wstring tail = std::wstring(L"\x2026") + (marked ? mark : std::wstring());
+      const std::size_t version = text.size() - (marked ? mark.size() : 0);
+      // The longest start of the version that fits with the tail.
+      std::size_t low = 0;
+      std::size_t high = version;
+      while (low < high) {
+        const std::size_t mid = (low + high + 1) / 2;
+        if (fits(text.substr(0, mid) + tail)) {
+          low = mid;
+        } else {
+          high = mid - 1;
+        }
+      }
+      text = text.substr(0, low) + tail;
+    }
+    LVITEMW sub{};
+    sub.iSubItem = 1;
+    sub.pszText = text.data();
+    SendMessageW(list_, LVM_SETITEMTEXTW, row, reinterpret_cast<LPARAM>(&sub));
+  }
+  detailsShortened_ = width > 0;
 }
 
 void Window::FollowDpi() {

@@ -190,6 +190,33 @@ TEST_F(ChooserWindowTest, ALongNameGivesWaySoTheWindowFitsTheMonitor) {
   EXPECT_LE(listRect.right - listRect.left, frameClient.right) << "the list must not be clipped";
 }
 
+TEST_F(ChooserWindowTest, AVersionWiderThanTheMonitorIsCutBeforeTheMarkWhichStaysWhole) {
+  ChooserWindow& chooser = Chooser();
+  AddRows(chooser, 2);
+  Candidate row;
+  row.rowId = 2;
+  row.text = "Vendor - Program";
+  row.detail = std::string(2000, '9') + "    [Windows Default]";
+  chooser.Add(row);
+  ASSERT_TRUE(chooser.FitToList());
+  HWND frame = FindChooser();
+  HWND list = ListOf(frame);
+  RECT frameRect{};
+  GetWindowRect(frame, &frameRect);
+  EXPECT_LE(frameRect.right - frameRect.left, WorkAreaOf(frame).right - WorkAreaOf(frame).left);
+  char text[4096] = {};
+  LVITEMA query{};
+  query.iSubItem = 1;
+  query.pszText = text;
+  query.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, 2, reinterpret_cast<LPARAM>(&query));
+  const std::string shown = text;
+  EXPECT_LT(shown.size(), 2000u);
+  EXPECT_EQ(shown.substr(shown.size() - 17), "[Windows Default]");
+  EXPECT_GE(CellWidth(list, 2, 1), TextWidth(list, 2, 1));
+  EXPECT_GE(CellWidth(list, 0, 1), TextWidth(list, 0, 1)) << "a short version stays whole";
+}
+
 TEST_F(ChooserWindowTest, ADensityChangeTakesTheSuggestedPlaceAndKeepsTheRowsWhole) {
   ChooserWindow& chooser = Chooser();
   AddRows(chooser, 4);
