@@ -1,7 +1,8 @@
 // Shows the chooser with a given number of rows, prints where each row lies on the screen and
 // how the window came out, and, once the window has gone, prints the pick. Lets the end-to-end
-// tests click and type for real. The first row's program is notepad, the others are missing.
-// Usage: chooser_harness ROWS [NAME_LENGTH]
+// tests click and type for real. The first row's program is notepad, the others' PROGRAM (by
+// default one that is missing).
+// Usage: chooser_harness ROWS [NAME_LENGTH [PROGRAM]]
 // Output: ROW <n> <x> <y> per row, then AWARENESS (2: per monitor), DPI, ROWHEIGHT, WINDOW <left
 // top right bottom>,
 //         WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED <cells whose text
@@ -55,6 +56,7 @@ int Awareness() {
 int main(int argc, char** argv) {
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
   const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
+  const std::string program = argc > 3 ? argv[3] : "C:\\missing\\program.exe";
   tavrel::ChooserWindow& chooser = tavrel::Chooser();
   chooser.SetCaption("  [.txt] - Tavrel Ferrule Choices ");
   chooser.Clear();
@@ -66,7 +68,7 @@ int main(int argc, char** argv) {
         "Program " + std::to_string(i + 1) + std::string(static_cast<std::size_t>(nameLength), 'W');
     row.detail = "1.0." + std::to_string(i);
     row.colour = i == 0 ? tavrel::kColourBlue : tavrel::kColourBlack;
-    row.program = i == 0 ? "C:\\windows\\notepad.exe" : "C:\\missing\\program.exe";
+    row.program = i == 0 ? "C:\\windows\\notepad.exe" : program;
     chooser.Add(row);
   }
   SetCursorPos(300, 300);

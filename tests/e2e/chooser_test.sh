@@ -39,12 +39,33 @@ start_harness 3 && {
   check "the list has small icons, every row an image, notepad its own" "yes 3 0 yes" \
     "$(sed -n 's/^ICONS=//p' <<<"$view") $(grep -c '^[0-9]' <<<"$icons") \
 $(grep -c -- '^-' <<<"$icons") $([ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ] && echo yes)"
+  generic=$(sed -n 2p <<<"$icons")
   h96=$(field ROWHEIGHT)
   read -r x y <<<"$(row_xy 2)"
   xdotool mousemove "$x" "$y" click 1
   check "a click picks the second row" 2 "$(pick)"
 }
 wait
+
+# Notepad again, through a network drive: no look-up there (an unreachable server could hold the
+# chooser up), so the generic icon. Wine reads drive types when its session starts.
+ln -sfn ../drive_c/windows "$WINEPREFIX/dosdevices/n:"
+wine_run reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
+wineserver -k
+start_harness 2 0 'N:\notepad.exe' && {
+  icons() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r' | awk '$1 == "ICON" { print $3 }'; }
+  for _ in $(seq 20); do
+    [ "$(icons | sed -n 1p)" != "$generic" ] && break
+    sleep 0.1
+  done
+  sleep 0.5  # the second row's turn comes after the first's
+  check "a program on a network drive keeps the generic icon" "$generic" "$(icons | sed -n 2p)"
+  xdotool key Escape
+  pick >/dev/null
+}
+wait
+rm -f "$WINEPREFIX/dosdevices/n:"
+wine_run reg delete 'HKLM\Software\Wine\Drives' /v n: /f >/dev/null 2>&1
 
 # Wine reads the density when a program starts.
 wine_run reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
