@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # start BUILD_DIR: starts a private virtual display and writes its number to BUILD_DIR/xvfb.display.
 # stop BUILD_DIR: ends that display and the build's Wine session.
+# -noreset: without it the server resets whenever its last client disconnects, and the pointer
+# jumps back to the middle of the screen between two programs that use it.
 set -u
 cmd=$1 dir=$2
 case $cmd in
   start)
     "$0" stop "$dir"
     exec 3>"$dir/xvfb.display"
-    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 3>&3 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 3>&3 &
     echo $! >"$dir/xvfb.pid"
     for _ in $(seq 100); do [ -s "$dir/xvfb.display" ] && break; sleep 0.1; done
     [ -s "$dir/xvfb.display" ] || { echo "Xvfb did not start" >&2; exit 1; }
