@@ -132,13 +132,18 @@ finish() {
   [ "$failed" -eq 0 ]
 }
 
-# On the way out: background clients still running and this build's servers are ended, then the
-# test's own cleanup runs.
+# On the way out: background clients still running are ended, and so is a server of this build
+# that has not left by itself (within the idle grace period) once they are gone; then the test's
+# own cleanup runs. A killed server's class registration stays behind in the Wine session and
+# makes later activations fail, so a server is only killed when it is stuck.
 end_test() {
   local status=$? job pids
   for job in $(jobs -p); do kill "$job" 2>/dev/null; done
   wait 2>/dev/null
-  pids=$(server_pids) && kill $pids 2>/dev/null
+  if [ "$(server_gone 15)" = running ] && pids=$(server_pids); then
+    echo "ended a server that was still running: $pids"
+    kill $pids 2>/dev/null
+  fi
   if [ "$(type -t cleanup)" = function ]; then cleanup; fi
   rm -f "$timeouts"
   exit "$status"
