@@ -1,11 +1,12 @@
-# Shared helpers of the end-to-end tests (sourced). Expects TAVREL_BUILD, TAVREL_WINE, TAVREL_E2E.
+# Shared helpers of the end-to-end tests (sourced). Expects TAVREL_BUILD, TAVREL_WINE, TAVREL_E2E
+# and TAVREL_WINEPREFIX.
 #
 # Every Windows program a test runs has a time limit of its own, and so has every wait: a hung call
 # or a lost click fails within seconds with a TIMEOUT line that says what was missing, instead of
 # running into the test's overall limit. When the test ends, whatever it left running (background
 # clients, this build's server) is ended too. A test defines cleanup() for its own files.
 set -u
-WINEPREFIX=${TAVREL_WINEPREFIX:-$TAVREL_BUILD/wineprefix}; export WINEPREFIX
+WINEPREFIX=$TAVREL_WINEPREFIX; export WINEPREFIX
 export WINEDEBUG=-all
 DISPLAY=:$(cat "$TAVREL_BUILD/xvfb.display"); export DISPLAY
 BIN=$TAVREL_BUILD/tests/bin
