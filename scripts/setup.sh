@@ -78,12 +78,23 @@ cross_build() {
   [ -f "$deps/$pkg.done" ] && return
   step "setup: fetching Debian's source package $pkg" fetch_source "$pkg"
   local src; src=$(ls -d "$deps/src/$pkg"-*/ | head -n 1)
-  step "setup: configuring $pkg" cmake -S "$src" -B "$deps/build-$pkg" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
-    -DBUILD_SHARED_LIBS=OFF "$@"
-  step "setup: cross-building $pkg" cmake --build "$deps/build-$pkg" -j 2
+  step "setup: configuring $pkg" configure_quietly "$src" "$deps/build-$pkg" "$@"
+  step "setup: cross-building $pkg" build_quietly "$deps/build-$pkg"
   cmake --install "$deps/build-$pkg" >/dev/null
   touch "$deps/$pkg.done"
+}
+
+configure_quietly() {  # SOURCE BUILD CMAKE-OPTIONS...
+  local src=$1 build=$2; shift 2
+  cmake -S "$src" -B "$build" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" -DBUILD_SHARED_LIBS=OFF \
+    -Wno-dev --no-warn-unused-cli "$@" >/dev/null
+}
+
+# A dependency's build shows its progress ([12/120] ...) and errors, not its compiler warnings,
+# which are its maintainers' business.
+build_quietly() {
+  cmake --build "$1" -j 2 2>&1 | awk '/^\[[0-9]+\/[0-9]+\]|error|FAILED/ { print; fflush() }'
 }
 
 cross_build libzip -DENABLE_BZIP2=OFF -DENABLE_LZMA=OFF -DENABLE_ZSTD=OFF -DENABLE_OPENSSL=OFF \
