@@ -20,20 +20,20 @@ done
 # apt's own lines (several per package) are summed up: how many packages it has fetched and set
 # up, every 10 s and at the end; its warnings and errors are passed on.
 apt_summary() {
-  local line total=? got=0 done=0 last=$SECONDS
+  local line total='?' got=0 set_up=0 last=$SECONDS
   while IFS= read -r line; do
     case $line in
       *" newly installed, "*) total=$(sed -n 's/.* upgraded, \([0-9]*\) newly installed.*/\1/p' <<<"$line") ;;
       Get:*) got=$((got + 1)) ;;
-      "Setting up "*) done=$((done + 1)) ;;
+      "Setting up "*) set_up=$((set_up + 1)) ;;
       E:* | W:*) echo "   $line" ;;
     esac
     if ((SECONDS - last >= 10)); then
-      echo "   apt: $got fetched, $done of $total set up"
+      echo "   apt: $got fetched, $set_up of $total set up"
       last=$SECONDS
     fi
   done
-  echo "   apt: $got fetched, $done of $total set up"
+  echo "   apt: $got fetched, $set_up of $total set up"
 }
 install_packages() {
   apt-get install -y --no-install-recommends -o Dpkg::Use-Pty=0 "${missing[@]}" 2>&1 | apt_summary

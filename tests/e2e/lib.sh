@@ -71,6 +71,7 @@ client_ended() { ! kill -0 "$client" 2>/dev/null; }
 await_client() {
   await "$1" "$2" client_ended || kill "$client" 2>/dev/null
   wait "$client" 2>/dev/null
+  if (($? == 124)); then note_missing "$2 (the program was stopped after $CALL_LIMIT s)"; fi
   return 0
 }
 
