@@ -11,9 +11,12 @@ namespace {
 using Names = std::vector<std::string>;
 
 TEST(WorkFolder, SuffixTempFolderAndInstallTree) {
-  EXPECT_EQ(StripSuffix("C:\\Q\\programs", "Programs"), "C:\\Q\\");
-  EXPECT_EQ(StripSuffix("C:\\Q\\Bin", "Programs"), "C:\\Q\\Bin");
-  EXPECT_EQ(StripSuffix("ms", "Programs"), "ms");
+  // Only a last folder named Programs is taken off, never the end of another name.
+  EXPECT_EQ(InstallRootFor("C:\\Q\\programs"), "C:\\Q\\");
+  EXPECT_EQ(InstallRootFor("C:\\Q\\Bin"), "C:\\Q\\Bin");
+  EXPECT_EQ(InstallRootFor("C:\\Apps\\MyPrograms"), "C:\\Apps\\MyPrograms");
+  EXPECT_EQ(InstallRootFor("C:\\Programs\\Tavrel"), "C:\\Programs\\Tavrel");
+  EXPECT_EQ(InstallRootFor("Programs"), "Programs");
   EXPECT_EQ(WorkFolderFor("C:\\Temp\\"), "C:\\Temp\\ZV");
   EXPECT_EQ(WorkFolderFor("C:\\Users\\me\\Temp"), "C:\\Users\\me\\ZV");
   fake_os::Scope os;
@@ -22,6 +25,8 @@ TEST(WorkFolder, SuffixTempFolderAndInstallTree) {
   EXPECT_EQ(GetPackagePath(), "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
   fake_os::Dirs().program = "C:\\Tools\\Quillbox";
   EXPECT_EQ(GetPackagePath(), "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
+  fake_os::Dirs().program = "C:\\Apps\\MyPrograms";
+  EXPECT_EQ(GetPackagePath(), "C:\\Apps\\MyPrograms\\Data\\QXTavrel.dat");
 }
 
 class WorkFolderCycle : public ::testing::Test {
