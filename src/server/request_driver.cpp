@@ -139,7 +139,12 @@ std::int32_t Serve(std::string_view rsParams) {
 }  // namespace
 
 std::int32_t ServeRequest(std::string_view rsParams) noexcept {
-  if (requestInProgress) return kNotHandled;
+  if (requestInProgress) {
+    // Most likely the shell handing back the start the first request is making: an armed marker
+    // was armed for exactly this request, and left armed it would pass the user's next one.
+    CheckIgnoreMarker();
+    return kNotHandled;
+  }
   requestInProgress = true;
   std::int32_t result = kNotHandled;
   try {

@@ -76,6 +76,22 @@ TEST_F(RequestFlow, APickedProgramThatDoesNotStartIsReportedAndTheNextRequestSho
   EXPECT_EQ(box.shown.size(), 1u);
 }
 
+TEST_F(RequestFlow, ARequestDuringAnotherUsesUpTheMarkerArmedForIt) {
+  // The start itself hands the document back to the server while the shell is still busy.
+  edge.package = {{"QXAdd.dat", kAlpha + "\r\n" + kBeta}};
+  edge.pick = [] { return 1; };
+  std::int32_t during = -1;
+  edge.whileStarting = [&] { during = Request(); };
+  EXPECT_EQ(Request(), kHandled);
+  EXPECT_EQ(during, kNotHandled);
+  EXPECT_EQ(Markers(), Names{"Bl1.ok"});
+  // So the user's next document gets the chooser.
+  edge.whileStarting = [] {};
+  edge.pick = [] { return 0; };
+  EXPECT_EQ(Request(), kHandled);
+  EXPECT_EQ(edge.shownRows.size(), 2u);
+}
+
 TEST_F(RequestFlow, EmptyLinesInTheChoiceFilesBelongToNoType) {
   edge.package = {{"QXDef.dat", "\r\n"},
                   {"QXDel.dat", "\r\n.doc\r\n\r\n"},
