@@ -1,10 +1,9 @@
 #include "fake_request.h"
 
+#include <utility>
+
 #include "data/unpack.h"
-#include "data/work_folder.h"
-#include "fake_os.h"
 #include "fileinfo/display_names.h"
-#include "fileinfo/strings.h"
 #include "fileinfo/version_info.h"
 #include "server/chooser_wait.h"
 #include "ui/chooser_window.h"
@@ -42,15 +41,14 @@ State& Reset() {
 }
 }  // namespace fake_request
 
-bool UnpackFiles() {
-  PrepareWorkFolder();
-  SetUnpackedFilePaths(WorkFolder());
-  FindDataFilesInWorkFolder();
-  for (const auto& [name, content] : fake_request::S().package) {
-    fake_os::AddFile(JoinPaths(WorkFolder(), name), content);
-    UnpackedMembers().push_back(name);
-  }
-  return true;
+DataFiles UnpackFiles() {
+  DataFiles data;
+  const auto& package = fake_request::S().package;
+  for (auto [name, file] :
+       {std::pair{"QXAdd.dat", &data.add}, std::pair{"QXDel.dat", &data.del},
+        std::pair{"QXDef.dat", &data.def}, std::pair{"QXma.xml", &data.catalogue}})
+    if (const auto it = package.find(name); it != package.end()) *file = it->second;
+  return data;
 }
 
 ChooserWindow& Chooser() {

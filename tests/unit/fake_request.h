@@ -1,7 +1,7 @@
-// Stand-ins for the Windows edge of a request in native tests: the data package (its files appear
-// in the work folder when the request unpacks), the chooser window (its rows are kept, and a pick
-// is made while it is shown), the shell's answer to a start, and a document without an
-// associated program.
+// Stand-ins for the Windows edge of a request in native tests: the data files a request reads
+// (by name: QXAdd.dat, QXDel.dat, QXDef.dat, QXma.xml), the chooser window (its rows are kept,
+// and a pick is made while it is shown), the shell's answer to a start, and a document without
+// an associated program.
 #pragma once
 
 #include <cstdint>
@@ -25,7 +25,7 @@ struct State {
   std::vector<LaunchCall> starts;
 };
 
-// Resets the stand-ins; the fake file system is fake_os's.
+// Resets the stand-ins; the markers live in fake_os's file system.
 State& Reset();
 State& S();
 

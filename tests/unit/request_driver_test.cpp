@@ -20,7 +20,6 @@ class RequestFlow : public ErrorsTest {
  protected:
   RequestFlow() {
     fake_os::AddFolder(programs);
-    fake_os::AddFolder("C:\\Users\\me\\Temp");
     fake_os::AddFile("C:\\Docs\\a.txt", "text");
     texts.texts[2] = "Gone.";
   }
