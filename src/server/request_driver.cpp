@@ -85,13 +85,15 @@ std::int32_t Serve(std::string_view rsParams) {
   ReadUserData();
 
   // The type's default program is started at once, without a chooser. The program is read
-  // before the marker is armed, so that a line without one arms nothing.
+  // before the marker is armed, so that a line without one arms nothing. A default that does not
+  // start leaves the document to the shell, as if there were none.
   std::int32_t last = 0;
   std::int32_t first = FindKeyRange(typeKey, DefChoices(), last);
   if (first <= last) {
     const std::string program = ProgramOf(DefChoices()[first]);
-    ArmIgnoreMarker();
-    LaunchProgram(program, shortDocument, std::string(request.VerbLine()));
+    const LaunchResult launch =
+        StartProgram(program, shortDocument, std::string(request.VerbLine()));
+    if (!launch.started) return kNotHandled;
     return kHandled;
   }
 
@@ -122,15 +124,25 @@ std::int32_t Serve(std::string_view rsParams) {
   const auto index = static_cast<std::size_t>(first) + static_cast<std::size_t>(row);
   if (index >= AddChoices().size()) Raise(errnum::kSubscript);
   const std::string program = ProgramOf(AddChoices()[index]);
-  ArmIgnoreMarker();
-  LaunchProgram(program, shortDocument, "");
+  const LaunchResult launch = StartProgram(program, shortDocument, "");
+  if (!launch.started) {
+    // The user chose this program: they are told why it did not start, and the shell is not
+    // asked to open the document some other way.
+    ReportFailedStart(program, launch);
+    return kHandled;
+  }
   return kHandled;
 }
 
 }  // namespace
 
 std::int32_t ServeRequest(std::string_view rsParams) noexcept {
-  if (requestInProgress) return kNotHandled;
+  if (requestInProgress) {
+    // Most likely the shell handing back the start the first request is making: an armed marker
+    // was armed for exactly this request, and left armed it would pass the user's next one.
+    CheckIgnoreMarker();
+    return kNotHandled;
+  }
   requestInProgress = true;
   std::int32_t result = kNotHandled;
   try {
