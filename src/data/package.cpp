@@ -275,6 +275,24 @@ class Extraction {
 
 }  // namespace
 
+std::string_view OutcomeText(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kOk:
+      return "unpacked";
+    case Outcome::kMissing:
+      return "missing";
+    case Outcome::kDamaged:
+      return "damaged";
+    case Outcome::kWrongPassword:
+      return "damaged (wrong password)";
+    case Outcome::kTooManyMembers:
+      return "refused (too many members)";
+    case Outcome::kWriteFailed:
+      return "not unpacked (a file could not be written)";
+  }
+  return "not unpacked";
+}
+
 Result Extract(const std::string& packagePath, const std::string& folder, std::string_view password,
                const Limits& limits) {
   Result result;

@@ -13,6 +13,11 @@ std::string InWorkFolder(const std::string& workFolder, const char* name) {
 
 }  // namespace
 
+std::string& UnpackProblem() {
+  static std::string problem;
+  return problem;
+}
+
 std::string& CheckFilePath() {
   static std::string path;
   return path;
@@ -60,6 +65,7 @@ bool UnpackPackageInto(const std::string& packagePath, const std::string& workFo
   SkipFailure([&] { checkFileThere = system.FileExists(checkFilePath); });
   if (checkFileThere) return true;
   ClearPendingFailure();
+  UnpackProblem() = "data package holds no check file";
   SkipFailure([&] { system.ReportMissingCheckFile(); });
   return false;
 }

@@ -14,6 +14,10 @@ namespace tavrel {
 // reported under "UnpackFiles".
 bool UnpackFiles();
 
+// Why this request's unpack left no data files, in plain words ("data package damaged (wrong
+// password)"); empty when it unpacked the package or found the files there already.
+std::string& UnpackProblem();
+
 // The unpacked check file "QXcat.xml" (its presence proves an unpack) and catalogue "QXma.xml".
 std::string& CheckFilePath();
 std::string& CataloguePath();

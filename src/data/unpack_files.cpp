@@ -8,10 +8,14 @@ namespace tavrel {
 bool UnpackFiles() {
   bool unpacked = false;
   UnpackedMembers().clear();
+  UnpackProblem().clear();
   RunReported("UnpackFiles", [&] {
     SkipFailure([] { PrepareWorkFolder(); });
     // Without a temporary folder there is nowhere safe to unpack to.
-    if (WorkFolder().empty()) return;
+    if (WorkFolder().empty()) {
+      UnpackProblem() = "no work folder to unpack the data package into";
+      return;
+    }
     SetUnpackedFilePaths(WorkFolder());
     if (FindDataFilesInWorkFolder()) {
       unpacked = true;
@@ -19,6 +23,7 @@ bool UnpackFiles() {
     }
     unpacked = UnpackPackage(GetPackagePath(), WorkFolder());
   });
+  if (!unpacked && UnpackProblem().empty()) UnpackProblem() = "data package not unpacked";
   return unpacked;
 }
 

@@ -21,6 +21,8 @@ class WindowsUnpackSystem final : public UnpackSystem {
     package::Result result = package::Extract(package, folder);
     auto& members = UnpackedMembers();
     members.insert(members.end(), result.written.begin(), result.written.end());
+    UnpackProblem() =
+        result.ok() ? "" : "data package " + std::string(package::OutcomeText(result.outcome));
     return result.ok();
   }
   void ReportMissingCheckFile() override { MessageHandler(message::kUnpackFailed); }

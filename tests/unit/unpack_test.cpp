@@ -88,6 +88,7 @@ TEST(Unpack, PackageWithoutCheckFileIsReportedOnce) {
   EXPECT_EQ(system.attempts, 1u);
   EXPECT_EQ(system.reports, 1);
   EXPECT_EQ(PendingFailure().number, 0);  // cleared before the message
+  EXPECT_EQ(UnpackProblem(), "data package holds no check file");
 }
 
 }  // namespace
