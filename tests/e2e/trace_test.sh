@@ -84,6 +84,7 @@ check "the chooser's time is not the server's" "chooser open" \
   "$(last_line | grep -o 'chooser open')"
 rm -f "$markers"/Bl1.*
 chooser
+ending "a request while the chooser is open" 1 "pass: another request is in progress" "$(request)"
 xdotool key Escape
 wait "$req"
 ending "closed without a pick" 0 "chooser: 3 rows, closed without a pick" "$(result)"
