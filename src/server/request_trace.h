@@ -30,7 +30,8 @@ class RequestTrace {
   std::int32_t Pass(std::string_view reason) noexcept;
   // The type's default program was started; shellResult is the shell's answer (above 32: it ran).
   void StartedDefault(std::string_view program, std::int32_t shellResult) noexcept;
-  // Row position (1-based) of the chooser was picked: an added program, or the Windows default.
+  // The user picked the chooser's row at position (from 1): an added program, or the row that
+  // stands for the Windows default.
   void Picked(std::int32_t position, std::string_view name, std::int32_t shellResult) noexcept;
   void PickedWindowsDefault(std::int32_t position) noexcept;
   void ClosedWithoutPick() noexcept;
