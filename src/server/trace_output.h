@@ -13,7 +13,7 @@ namespace tavrel {
 inline constexpr std::uint64_t kTraceLogCap = std::uint64_t{1} << 20;
 
 // The log file named by the string value LogFile under HKCU\Software\Tavrel\Chooser, with
-// environment variables expanded; empty when there is none. Read anew for every request, so that
+// environment variables expanded; empty when there is none or it is not a full path. Read anew for every request, so that
 // logging is switched on and off without restarting anything.
 std::wstring ConfiguredTraceLog() noexcept;
 

@@ -1,5 +1,7 @@
 #include <windows.h>
 
+#include <shlwapi.h>
+
 #include <climits>
 #include <cstdio>
 #include <string_view>
@@ -84,6 +86,8 @@ std::wstring ConfiguredTraceLog() noexcept {
       if (status == ERROR_MORE_DATA) continue;
       if (status != ERROR_SUCCESS) return {};
       path.resize(wcsnlen(path.c_str(), path.size()));
+      // The server's current folder is not the user's: a relative name would land anywhere.
+      if (PathIsRelativeW(path.c_str())) return {};
       return path;
     }
   } catch (...) {

@@ -23,6 +23,7 @@ mkdir -p "$root/progs" "$root/logs" "$root/My Documents"
 for p in alpha beta win; do cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/progs/$p.exe"; done
 echo text >"$root/My Documents/letter.tvtr"
 echo data >"$root/My Documents/tool.exe"
+echo data >"$root/My Documents/tööl.exe"
 wine_run reg add 'HKCR\.tvtr' /ve /d TavrelTrace.Doc /f >/dev/null 2>&1
 wine_run reg add 'HKCR\TavrelTrace.Doc\shell\open\command' /ve /d "\"$R\\progs\\win.exe\" \"%1\"" \
   /f >/dev/null 2>&1
@@ -61,9 +62,9 @@ ending() {  # DESCRIPTION RESULT DECISION ACTUAL-RESULT
 }
 before=0
 fresh
-ending "an executable" 1 "pass: document is an executable" "$(request "$R\\My Documents\\tool.exe")"
-check "the line names the type and the file, not its folders" \
-  'verb "open", type .exe, file "tool.exe": pass' "$(last_line | grep -o 'verb.*: pass')"
+ending "an executable" 1 "pass: document is an executable" "$(request "$R\\My Documents\\tööl.exe")"
+check "the line names the type and the file, not its folders, in UTF-8" \
+  'verb "open", type .exe, file "tööl.exe": pass' "$(last_line | grep -o 'verb.*: pass')"
 fresh && touch "$markers/Bl1.ign"
 ending "the ignore marker" 1 "pass: ignore marker used up" "$(request)"
 fresh QXDel.dat .TVTR
