@@ -7,7 +7,6 @@
 #include "data/ignore_marker.h"
 #include "data/unpack.h"
 #include "data/user_choices.h"
-#include "data/work_folder.h"
 #include "errors/failure.h"
 #include "errors/reporting.h"
 #include "fileinfo/display_names.h"
@@ -51,18 +50,19 @@ DefaultInfo ObtainDefaultInfo(const std::string& document) {
   }
 }
 
-// Unpacks the data package into the work folder, reads the user's choices and the catalogue,
-// and removes the unpacked copies again before anything is shown.
-void ReadUserData() {
-  UnpackFiles();
-  GetUserChoices();
-  LoadCatalogue();
-  CleanWorkFolder();
+// Reads the user's choices and the catalogue from the work folder or the data package, in
+// memory; nothing is written. Returns what kept the package from giving its files (empty:
+// nothing did).
+std::string ReadUserData() {
+  DataFiles files = UnpackFiles();
+  GetUserChoices(files);
+  LoadCatalogue(files.catalogue);
+  return files.problem;
 }
 
 // Why a type without rows gets no chooser: its own lack of lines, or a package that gave none.
-std::string NoRowsReason(const std::string& typeKey) {
-  if (!UnpackProblem().empty()) return UnpackProblem();
+std::string NoRowsReason(const std::string& typeKey, const std::string& dataProblem) {
+  if (!dataProblem.empty()) return dataProblem;
   return "type " + typeKey + " has no programs to offer";
 }
 
@@ -98,7 +98,7 @@ std::int32_t Serve(std::string_view rsParams, RequestTrace& trace) {
   const std::string shortDocument = GetShortPath(document);
   if (shortDocument.empty()) return trace.Pass("document not found");
 
-  ReadUserData();
+  const std::string dataProblem = ReadUserData();
 
   // The type's default program is started at once, without a chooser. The program is read
   // before the marker is armed, so that a line without one arms nothing.
@@ -121,7 +121,7 @@ std::int32_t Serve(std::string_view rsParams, RequestTrace& trace) {
   ChooserWindow& chooser = Chooser();
   chooser.SetCaption("  [" + typeKey + "] - Tavrel Ferrule Choices ");
   first = FindKeyRange(typeKey, AddChoices(), last);
-  if (first > last) return trace.Pass(NoRowsReason(typeKey));
+  if (first > last) return trace.Pass(NoRowsReason(typeKey, dataProblem));
 
   const std::int32_t defaultRowId =
       BuildCandidateRows(AddChoices(), first, last, defaultInfo, Catalogue(), chooser);
