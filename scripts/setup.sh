@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine64 libwine-dev xvfb xdotool x11-utils imagemagick
   libzip-dev libpugixml-dev zip unzip pkg-config 7zip clang libclang-rt-14-dev
+  wine32:i386 g++-mingw-w64-i686-posix wixl msitools
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -19,6 +20,8 @@ done
 if ((${#missing[@]})); then
   echo "setup: installing ${missing[*]}"
   export DEBIAN_FRONTEND=noninteractive
+  # 32-bit Wine (for the 32-bit clients under test) comes from the i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   apt-get update -qq
   apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
