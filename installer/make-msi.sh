@@ -12,9 +12,14 @@ rm -f "$out"
 cp "$exe" "$work/TavrelCommander.exe"
 (cd "$work" && wixl -a x64 -D Version="$version" -D ServerExe=TavrelCommander.exe -o "$out" \
   "$here/TavrelCommander.wxs")
-# The class's Programmable key has no value ('*': made on install, removed with the product), and
-# the markers the server keeps beside itself go when the product is removed (install mode 2).
+# The class's Programmable key has no value ('*': made on install, removed with the product); the
+# markers the server keeps beside itself go when the product is removed (install mode 2); and a
+# rebuild of the installed version replaces it rather than installing beside it (upgrade
+# attributes 513: migrate feature states, maximum version included).
 msibuild "$out" \
+  -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\` = 'WIX_UPGRADE_DETECTED'" \
+  -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMax\`, \`Attributes\`, \`ActionProperty\`)
+      VALUES ('{B58D7E84-D117-43F4-9DE1-3A4817C7455D}', '$version', 513, 'WIX_UPGRADE_DETECTED')" \
   -q "INSERT INTO \`Registry\` (\`Registry\`, \`Root\`, \`Key\`, \`Name\`, \`Component_\`) VALUES
       ('Programmable', 2, 'Software\\Classes\\CLSID\\{3E01F5C9-020B-4F24-8F39-2B41D016F7CB}\\Programmable',
        '*', 'Server')" \

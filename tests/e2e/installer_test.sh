@@ -31,8 +31,9 @@ wine_run "$SERVER" /UnregServer
 
 "$TAVREL_E2E/../../installer/make-msi.sh" "$SERVER" 1.0.0 "$work/older.msi" &&
   cp "$SERVER" "$work/newer.exe" && echo 'newer build' >>"$work/newer.exe" &&
-  "$TAVREL_E2E/../../installer/make-msi.sh" "$work/newer.exe" 1.0.1 "$work/newer.msi"
-check "both packages are built" 0 $?
+  "$TAVREL_E2E/../../installer/make-msi.sh" "$work/newer.exe" 1.0.1 "$work/newer.msi" &&
+  "$TAVREL_E2E/../../installer/make-msi.sh" "$work/newer.exe" 1.0.1 "$work/rebuilt.msi"
+check "the packages are built" 0 $?
 
 # The class's keys in the 64-bit view and the interface's in the 32-bit view, as exported text.
 registry() {
@@ -97,9 +98,13 @@ msiexec /i "$(winpath "$work/older.msi")" /qn
 refused=$?  # 1603 on Windows; Wine passes on the low 8 bits only
 check "an older package refuses to install over a newer one" "1.0.1 refused" \
   "$(products version)$([ "$refused" -ne 0 ] && echo refused)"
+before=$(products code)
+msiexec /i "$(winpath "$work/rebuilt.msi")" /qn
+check "a rebuild of the same version replaces it" "0 1.0.1 replaced" \
+  "$? $(products version)$([ "$(products code)" != "$before" ] && echo replaced)"
 
 touch "$programs/Bl1.ign" "$programs/Bl1.ok"
-msiexec /x "$(winpath "$work/newer.msi")" /qn
+msiexec /x "$(winpath "$work/rebuilt.msi")" /qn
 check "a silent removal exits 0" 0 $?
 check "no product is left" "" "$(products version)"
 check "the registry entries are gone" "" "$(registry)"
