@@ -1,6 +1,7 @@
 # The Windows Installer package under Wine: a silent install that 64-bit and 32-bit clients, late
-# and early bound, can use; the same registry entries as the installed server's own /RegServer; an
-# upgrade to a newer build; and a removal that keeps the data package.
+# and early bound, can use; the same registry entries as the installed server's own /RegServer;
+# upgrades (newer: replaces, older: refused, same version rebuilt: replaces); and a removal that
+# takes the server, its markers and its keys and keeps the data package.
 . "$TAVREL_E2E/lib.sh"
 # "wine" starts Wine's own programs (msiexec, cscript) as 32-bit ones; this loader, 64-bit ones.
 wine64=/usr/lib/wine/wine64
