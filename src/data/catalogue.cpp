@@ -1,10 +1,8 @@
 #include "data/catalogue.h"
 
 #include <array>
-#include <fstream>
 #include <pugixml.hpp>
 
-#include "data/unpack.h"
 #include "data/xml_escape.h"
 #include "errors/reporting.h"
 #include "platform/ansi.h"
@@ -70,17 +68,6 @@ pugi::xml_node NextBelow(pugi::xml_node node, const pugi::xml_node& root) {
   return {};
 }
 
-// Reads a whole file of at most kMaxCatalogueFileBytes; false when it cannot be read or is larger.
-bool ReadBoundedFile(const std::string& path, std::string& content) {
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return false;
-  const std::streamoff size = in.tellg();
-  if (size < 0 || static_cast<std::uintmax_t>(size) > kMaxCatalogueFileBytes) return false;
-  content.resize(static_cast<std::size_t>(size));
-  in.seekg(0);
-  return static_cast<bool>(in.read(content.data(), size));
-}
-
 }  // namespace
 
 const CatalogueList& Catalogue() {
@@ -127,21 +114,16 @@ bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out) {
   return true;
 }
 
-bool LoadCatalogueFile(const std::string& path) {
+bool LoadCatalogue(std::optional<std::string>& xml) {
   bool replaced = false;
   SkipFailure([&] {
-    std::string content;
-    if (!ReadBoundedFile(path, content)) return;
+    if (!xml || xml->size() > kMaxCatalogueFileBytes) return;
     CatalogueList entries;
-    if (!ParseCatalogueBuffer(content, entries)) return;
+    if (!ParseCatalogueBuffer(*xml, entries)) return;
     Entries() = std::move(entries);
     replaced = true;
   });
   return replaced;
-}
-
-void LoadCatalogue() {
-  LoadCatalogueFile(CataloguePath());
 }
 
 }  // namespace tavrel

@@ -1,9 +1,10 @@
 // The program catalogue: known programs, identified by company, product and version (or by
-// path), and the texts the chooser shows for them instead. Read from "QXma.xml" in the work
-// folder once per request.
+// path), and the texts the chooser shows for them instead. Read from the request's "QXma.xml"
+// once per request.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,20 +31,17 @@ using CatalogueList = std::vector<CatalogueEntry>;
 // elements of a file are ignored.
 inline constexpr std::size_t kMaxCatalogueEntries = 32767;
 
-// A catalogue file larger than this is not read at all.
+// A catalogue larger than this is not read at all.
 inline constexpr std::uintmax_t kMaxCatalogueFileBytes = 32u << 20;
 
 // The process-wide catalogue, replaced by every successful load.
 const CatalogueList& Catalogue();
 std::int16_t CatalogueCount();
 
-// Loads the file at CataloguePath() into the catalogue. A file that is missing, too large, not
-// well-formed or carries a document type declaration leaves the catalogue as it was. Never
-// throws and shows nothing.
-void LoadCatalogue();
-
-// The same for a given file; returns whether the catalogue was replaced.
-bool LoadCatalogueFile(const std::string& path);
+// Loads the request's catalogue, parsing the text where it lies (xml is changed). A catalogue
+// that is not there, too large, not well-formed or carries a document type declaration leaves
+// the catalogue as it was. Returns whether it was replaced. Never throws and shows nothing.
+bool LoadCatalogue(std::optional<std::string>& xml);
 
 // Parses catalogue XML into entries (slot 0 empty). Attribute values are converted from UTF-8 to
 // the ANSI code page and decoded from the escape form. Returns false, leaving out untouched, when

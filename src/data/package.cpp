@@ -4,12 +4,10 @@
 #include <zlib.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <fstream>
-#include <functional>
 #include <memory>
 
 #include "data/member_name.h"
+#include "fileinfo/text.h"
 
 namespace tavrel::package {
 namespace {
@@ -24,7 +22,7 @@ using Archive = std::unique_ptr<zip_t, ArchiveDiscard>;
 struct MemberClose {
   void operator()(zip_file_t* file) const { zip_fclose(file); }
 };
-using Member = std::unique_ptr<zip_file_t, MemberClose>;
+using OpenMember = std::unique_ptr<zip_file_t, MemberClose>;
 
 std::string ErrorText(int code) {
   zip_error_t error;
@@ -45,24 +43,46 @@ Trouble MemberTrouble(const std::string& name, int code, const std::string& deta
   return {outcome, "member \"" + name + "\": " + detail};
 }
 
-Trouble OpenArchive(const std::string& path, Archive& archive, const Limits& limits) {
-  int code = 0;
-  // Read only: the package itself is never changed. The consistency check compares the local
-  // headers with the central directory, which catches many damaged packages up front.
-  archive.reset(zip_open(path.c_str(), ZIP_RDONLY | ZIP_CHECKCONS, &code));
-  if (!archive) {
-    const Outcome outcome =
-        code == ZIP_ER_NOENT || code == ZIP_ER_OPEN ? Outcome::kMissing : Outcome::kDamaged;
-    return {outcome, path + ": " + ErrorText(code)};
+Trouble OpenArchive(std::string_view bytes, Archive& archive, const Limits& limits) {
+  if (bytes.size() > kMaxPackageBytes) {
+    return {Outcome::kDamaged,
+            "the package is larger than " + std::to_string(kMaxPackageBytes) + " bytes"};
   }
+  zip_error_t error;
+  zip_error_init(&error);
+  // libzip reads the bytes where they lie and never frees them.
+  zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);
+  if (!source) {
+    zip_error_fini(&error);
+    return {Outcome::kDamaged, "the package cannot be read"};
+  }
+  // Read only. The consistency check compares the local headers with the central directory and
+  // refuses two members of the same name, which catches many damaged packages up front.
+  archive.reset(zip_open_from_source(source, ZIP_RDONLY | ZIP_CHECKCONS, &error));
+  if (!archive) {
+    zip_source_free(source);  // still ours when the archive was not opened
+    const std::string text = ErrorText(zip_error_code_zip(&error));
+    zip_error_fini(&error);
+    return {Outcome::kDamaged, "the package: " + text};
+  }
+  zip_error_fini(&error);
   const zip_int64_t count = zip_get_num_entries(archive.get(), 0);
-  if (count < 0) return {Outcome::kDamaged, path + ": cannot count its members"};
+  if (count < 0) return {Outcome::kDamaged, "the package: cannot count its members"};
   if (static_cast<std::uint64_t>(count) > limits.maxMembers) {
-    return {Outcome::kTooManyMembers, path + ": " + std::to_string(count) +
+    return {Outcome::kTooManyMembers, "the package has " + std::to_string(count) +
                                           " members, more than the " +
                                           std::to_string(limits.maxMembers) + " allowed"};
   }
   return {};
+}
+
+// libzip 1.7.3 leaks what it set up for a member whose encryption it has no decoder for (strong
+// encryption, general-purpose bit 6, shows as an unknown method), so such a member is refused
+// before it is opened.
+Trouble RefuseUnreadableEncryption(const zip_stat_t& stat, const std::string& name) {
+  if (zip_encryption_method_supported(stat.encryption_method, 0)) return {};
+  return {Outcome::kDamaged, "member \"" + name + "\": encryption method " +
+                                 std::to_string(stat.encryption_method) + " cannot be read"};
 }
 
 bool IsAes(std::uint16_t method) {
@@ -93,7 +113,7 @@ using Sink = std::function<bool(const char*, std::size_t)>;
 Trouble ReadPlain(zip_t* archive, zip_uint64_t index, const std::string& name,
                   std::string_view password, const Sink& sink) {
   const std::string pw(password);
-  Member member(zip_fopen_index_encrypted(archive, index, 0, pw.c_str()));
+  OpenMember member(zip_fopen_index_encrypted(archive, index, 0, pw.c_str()));
   if (!member) {
     const zip_error_t* error = zip_get_error(archive);
     return MemberTrouble(name, zip_error_code_zip(error),
@@ -119,7 +139,7 @@ Trouble ReadPlain(zip_t* archive, zip_uint64_t index, const std::string& name,
 Trouble ReadAesWithoutChecksum(zip_t* archive, zip_uint64_t index, const std::string& name,
                                std::string_view password, const Sink& sink) {
   const std::string pw(password);
-  Member member(zip_fopen_index_encrypted(archive, index, ZIP_FL_COMPRESSED, pw.c_str()));
+  OpenMember member(zip_fopen_index_encrypted(archive, index, ZIP_FL_COMPRESSED, pw.c_str()));
   if (!member) {
     const zip_error_t* error = zip_get_error(archive);
     return MemberTrouble(name, zip_error_code_zip(error),
@@ -180,11 +200,10 @@ std::string Describe(std::uint64_t bytes) {
   return std::to_string(bytes) + " bytes";
 }
 
-class Extraction {
+class Reading {
  public:
-  Extraction(const std::string& folder, std::string_view password, const Limits& limits,
-             Result& result)
-      : folder_(folder), password_(password), limits_(limits), result_(result) {}
+  Reading(const KeepMember& keep, std::string_view password, const Limits& limits, Result& result)
+      : keep_(keep), password_(password), limits_(limits), result_(result) {}
 
   Trouble Take(zip_t* archive, zip_uint64_t index) {
     zip_stat_t stat;
@@ -212,37 +231,33 @@ class Extraction {
     if (total_ + stat.size > limits_.maxTotalBytes) {
       return Skip(name, "the package's members exceed " + Describe(limits_.maxTotalBytes));
     }
-    return Write(archive, stat, name, *target);
-  }
-
-  // Removes every file this extraction wrote.
-  void Undo() {
-    for (const std::string& name : result_.written)
-      std::remove(PathOf(name).c_str());
-    result_.written.clear();
+    if (Trouble refused = RefuseUnreadableEncryption(stat, name); refused.outcome != Outcome::kOk)
+      return refused;
+    return Load(archive, stat, name, *target);
   }
 
  private:
-  std::string PathOf(const std::string& name) const {
-    std::string path = folder_;
-    if (!path.empty() && path.back() != '/' && path.back() != '\\') path += kPathSeparator;
-    return path + name;
-  }
-
   Trouble Skip(const std::string& name, std::string reason) {
     result_.skipped.push_back({name, std::move(reason)});
     return {};
   }
 
-  Trouble Write(zip_t* archive, const zip_stat_t& stat, const std::string& name,
-                const std::string& target) {
-    const std::string path = PathOf(target);
-    if (std::find(result_.written.begin(), result_.written.end(), target) ==
-        result_.written.end()) {
-      result_.written.push_back(target);  // recorded first, so that Undo also removes a part
-    }
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return {Outcome::kWriteFailed, path + ": cannot be created"};
+  // The member a base name goes to: an earlier one of the same name, or a new one at the end.
+  Member& Slot(const std::string& target) {
+    auto& members = result_.members;
+    const auto same = std::find_if(members.begin(), members.end(), [&](const Member& member) {
+      return text::EqualsNoCase(member.name, target);
+    });
+    if (same != members.end()) return *same;
+    return members.emplace_back(Member{target, {}});
+  }
+
+  Trouble Load(zip_t* archive, const zip_stat_t& stat, const std::string& name,
+               const std::string& target) {
+    const bool kept = !keep_ || keep_(target);
+    std::string content;
+    // The declared size is bounded above; a member cannot hold more than it declares.
+    if (kept) content.reserve(static_cast<std::size_t>(stat.size));
     std::uint64_t produced = 0;
     bool tooLarge = false;
     Trouble trouble =
@@ -252,21 +267,20 @@ class Extraction {
             tooLarge = true;
             return false;
           }
-          out.write(data, static_cast<std::streamsize>(n));
-          return static_cast<bool>(out);
+          if (kept) content.append(data, n);
+          return true;
         });
-    out.close();
     if (trouble.outcome != Outcome::kOk) return trouble;
     if (tooLarge || produced != stat.size) {
       return {Outcome::kDamaged, "member \"" + name + "\" holds " + Describe(produced) +
                                      ", not the " + Describe(stat.size) + " it declares"};
     }
-    if (!out) return {Outcome::kWriteFailed, path + ": cannot be written"};
     total_ += stat.size;
+    if (kept) Slot(target).content = std::move(content);
     return {};
   }
 
-  const std::string& folder_;
+  const KeepMember& keep_;
   std::string_view password_;
   const Limits& limits_;
   Result& result_;
@@ -275,30 +289,30 @@ class Extraction {
 
 }  // namespace
 
-Result Extract(const std::string& packagePath, const std::string& folder, std::string_view password,
-               const Limits& limits) {
+Result Read(std::string_view package, const KeepMember& keep, std::string_view password,
+            const Limits& limits) {
   Result result;
   Archive archive;
-  Trouble trouble = OpenArchive(packagePath, archive, limits);
+  Trouble trouble = OpenArchive(package, archive, limits);
   if (trouble.outcome == Outcome::kOk) {
-    Extraction extraction(folder, password, limits, result);
+    Reading reading(keep, password, limits, result);
     const auto count = static_cast<zip_uint64_t>(zip_get_num_entries(archive.get(), 0));
     for (zip_uint64_t i = 0; i < count && trouble.outcome == Outcome::kOk; ++i) {
-      trouble = extraction.Take(archive.get(), i);
+      trouble = reading.Take(archive.get(), i);
     }
-    if (trouble.outcome != Outcome::kOk) extraction.Undo();
   }
+  if (trouble.outcome != Outcome::kOk) result.members.clear();
   result.outcome = trouble.outcome;
   result.message = std::move(trouble.message);
   return result;
 }
 
-Result List(const std::string& packagePath, std::vector<MemberInfo>& members,
-            std::string_view password, const Limits& limits) {
+Result List(std::string_view package, std::vector<MemberInfo>& members, std::string_view password,
+            const Limits& limits) {
   Result result;
   members.clear();
   Archive archive;
-  Trouble trouble = OpenArchive(packagePath, archive, limits);
+  Trouble trouble = OpenArchive(package, archive, limits);
   const std::string pw(password);
   if (trouble.outcome == Outcome::kOk) {
     const auto count = static_cast<zip_uint64_t>(zip_get_num_entries(archive.get(), 0));
@@ -311,9 +325,13 @@ Result List(const std::string& packagePath, std::vector<MemberInfo>& members,
       }
       MemberInfo info{stat.name, stat.size, stat.comp_size, EncryptionName(stat.encryption_method),
                       true};
-      if (stat.encryption_method != ZIP_EM_NONE) {
+      Trouble refused = RefuseUnreadableEncryption(stat, info.name);
+      if (refused.outcome != Outcome::kOk) {
+        info.passwordOpens = false;
+        if (trouble.outcome == Outcome::kOk) trouble = std::move(refused);
+      } else if (stat.encryption_method != ZIP_EM_NONE) {
         // Opening a member checks the password against the member's header.
-        Member member(zip_fopen_index_encrypted(archive.get(), i, 0, pw.c_str()));
+        OpenMember member(zip_fopen_index_encrypted(archive.get(), i, 0, pw.c_str()));
         info.passwordOpens = static_cast<bool>(member);
         if (!member && trouble.outcome == Outcome::kOk) {
           trouble = MemberTrouble(info.name, zip_error_code_zip(zip_get_error(archive.get())),

@@ -1,9 +1,12 @@
-// Reading a data package: a password-protected zip archive whose members are extracted flat
-// into one folder. The package is untrusted: member names are checked (member_name.h), sizes and
-// compression ratios are bounded, and a package that cannot be read as a whole writes nothing.
+// Reading a data package held in memory: a password-protected zip archive whose members are
+// taken flat, under their base names. The package is untrusted: member names are checked
+// (member_name.h), sizes and compression ratios are bounded, every member is read to its end so
+// that its checksum or authentication code counts, and a package that cannot be read as a whole
+// yields nothing. The reader needs no operating-system service: the caller reads the file.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,13 +24,16 @@ struct Limits {
   std::uint64_t maxMembers = 4096;             // a package with more members is refused
 };
 
+// The largest package file read into memory: every member at its bound, with room for headers.
+inline constexpr std::uint64_t kMaxPackageBytes = 512ull << 20;
+
 enum class Outcome {
   kOk,
   kMissing,         // the package file cannot be opened
   kDamaged,         // not a zip archive, truncated, inconsistent or failing its checks
   kWrongPassword,   // the password does not open a member
   kTooManyMembers,  // refused before anything is read
-  kWriteFailed,     // a member could not be written into the folder
+  kWriteFailed,     // a member could not be written out (by a caller that writes files)
 };
 
 struct SkippedMember {
@@ -35,19 +41,31 @@ struct SkippedMember {
   std::string reason;
 };
 
+// One member as read: its base name and its bytes.
+struct Member {
+  std::string name;
+  std::string content;
+};
+
 struct Result {
   Outcome outcome = Outcome::kOk;
   std::string message;                 // what went wrong, for people; empty when all went well
-  std::vector<std::string> written;    // names written into the folder, in package order
+  std::vector<Member> members;         // kept members in package order; empty unless kOk
   std::vector<SkippedMember> skipped;  // members left out, with the reason
   bool ok() const { return outcome == Outcome::kOk; }
 };
 
-// Extracts every acceptable member of the package into folder (which must exist), decrypting
-// with password. When the outcome is not kOk, the files this call had written are removed again.
-// The package itself is only read. Never throws except for lack of memory.
-Result Extract(const std::string& packagePath, const std::string& folder,
-               std::string_view password = kPassword, const Limits& limits = {});
+// Which members a reader keeps, by base name; the others are read through and checked all the
+// same, count towards the total bound, and are dropped. Empty: every member is kept.
+using KeepMember = std::function<bool(std::string_view name)>;
+
+// Reads every acceptable member of the package bytes, decrypting with password. Two members whose
+// base names are equal without regard to case give one member: the later one's bytes under the
+// earlier one's name, as a Windows folder would hold them. Two members whose stored names are
+// exactly the same make the package inconsistent (kDamaged). Never throws except for lack of
+// memory.
+Result Read(std::string_view package, const KeepMember& keep = {},
+            std::string_view password = kPassword, const Limits& limits = {});
 
 struct MemberInfo {
   std::string name;
@@ -57,16 +75,10 @@ struct MemberInfo {
   bool passwordOpens = false;  // the password passes the member's check
 };
 
-// Lists the members and tests the password on each without extracting anything. The outcome is
-// kWrongPassword when the password fails on an encrypted member.
-Result List(const std::string& packagePath, std::vector<MemberInfo>& members,
+// Lists the members and tests the password on each without reading their data. The outcome is
+// kWrongPassword when the password fails on an encrypted member, kDamaged for a member whose
+// encryption cannot be read.
+Result List(std::string_view package, std::vector<MemberInfo>& members,
             std::string_view password = kPassword, const Limits& limits = {});
-
-// The folder separator of the system the program runs on.
-#ifdef _WIN32
-inline constexpr char kPathSeparator = '\\';
-#else
-inline constexpr char kPathSeparator = '/';
-#endif
 
 }  // namespace tavrel::package

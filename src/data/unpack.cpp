@@ -1,67 +1,76 @@
 #include "data/unpack.h"
 
+#include <array>
+#include <limits>
+
+#include "data/catalogue.h"
+#include "data/package.h"
 #include "errors/failure.h"
 #include "errors/reporting.h"
-#include "fileinfo/strings.h"
+#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {
 
-std::string InWorkFolder(const std::string& workFolder, const char* name) {
-  return JoinPaths(workFolder, name);
+constexpr std::uint64_t kAnySize = std::numeric_limits<std::uint64_t>::max();
+constexpr std::string_view kCatalogueName = "QXma.xml";
+constexpr std::string_view kCheckFileName = "QXcat.xml";
+
+// The slot of a file name in DataFiles, or none.
+std::optional<std::string>* SlotOf(DataFiles& files, std::string_view name) {
+  const std::array<std::optional<std::string>*, 3> choices = {&files.add, &files.del, &files.def};
+  for (std::size_t i = 0; i < choices.size(); ++i)
+    if (text::EqualsNoCase(name, kChoiceFileNames[i])) return choices[i];
+  return text::EqualsNoCase(name, kCatalogueName) ? &files.catalogue : nullptr;
+}
+
+// Reads the work folder's choice files and catalogue; false when it holds no choice file. A
+// choice file that is there but cannot be read counts, and gives an empty list.
+bool ReadWorkFolder(DataSource& source, DataFiles& files) {
+  bool found = false;
+  for (const std::string_view name : kChoiceFileNames) {
+    std::string bytes;
+    const files::FileRead read = source.ReadWorkFile(name, kAnySize, bytes);
+    if (read == files::FileRead::kMissing) continue;
+    found = true;
+    if (read == files::FileRead::kRead) *SlotOf(files, name) = std::move(bytes);
+  }
+  if (!found) return false;
+  std::string xml;
+  if (source.ReadWorkFile(kCatalogueName, kMaxCatalogueFileBytes, xml) == files::FileRead::kRead)
+    files.catalogue = std::move(xml);
+  return true;
 }
 
 }  // namespace
 
-std::string& CheckFilePath() {
-  static std::string path;
-  return path;
-}
+DataFiles ReadDataFiles(DataSource& source) {
+  DataFiles files;
+  if (ReadWorkFolder(source, files)) return files;
 
-std::string& CataloguePath() {
-  static std::string path;
-  return path;
-}
-
-std::vector<std::string>& UnpackedMembers() {
-  static std::vector<std::string> names;
-  return names;
-}
-
-void SetUnpackedFilePaths(const std::string& workFolder) {
-  CheckFilePath() = InWorkFolder(workFolder, "QXcat.xml");
-  CataloguePath() = InWorkFolder(workFolder, "QXma.xml");
-}
-
-bool UnpackPackageInto(const std::string& packagePath, const std::string& workFolder,
-                       const std::string& checkFilePath, UnpackSystem& system) {
-  const std::string copy = InWorkFolder(workFolder, "QXTavrel.dat");
-
-  // A missing package shows only in the attempts below failing.
-  SkipFailure([&] { system.CopyPackage(packagePath, copy); });
-  for (int round = 0; round < kCopyWaitRounds; ++round) {
-    SkipFailure([&] { system.PumpMessages(); });
-    bool copied = false;
-    SkipFailure([&] { copied = system.FileExists(copy); });
-    if (copied) break;
+  std::string bytes;
+  files::FileRead read = files::FileRead::kMissing;
+  for (int attempt = 0; attempt < kPackageAttempts; ++attempt) {
+    if (attempt > 0) SkipFailure([&] { source.WaitBeforeRetry(); });
+    read = source.ReadPackage(bytes);
+    if (read != files::FileRead::kLocked) break;
   }
+  if (read != files::FileRead::kRead) return files;
 
-  bool ok = false;
   bool checkFileThere = false;
-  for (int attempt = 0; attempt < kUnpackAttempts && !ok && !checkFileThere; ++attempt) {
-    SkipFailure([&] { ok = system.Extract(copy, workFolder); });
-    SkipFailure([&] { system.PumpMessages(); });
-    SkipFailure([&] { system.PumpMessages(); });
-    SkipFailure([&] { checkFileThere = system.FileExists(checkFilePath); });
+  package::Result package = package::Read(bytes, [&](std::string_view name) {
+    if (text::EqualsNoCase(name, kCheckFileName)) checkFileThere = true;
+    return SlotOf(files, name) != nullptr;
+  });
+  std::string().swap(bytes);  // the members are out; the package's bytes are not needed
+  if (!package.ok()) return files;
+  for (package::Member& member : package.members)
+    *SlotOf(files, member.name) = std::move(member.content);
+  if (!checkFileThere) {
+    ClearPendingFailure();
+    SkipFailure([&] { source.ReportMissingCheckFile(); });
   }
-
-  SkipFailure([&] { system.RemoveFile(copy); });
-  if (!ok) return false;
-  SkipFailure([&] { checkFileThere = system.FileExists(checkFilePath); });
-  if (checkFileThere) return true;
-  ClearPendingFailure();
-  SkipFailure([&] { system.ReportMissingCheckFile(); });
-  return false;
+  return files;
 }
 
 }  // namespace tavrel

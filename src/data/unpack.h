@@ -1,60 +1,51 @@
-// Unpacking the data package into the work folder at the start of a request: the package is
-// copied into the work folder, extracted from the copy, and the copy deleted again.
+// Reading a request's data files into memory: the user choice files another component has put
+// in the work folder, or else the members of the data package. Nothing is written: no work
+// folder, no copy, nothing to clean up.
 #pragma once
 
 #include <string>
-#include <vector>
+#include <string_view>
+
+#include "data/data_files.h"
+#include "platform/unicode_files.h"
 
 namespace tavrel {
 
-// Unpacks the data package of the install tree into the work folder at the start of a request:
-// prepares the work folder and sets the paths of the unpacked files; when the work folder holds
-// "*.dat" files already they are used as they are (true); otherwise the package is unpacked
-// (UnpackPackage). Without a work folder nothing is unpacked (false). Never throws; failures are
-// reported under "UnpackFiles".
-bool UnpackFiles();
-
-// The unpacked check file "QXcat.xml" (its presence proves an unpack) and catalogue "QXma.xml".
-std::string& CheckFilePath();
-std::string& CataloguePath();
-
-// The names of the files this request's unpack wrote into the work folder; the clean-up removes
-// them with the data files, so that a package's other members are not left behind.
-std::vector<std::string>& UnpackedMembers();
-
-// Sets CheckFilePath and CataloguePath to the files in the work folder.
-void SetUnpackedFilePaths(const std::string& workFolder);
-
-// The steps of an unpack that touch the system, so that the sequence can run against a fake.
-class UnpackSystem {
+// The system's side of reading a request's data, so that the sequence can run against a fake.
+class DataSource {
  public:
-  virtual ~UnpackSystem() = default;
-  // Each may raise a failure; the unpack ignores it and goes on with its next step.
-  virtual void CopyPackage(const std::string& from, const std::string& to) = 0;
-  virtual bool FileExists(const std::string& path) = 0;
-  virtual void RemoveFile(const std::string& path) = 0;
-  // Lets pending window messages be processed.
-  virtual void PumpMessages() = 0;
-  // One extraction attempt of the package into the folder; true when it succeeded.
-  virtual bool Extract(const std::string& package, const std::string& folder) = 0;
+  virtual ~DataSource() = default;
+  // Reads the file of this name in the work folder (at most maxBytes of it).
+  virtual files::FileRead ReadWorkFile(std::string_view name, std::uint64_t maxBytes,
+                                       std::string& bytes) = 0;
+  // Reads the whole data package.
+  virtual files::FileRead ReadPackage(std::string& bytes) = 0;
+  // Waits a moment before the package is tried again, letting window messages be processed.
+  virtual void WaitBeforeRetry() = 0;
   // Tells the user that the package held no check file (message 4502).
   virtual void ReportMissingCheckFile() = 0;
 };
 
-// The most extraction attempts of one unpack, and the most rounds spent waiting for the copy.
-inline constexpr int kUnpackAttempts = 11;
-inline constexpr int kCopyWaitRounds = 101;
+// The most attempts at reading a package another process holds locked.
+inline constexpr int kPackageAttempts = 11;
 
-// Copies the package into the work folder, waits for the copy, extracts it (up to
-// kUnpackAttempts times, until the check file exists or an attempt succeeds), deletes the copy
-// and checks for the check file. Returns true when an attempt succeeded and the check file is
-// there; a package that cannot be extracted gives false without a message, a package without
-// check file gives false after ReportMissingCheckFile.
-bool UnpackPackageInto(const std::string& packagePath, const std::string& workFolder,
-                       const std::string& checkFilePath, UnpackSystem& system);
+// The names of the three choice files; one of them in the work folder means the work folder's
+// files are used and the package is not opened.
+inline constexpr std::string_view kChoiceFileNames[] = {"QXAdd.dat", "QXDel.dat", "QXDef.dat"};
 
-// The same with the system's own files and message loop, extracting with the product's password
-// (package.h) and showing message 4502 for a package without check file.
-bool UnpackPackage(const std::string& packagePath, const std::string& workFolder);
+// Reads the request's data files. When the work folder holds a choice file, the choice files and
+// the catalogue found there are read (and left in place). Otherwise the package is read, retried
+// while another process holds it locked, and its choice files and catalogue taken; a package
+// that is missing, damaged, refused or wrongly encrypted gives no files at once, quietly; one
+// without the check file "QXcat.xml" gives its files after ReportMissingCheckFile.
+DataFiles ReadDataFiles(DataSource& source);
+
+// The same with the system's files: the work folder in the user's temporary folder and the
+// package of the install tree, both through the wide file API. Never throws; failures are
+// reported under "UnpackFiles".
+DataFiles UnpackFiles();
+
+// The same for a temporary folder and a program folder given in UTF-8.
+DataFiles UnpackFilesFor(const std::string& tempFolder, const std::string& programFolder);
 
 }  // namespace tavrel

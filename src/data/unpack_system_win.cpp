@@ -1,37 +1,65 @@
-// The unpack's steps on Windows: the system's files and message loop, the package reader and the
-// message box.
+// The request's data on Windows: the work folder in the user's temporary folder and the package
+// of the install tree, read through the wide file API; the message loop while a locked package is
+// waited for; the message box for a package without check file.
+#include <windows.h>
+
 #include "data/package.h"
 #include "data/unpack.h"
+#include "data/work_folder.h"
 #include "errors/message_box.h"
-#include "platform/files.h"
+#include "errors/reporting.h"
+#include "fileinfo/strings.h"
 #include "platform/messages_win.h"
 
 namespace tavrel {
 namespace {
 
-class WindowsUnpackSystem final : public UnpackSystem {
+// How long one wait for a locked package lasts; the attempts wait at most ten times this.
+constexpr DWORD kRetryWaitMilliseconds = 50;
+
+class WindowsDataSource final : public DataSource {
  public:
-  void CopyPackage(const std::string& from, const std::string& to) override {
-    files::Copy(from, to);
+  WindowsDataSource(const std::string& tempFolder, const std::string& programFolder)
+      : package_(programFolder.empty() ? std::string()
+                                       : PackagePathIn(InstallRootOf(programFolder))) {
+    // Without a temporary folder there is no work folder, rather than a "ZV" relative to
+    // whatever the current folder happens to be.
+    if (!tempFolder.empty()) workFolder_ = WorkFolderFor(tempFolder);
   }
-  bool FileExists(const std::string& path) override { return files::IsFile(path); }
-  void RemoveFile(const std::string& path) override { files::RemoveFile(path); }
-  void PumpMessages() override { PumpPendingMessages(); }
-  bool Extract(const std::string& package, const std::string& folder) override {
-    package::Result result = package::Extract(package, folder);
-    auto& members = UnpackedMembers();
-    members.insert(members.end(), result.written.begin(), result.written.end());
-    return result.ok();
+
+  files::FileRead ReadWorkFile(std::string_view name, std::uint64_t maxBytes,
+                               std::string& bytes) override {
+    if (workFolder_.empty()) return files::FileRead::kMissing;
+    return files::ReadSharedFile(JoinPaths(workFolder_, name), maxBytes, bytes);
+  }
+  files::FileRead ReadPackage(std::string& bytes) override {
+    return files::ReadSharedFile(package_, package::kMaxPackageBytes, bytes);
+  }
+  void WaitBeforeRetry() override {
+    PumpPendingMessages();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, kRetryWaitMilliseconds, QS_ALLINPUT);
+    PumpPendingMessages();
   }
   void ReportMissingCheckFile() override { MessageHandler(message::kUnpackFailed); }
+
+ private:
+  std::string workFolder_;
+  std::string package_;
 };
 
 }  // namespace
 
-bool UnpackPackage(const std::string& packagePath, const std::string& workFolder) {
-  WindowsUnpackSystem system;
-  SetUnpackedFilePaths(workFolder);
-  return UnpackPackageInto(packagePath, workFolder, CheckFilePath(), system);
+DataFiles UnpackFilesFor(const std::string& tempFolder, const std::string& programFolder) {
+  DataFiles files;
+  RunReported("UnpackFiles", [&] {
+    WindowsDataSource source(tempFolder, programFolder);
+    files = ReadDataFiles(source);
+  });
+  return files;
+}
+
+DataFiles UnpackFiles() {
+  return UnpackFilesFor(files::TempFolderUtf8(), files::ProgramFolderUtf8());
 }
 
 }  // namespace tavrel

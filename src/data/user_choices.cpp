@@ -1,12 +1,9 @@
 #include "data/user_choices.h"
 
 #include <string_view>
+#include <utility>
 
-#include "data/work_folder.h"
 #include "errors/reporting.h"
-#include "fileinfo/strings.h"
-#include "fileinfo/text.h"
-#include "platform/files.h"
 
 namespace tavrel {
 namespace {
@@ -17,20 +14,6 @@ constexpr std::size_t kGrowthStep = 1000;
 ChoiceList& ListFor(int which) {
   static ChoiceList lists[3] = {ChoiceList(1), ChoiceList(1), ChoiceList(1)};
   return lists[which];
-}
-
-// The list a path's last 7 characters select, or none.
-ChoiceList* SelectList(std::string_view path) {
-  if (path.size() < 7) return nullptr;
-  const auto tail = path.substr(path.size() - 7);
-  if (text::EqualsNoCase(tail, "Add.dat")) return &AddChoices();
-  if (text::EqualsNoCase(tail, "Del.dat")) return &DelChoices();
-  if (text::EqualsNoCase(tail, "Def.dat")) return &DefChoices();
-  return nullptr;
-}
-
-std::string InWorkFolder(std::string_view name) {
-  return WorkFolder().empty() ? std::string() : JoinPaths(WorkFolder(), name);
 }
 
 }  // namespace
@@ -51,17 +34,7 @@ void ResetUserChoices() {
   DefChoices().assign(1, std::string());
 }
 
-std::string GetAddFilePath() {
-  return InWorkFolder("QXAdd.dat");
-}
-std::string GetDelFilePath() {
-  return InWorkFolder("QXDel.dat");
-}
-std::string GetDefFilePath() {
-  return InWorkFolder("QXDef.dat");
-}
-
-ChoiceList SplitChoiceLines(const std::string& content) {
+ChoiceList SplitChoiceLines(std::string_view content) {
   ChoiceList lines;
   std::size_t capacity = kGrowthStep;
   lines.reserve(capacity + 1);
@@ -75,8 +48,8 @@ ChoiceList SplitChoiceLines(const std::string& content) {
     // A line ends at CR, and a LF right after it belongs to the same line end. A LF on its own
     // is part of the line.
     auto end = content.find('\r', pos);
-    if (end == std::string::npos) end = content.size();
-    lines.emplace_back(content, pos, end - pos);
+    if (end == std::string_view::npos) end = content.size();
+    lines.emplace_back(content.substr(pos, end - pos));
     pos = end + 1;
     if (pos < content.size() && content[pos] == '\n') ++pos;
   }
@@ -84,21 +57,14 @@ ChoiceList SplitChoiceLines(const std::string& content) {
   return lines;
 }
 
-void ReadChoiceFile(const std::string& path) {
-  SkipFailure([&] {
-    ChoiceList* list = SelectList(path);
-    if (!list) return;
-    const std::string content = files::ReadWholeFile(path);
-    *list = SplitChoiceLines(content);
-  });
-}
-
-void GetUserChoices() {
+void GetUserChoices(const DataFiles& files) {
   CallDepthScope depth;
+  const std::pair<const std::optional<std::string>*, ChoiceList*> sources[] = {
+      {&files.add, &AddChoices()}, {&files.del, &DelChoices()}, {&files.def, &DefChoices()}};
   // Each file is one statement: a failure is reported and the next file is read.
-  for (auto path : {&GetAddFilePath, &GetDelFilePath, &GetDefFilePath}) {
+  for (const auto& [content, list] : sources) {
     try {
-      ReadChoiceFile(path());
+      if (*content) *list = SplitChoiceLines(**content);
     } catch (...) {
       CatchIntoPending();
       ReportFailure("GetUserChoices");

@@ -3,7 +3,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "data/data_files.h"
 
 namespace tavrel {
 
@@ -18,21 +21,13 @@ ChoiceList& DefChoices();
 // Resets the three lists, in the order Add, Del, Def, to the single empty slot 0.
 void ResetUserChoices();
 
-// Paths of the three files in the work folder; empty when there is no work folder.
-std::string GetAddFilePath();
-std::string GetDelFilePath();
-std::string GetDefFilePath();
+// Fills the lists from the request's QXAdd.dat, QXDel.dat and QXDef.dat, in this order; a file
+// that is not there leaves its list as it was. Failures are reported under "GetUserChoices" and
+// the next file is read.
+void GetUserChoices(const DataFiles& files);
 
-// Reads QXAdd.dat, QXDel.dat and QXDef.dat from the work folder into their lists. Failures are
-// reported under "GetUserChoices" and the next file is read.
-void GetUserChoices();
-
-// Reads one file into the list its name selects by the last 7 characters ("Add.dat", "Del.dat",
-// "Def.dat", without regard to case); any other path reads nothing. A line ends at CR or CR LF;
-// the last line needs none. A file that cannot be opened leaves the list as it was. Never raises.
-void ReadChoiceFile(const std::string& path);
-
-// The lines of a file's content as ReadChoiceFile stores them, slot 0 empty.
-ChoiceList SplitChoiceLines(const std::string& content);
+// The lines of a file's content, slot 0 empty. A line ends at CR or CR LF; the last line needs
+// none.
+ChoiceList SplitChoiceLines(std::string_view content);
 
 }  // namespace tavrel

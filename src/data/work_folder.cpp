@@ -1,27 +1,9 @@
 #include "data/work_folder.h"
 
-#include "data/unpack.h"
-#include "errors/reporting.h"
 #include "fileinfo/strings.h"
 #include "fileinfo/text.h"
-#include "platform/files.h"
 
 namespace tavrel {
-
-std::string& WorkFolder() {
-  static std::string folder;
-  return folder;
-}
-
-bool& WorkFolderExisted() {
-  static bool existed = false;
-  return existed;
-}
-
-bool& UnpackedBefore() {
-  static bool before = false;
-  return before;
-}
 
 std::string StripSuffix(std::string_view text, std::string_view ending) {
   if (ending.size() <= text.size() &&
@@ -37,52 +19,12 @@ std::string WorkFolderFor(std::string_view tempFolder) {
   return std::string(head) + "ZV";
 }
 
-std::string GetInstallRoot() {
-  return StripSuffix(files::ProgramFolder(), "Programs");
+std::string InstallRootOf(std::string_view programFolder) {
+  return StripSuffix(programFolder, "Programs");
 }
 
-std::string GetPackagePath() {
-  return JoinPaths(GetInstallRoot(), "Data", {"QXTavrel.dat"});
-}
-
-void PrepareWorkFolder() {
-  WorkFolder().clear();
-  // Without a temporary folder there is no work folder: nothing is read, made or deleted, rather
-  // than a folder "ZV" relative to whatever the current folder happens to be.
-  WorkFolderExisted() = true;
-  const std::string temp = files::TempFolder();
-  if (temp.empty()) return;
-  WorkFolder() = WorkFolderFor(temp);
-  WorkFolderExisted() = files::IsFolder(WorkFolder());
-  if (!WorkFolderExisted()) SkipFailure([] { files::CreateFolder(WorkFolder()); });
-}
-
-bool FindDataFilesInWorkFolder() {
-  UnpackedBefore() = false;
-  if (WorkFolder().empty()) return false;
-  SkipFailure([] { UnpackedBefore() = !files::FindFiles(WorkFolder(), "*.dat").empty(); });
-  return UnpackedBefore();
-}
-
-void CleanWorkFolder() {
-  if (WorkFolder().empty()) return;
-  if (!UnpackedBefore()) {
-    for (const char* pattern : {"*.dat", "*.xml"}) {
-      std::vector<std::string> names;
-      SkipFailure([&] { names = files::FindFiles(WorkFolder(), pattern); });
-      for (const auto& name : names)
-        SkipFailure([&] { files::RemoveFile(JoinPaths(WorkFolder(), name)); });
-    }
-    for (const auto& name : UnpackedMembers())
-      SkipFailure([&] { files::RemoveFile(JoinPaths(WorkFolder(), name)); });
-  }
-  UnpackedMembers().clear();
-  RemoveWorkFolder();
-}
-
-void RemoveWorkFolder() {
-  if (WorkFolder().empty() || WorkFolderExisted()) return;
-  SkipFailure([] { files::RemoveFolder(WorkFolder()); });
+std::string PackagePathIn(std::string_view installRoot) {
+  return JoinPaths(installRoot, "Data", {"QXTavrel.dat"});
 }
 
 }  // namespace tavrel

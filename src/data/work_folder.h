@@ -1,22 +1,12 @@
-// The install tree and the per-user work folder the data package is unpacked into, and the
-// clean-up that removes the unpacked files again within the same request.
+// Where a request's data lie: the per-user work folder in which another component of the product
+// may leave the user's choice files, and the data package of the install tree. Paths are UTF-8,
+// as the wide file API (platform/unicode_files.h) takes them.
 #pragma once
 
 #include <string>
 #include <string_view>
 
 namespace tavrel {
-
-// The work folder of this request: the user's temporary folder with "ZV" appended. Empty until
-// PrepareWorkFolder has run, or when the system gave no temporary folder.
-std::string& WorkFolder();
-
-// True when the work folder was already there at the start of this request.
-bool& WorkFolderExisted();
-
-// True when the work folder held a "*.dat" file at the start of this request: the files found
-// there are used as they are and this request leaves them in place.
-bool& UnpackedBefore();
 
 // text without ending when text ends with it (compared without regard to case), else text.
 std::string StripSuffix(std::string_view text, std::string_view ending);
@@ -25,23 +15,9 @@ std::string StripSuffix(std::string_view text, std::string_view ending);
 std::string WorkFolderFor(std::string_view tempFolder);
 
 // The install root: the program folder without a trailing "Programs" (without regard to case).
-std::string GetInstallRoot();
+std::string InstallRootOf(std::string_view programFolder);
 
-// The data package: install root, "Data", "QXTavrel.dat".
-std::string GetPackagePath();
-
-// Sets WorkFolder and WorkFolderExisted, and creates the folder when it is missing (a failure to
-// create it is ignored).
-void PrepareWorkFolder();
-
-// Sets UnpackedBefore: whether the work folder already holds a "*.dat" file. Returns it.
-bool FindDataFilesInWorkFolder();
-
-// Deletes the unpacked "*.dat" and "*.xml" files unless they were there before, then removes the
-// work folder unless it was there before. Every failure is ignored.
-void CleanWorkFolder();
-
-// Removes the work folder unless it existed before this request; a failure is ignored.
-void RemoveWorkFolder();
+// The data package of an install root: the root, "Data", "QXTavrel.dat".
+std::string PackagePathIn(std::string_view installRoot);
 
 }  // namespace tavrel

@@ -1,5 +1,5 @@
-// The file and folder services of the data store: existence tests, folder creation and removal,
-// renaming, deleting, wildcard search and whole-file reads and writes, all on ANSI paths. The
+// The file services of the ignore markers: existence tests, renaming, deleting, wildcard search
+// and whole-file reads and writes, all on ANSI paths. The
 // Windows build implements them in files_win.cpp; native tests link an in-memory file system.
 #pragma once
 
@@ -11,15 +11,9 @@ namespace tavrel::files {
 // An existing file that is not a folder (hidden and system files count as well).
 bool IsFile(const std::string& path);
 
-// An existing folder.
-bool IsFolder(const std::string& path);
-
 // Each of these raises a failure (53 file not found, 58 file already exists, 75 path/file access
 // error, 76 path not found) when the system refuses.
-void CreateFolder(const std::string& path);
-void RemoveFolder(const std::string& path);                       // only an empty folder
 void RenameFile(const std::string& from, const std::string& to);  // never replaces a file
-void Copy(const std::string& from, const std::string& to);        // replaces a file
 void RemoveFile(const std::string& path);
 
 // Names (without folder) of the files in folder matching a wildcard pattern such as "*.dat".
@@ -30,9 +24,6 @@ std::string ReadWholeFile(const std::string& path);
 
 // Creates or truncates the file and writes content; raises when it cannot be written.
 void WriteWholeFile(const std::string& path, const std::string& content);
-
-// The user's temporary folder as the system reports it (ending in "\"); empty when unknown.
-std::string TempFolder();
 
 // The folder of the running executable, without a trailing "\".
 std::string ProgramFolder();

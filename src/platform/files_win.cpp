@@ -55,25 +55,8 @@ bool IsFile(const std::string& path) {
   return a && !(*a & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-bool IsFolder(const std::string& path) {
-  const auto a = Attributes(path);
-  return a && (*a & FILE_ATTRIBUTE_DIRECTORY);
-}
-
-void CreateFolder(const std::string& path) {
-  if (!CreateDirectoryA(path.c_str(), nullptr)) RaiseLastError();
-}
-
-void RemoveFolder(const std::string& path) {
-  if (!RemoveDirectoryA(path.c_str())) RaiseLastError();
-}
-
 void RenameFile(const std::string& from, const std::string& to) {
   if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastError();
-}
-
-void Copy(const std::string& from, const std::string& to) {
-  if (!CopyFileA(from.c_str(), to.c_str(), FALSE)) RaiseLastError();
 }
 
 void RemoveFile(const std::string& path) {
@@ -124,13 +107,6 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
     if (!WriteFile(file.get(), content.data() + done, want, &put, nullptr)) RaiseLastError();
     done += put;
   }
-}
-
-std::string TempFolder() {
-  char buffer[300] = {};
-  const DWORD n = GetTempPathA(sizeof buffer, buffer);
-  if (n == 0 || n >= sizeof buffer) return {};
-  return std::string(buffer, n);
 }
 
 std::string ProgramFolder() {

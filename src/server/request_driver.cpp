@@ -7,7 +7,6 @@
 #include "data/ignore_marker.h"
 #include "data/unpack.h"
 #include "data/user_choices.h"
-#include "data/work_folder.h"
 #include "errors/failure.h"
 #include "errors/reporting.h"
 #include "fileinfo/display_names.h"
@@ -49,13 +48,12 @@ DefaultInfo ObtainDefaultInfo(const std::string& document) {
   }
 }
 
-// Unpacks the data package into the work folder, reads the user's choices and the catalogue,
-// and removes the unpacked copies again before anything is shown.
+// Reads the user's choices and the catalogue from the work folder or the data package, in
+// memory; nothing is written.
 void ReadUserData() {
-  UnpackFiles();
-  GetUserChoices();
-  LoadCatalogue();
-  CleanWorkFolder();
+  DataFiles files = UnpackFiles();
+  GetUserChoices(files);
+  LoadCatalogue(files.catalogue);
 }
 
 std::int32_t Serve(std::string_view rsParams) {

@@ -10,9 +10,9 @@ seconds=${FUZZ_SECONDS:-20}
 cmake -S "$root" -B "$out" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=Debug -DTAVREL_TESTS=OFF -DTAVREL_FUZZ=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=address,fuzzer-no-link -O1" >/dev/null
-cmake --build "$out" -j 2 --target xml_escape_fuzz catalogue_fuzz
+cmake --build "$out" -j 2 --target xml_escape_fuzz catalogue_fuzz package_fuzz
 
-for name in xml_escape catalogue; do
+for name in xml_escape catalogue package; do
   corpus=$out/corpus-$name
   mkdir -p "$corpus"
   echo "fuzz: $name for ${seconds}s"

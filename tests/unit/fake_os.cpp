@@ -76,7 +76,6 @@ namespace fake_os {
 
 void Reset() {
   S() = State{};
-  S().dirs.temp = "C:\\Users\\me\\Temp\\";
   S().dirs.program = "C:\\Tools\\Quillbox\\Programs";
   AddFolder("C:");
 }
@@ -130,24 +129,6 @@ bool IsFile(const std::string& path) {
   return Find(path, 0);
 }
 
-bool IsFolder(const std::string& path) {
-  return Find(path, 1);
-}
-
-void CreateFolder(const std::string& path) {
-  RequireWritableParent(path);
-  Require(!Find(path), 75);
-  fake_os::AddFolder(path);
-}
-
-void RemoveFolder(const std::string& path) {
-  Require(IsFolder(path), errnum::kPathNotFound);
-  RequireWritableParent(path);
-  for (const auto& [key, entry] : S().entries)
-    Require(Parent(key) != Key(path) || key == Key(path), 75);  // only an empty folder
-  S().entries.erase(Key(path));
-}
-
 void RenameFile(const std::string& from, const std::string& to) {
   const Entry* e = Find(from, 0);
   Require(e, errnum::kFileNotFound);
@@ -158,15 +139,6 @@ void RenameFile(const std::string& from, const std::string& to) {
   moved.path = to;
   S().entries.erase(Key(from));
   S().entries[Key(to)] = moved;
-}
-
-void Copy(const std::string& from, const std::string& to) {
-  const Entry* e = Find(from, 0);
-  Require(e, errnum::kFileNotFound);
-  RequireWritableParent(to);
-  Entry copy = *e;
-  copy.path = to;
-  S().entries[Key(to)] = copy;
 }
 
 void RemoveFile(const std::string& path) {
@@ -196,12 +168,8 @@ std::string ReadWholeFile(const std::string& path) {
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
   RequireWritableParent(path);
-  Require(!IsFolder(path), 75);
+  Require(!Find(path, 1), 75);
   fake_os::AddFile(path, content);
-}
-
-std::string TempFolder() {
-  return S().dirs.temp;
 }
 
 std::string ProgramFolder() {

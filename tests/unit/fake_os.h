@@ -1,7 +1,7 @@
 // An in-memory stand-in for the system services of platform/os.h, platform/files.h and
 // fileinfo/system_dirs.h in native tests: files with content and attributes, folders that can be
 // made unwritable, paths that cannot be tested at all, environment variables, and the Windows,
-// System, temporary and program folders. Paths and names compare without regard to case.
+// System and program folders. Paths and names compare without regard to case.
 #pragma once
 
 #include <cstdint>
@@ -11,8 +11,8 @@
 
 namespace tavrel::fake_os {
 
-// Forgets everything. "C:" exists; the temporary folder is C:\Users\me\Temp\ and the program
-// folder C:\Tools\Quillbox\Programs, neither of which exists until added.
+// Forgets everything. "C:" exists; the program folder is C:\Tools\Quillbox\Programs, which does
+// not exist until added.
 void Reset();
 
 // A file (its folder need not exist); its short name is the path as given here.
@@ -28,9 +28,9 @@ void SetUntestable(const std::string& prefix, std::int32_t failureNumber = 71);
 // An empty value is no variable.
 void SetEnv(const std::string& name, const std::string& value);
 
-// What ReadWindowsDir, ReadSystemDir, files::TempFolder and files::ProgramFolder find.
+// What ReadWindowsDir, ReadSystemDir and files::ProgramFolder find.
 struct Folders {
-  std::string windows, system, temp, program;
+  std::string windows, system, program;
 };
 Folders& Dirs();
 

@@ -13,7 +13,6 @@ namespace {
 
 using Members = std::vector<std::pair<std::string, std::string>>;
 using Names = std::vector<std::string>;
-namespace fs = std::filesystem;
 
 std::string Lines(int count) {
   std::string text;
@@ -26,44 +25,46 @@ const Members kProductFiles = {{"QXcat.xml", "<c/>"},
                                {"QXma.xml", "<Programs><Alias Company='x'/></Programs>"},
                                {"QXAdd.dat", Lines(200)}};
 
-// A scratch folder with an empty "out" folder to extract into.
+// Packages made on disk by the writer (or other zip tools) and read back as bytes.
 struct Folder : testing::ScratchFolder {
-  Folder() { fs::create_directory(*this / "out"); }
-  void Make(const std::string& name, const Members& members,
-            Encryption encryption = Encryption::kPkware, std::string_view password = kPassword) {
+  std::string Make(const std::string& name, const Members& members,
+                   Encryption encryption = Encryption::kPkware,
+                   std::string_view password = kPassword) {
     PackageWriter writer(*this / name, encryption, password);
     for (const auto& [member, content] : members)
-      ASSERT_TRUE(writer.AddBytes(member, content));
-    ASSERT_TRUE(writer.Close()) << writer.Error();
+      EXPECT_TRUE(writer.AddBytes(member, content));
+    EXPECT_TRUE(writer.Close()) << writer.Error();
+    return Read(name);
   }
-  Result Extract(const std::string& name, const Limits& limits = {}) {
-    return package::Extract(*this / name, *this / "out", kPassword, limits);
-  }
-  bool OutEmpty() const { return fs::is_empty(*this / "out"); }
 };
 
-TEST(Package, ExtractsWhatTavrelPackWritesWithEitherEncryption) {
+Names NamesOf(const Result& result) {
+  Names names;
+  for (const Member& member : result.members)
+    names.push_back(member.name);
+  return names;
+}
+
+TEST(Package, ReadsWhatTavrelPackWritesWithEitherEncryption) {
   for (const Encryption encryption : {Encryption::kPkware, Encryption::kAes256}) {
     Folder folder;
-    folder.Make("p.dat", kProductFiles, encryption);
-    const std::string before = folder.Read("p.dat");
-    const Result result = folder.Extract("p.dat");
+    const Result result = package::Read(folder.Make("p.dat", kProductFiles, encryption));
     ASSERT_TRUE(result.ok()) << result.message;
-    EXPECT_EQ(result.written, (Names{"QXcat.xml", "QXma.xml", "QXAdd.dat"}));
-    EXPECT_EQ(folder.Read("out/QXAdd.dat"), Lines(200));
-    EXPECT_EQ(folder.Read("p.dat"), before);  // the package is only read
+    EXPECT_EQ(NamesOf(result), (Names{"QXcat.xml", "QXma.xml", "QXAdd.dat"}));
+    EXPECT_EQ(result.members[2].content, Lines(200));
   }
 }
 
-TEST(Package, ExtractsPackagesOfOtherZipTools) {
+TEST(Package, ReadsPackagesOfOtherZipTools) {
   Folder folder;
   folder.Write("QXAdd.dat", Lines(300));
   folder.Write("QXcat.xml", "<cat/>");
   const std::string cd = "cd '" + folder.path() + "' && ";
   // Info-ZIP with traditional encryption, the way the product's packages have always been made.
   ASSERT_EQ(std::system((cd + "zip -q -P 746Rudo+ info.dat QXAdd.dat QXcat.xml").c_str()), 0);
-  ASSERT_TRUE(folder.Extract("info.dat").ok());
-  EXPECT_EQ(folder.Read("out/QXAdd.dat"), Lines(300));
+  Result result = package::Read(folder.Read("info.dat"));
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(result.members[0].content, Lines(300));
 
   // 7-Zip writes AES entries of the AE-2 kind, whose checksum field is 0.
   if (std::system("command -v 7zz >/dev/null") != 0) GTEST_SKIP() << "7zz is not installed";
@@ -71,77 +72,102 @@ TEST(Package, ExtractsPackagesOfOtherZipTools) {
                               "7zz a -bso0 -tzip -mx0 -mem=AES256 -p746Rudo+ stored.dat QXAdd.dat")
                             .c_str()),
             0);
-  fs::remove(folder / "out/QXAdd.dat");
-  ASSERT_TRUE(folder.Extract("seven.dat").ok());
-  EXPECT_EQ(folder.Read("out/QXAdd.dat"), Lines(300));
-  EXPECT_EQ(Extract(folder / "seven.dat", folder / "out", "wrong pw").outcome,
+  result = package::Read(folder.Read("seven.dat"));
+  ASSERT_TRUE(result.ok());
+  EXPECT_EQ(result.members[0].content, Lines(300));
+  EXPECT_EQ(package::Read(folder.Read("seven.dat"), {}, "wrong pw").outcome,
             Outcome::kWrongPassword);
   // A stored AE-2 entry of 20 bytes or more is beyond this libzip: refused as damaged, cleanly.
-  fs::remove(folder / "out/QXAdd.dat");
-  EXPECT_EQ(folder.Extract("stored.dat").outcome, Outcome::kDamaged);
-  EXPECT_FALSE(folder.Has("out/QXAdd.dat"));
+  EXPECT_EQ(package::Read(folder.Read("stored.dat")).outcome, Outcome::kDamaged);
 }
 
 TEST(Package, SizeRatioAndMemberCountBounds) {
   Folder folder;
-  folder.Make("p.dat", {{"small.dat", "abc"},
-                        {"big.dat", std::string(5000, 'x') + Lines(100)},
-                        {"zeros.dat", std::string(4000, '\0')},
-                        {"last.dat", Lines(10)}});
+  const std::string bytes = folder.Make("p.dat", {{"small.dat", "abc"},
+                                                  {"big.dat", std::string(5000, 'x') + Lines(100)},
+                                                  {"zeros.dat", std::string(4000, '\0')},
+                                                  {"last.dat", Lines(10)}});
   Limits limits;
   limits.maxMemberBytes = 6000;
   limits.ratioCheckFrom = 1000;
   limits.maxRatio = 50;
   // big.dat is over the member bound and zeros.dat compresses far beyond 50:1.
-  Result result = folder.Extract("p.dat", limits);
+  Result result = package::Read(bytes, {}, kPassword, limits);
   ASSERT_EQ(result.skipped.size(), 2u);
   EXPECT_EQ(result.skipped[0].name, "big.dat");
   EXPECT_EQ(result.skipped[1].name, "zeros.dat");
-  EXPECT_EQ(result.written, (Names{"small.dat", "last.dat"}));
+  EXPECT_EQ(NamesOf(result), (Names{"small.dat", "last.dat"}));
 
   limits = Limits{};
-  limits.maxTotalBytes = 100;  // only what fits in the total is written
-  EXPECT_EQ(folder.Extract("p.dat", limits).written, Names{"small.dat"});
+  limits.maxTotalBytes = 100;  // only what fits in the total is kept
+  EXPECT_EQ(NamesOf(package::Read(bytes, {}, kPassword, limits)), Names{"small.dat"});
+  // Members left out by the caller still count towards the total.
+  limits.maxTotalBytes = 4100;
+  result = package::Read(
+      bytes, [](std::string_view name) { return name == "last.dat"; }, kPassword, limits);
+  EXPECT_EQ(NamesOf(result), Names{});
+  EXPECT_EQ(result.skipped.back().name, "last.dat");
 
-  // Four members pass a bound of four; a bound of three refuses the package before any write.
-  fs::remove_all(folder / "out");
-  fs::create_directory(folder / "out");
+  // Four members pass a bound of four; a bound of three refuses the package.
   limits = Limits{};
   limits.maxMembers = 3;
-  EXPECT_EQ(folder.Extract("p.dat", limits).outcome, Outcome::kTooManyMembers);
-  EXPECT_TRUE(folder.OutEmpty());
+  EXPECT_EQ(package::Read(bytes, {}, kPassword, limits).outcome, Outcome::kTooManyMembers);
   limits.maxMembers = 4;
-  EXPECT_TRUE(folder.Extract("p.dat", limits).ok());
+  EXPECT_TRUE(package::Read(bytes, {}, kPassword, limits).ok());
 }
 
-TEST(Package, BrokenPackagesWriteNothing) {
+TEST(Package, MembersOfTheSameName) {
   Folder folder;
-  folder.Make("good.dat", kProductFiles);
-  folder.Make("otheraes.dat", kProductFiles, Encryption::kAes256, "other");
-  folder.Make("liar.dat", {{"liar.dat", std::string(100000, 'a')}}, Encryption::kNone);
+  // Base names equal without regard to case: one member, the later bytes under the first name.
+  Result result = package::Read(folder.Make(
+      "base.dat", {{"a/QXAdd.dat", "first"}, {"other.dat", "o"}, {"b/qxadd.DAT", "second"}}));
+  ASSERT_TRUE(result.ok()) << result.message;
+  EXPECT_EQ(NamesOf(result), (Names{"QXAdd.dat", "other.dat"}));
+  EXPECT_EQ(result.members[0].content, "second");
+
+  // Exactly the same stored name twice: the package is inconsistent and yields nothing.
+  std::string same =
+      folder.Make("same.dat", {{"QXAdd.dat", "one"}, {"QXAdd.daX", "two"}}, Encryption::kNone);
+  for (std::size_t at = same.find("QXAdd.daX"); at != std::string::npos;
+       at = same.find("QXAdd.daX"))
+    same[at + 8] = 't';
+  result = package::Read(same);
+  EXPECT_EQ(result.outcome, Outcome::kDamaged) << result.message;
+  EXPECT_TRUE(result.members.empty());
+}
+
+TEST(Package, BrokenPackagesYieldNothing) {
+  Folder folder;
+  const std::string good = folder.Make("good.dat", kProductFiles);
+  const std::string otherAes = folder.Make("o.dat", kProductFiles, Encryption::kAes256, "other");
   // The member claims 10 bytes in its local header and in the central directory.
-  std::string liar = folder.Read("liar.dat");
+  std::string liar =
+      folder.Make("liar.dat", {{"liar.dat", std::string(100000, 'a')}}, Encryption::kNone);
   for (const std::size_t at : {std::size_t{22}, liar.find("PK\x01\x02") + 24})
     liar.replace(at, 4, std::string("\x0A\0\0\0", 4));
-  folder.Write("liar.dat", liar);
-  // Damage inside the last member, which is extracted after the others were written.
-  std::string corrupted = folder.Read("good.dat");
+  // Damage inside the last member, which is read after the others were taken.
+  std::string corrupted = good;
   corrupted[corrupted.rfind("QXAdd.dat", corrupted.find("PK\x01\x02")) + 9 + 12 + 200] ^= 0x55;
-  folder.Write("corrupted.dat", corrupted);
-  folder.Write("notzip.dat", "this is no zip archive at all");
+  // Strong encryption (general-purpose bit 6) announced in the local and the central header.
+  std::string strong = folder.Make("strong.dat", {{"QXAdd.dat", Lines(3)}});
+  for (const std::size_t at : {std::size_t{6}, strong.find("PK\x01\x02") + 8})
+    strong[at] = static_cast<char>(strong[at] | 0x40);
 
-  const std::pair<const char*, Outcome> cases[] = {{"corrupted.dat", Outcome::kDamaged},
-                                                   {"liar.dat", Outcome::kDamaged},
-                                                   {"notzip.dat", Outcome::kDamaged},
-                                                   {"otheraes.dat", Outcome::kWrongPassword},
-                                                   {"missing.dat", Outcome::kMissing}};
-  for (const auto& [name, outcome] : cases) {
-    const Result result = folder.Extract(name);
-    EXPECT_EQ(result.outcome, outcome) << name;
-    EXPECT_FALSE(result.message.empty()) << name;
-    EXPECT_TRUE(result.written.empty()) << name;
-    EXPECT_TRUE(folder.OutEmpty()) << name;
+  const std::pair<std::string, Outcome> cases[] = {
+      {corrupted, Outcome::kDamaged},      {liar, Outcome::kDamaged},
+      {strong, Outcome::kDamaged},         {"this is no zip archive at all", Outcome::kDamaged},
+      {otherAes, Outcome::kWrongPassword}, {good.substr(0, good.size() - 30), Outcome::kDamaged}};
+  for (const auto& [bytes, outcome] : cases) {
+    const Result result = package::Read(bytes);
+    EXPECT_EQ(result.outcome, outcome) << result.message;
+    EXPECT_FALSE(result.message.empty());
+    EXPECT_TRUE(result.members.empty()) << result.message;
   }
+  // Listing refuses the strong member without opening it.
+  std::vector<MemberInfo> listed;
+  EXPECT_EQ(List(strong, listed).outcome, Outcome::kDamaged);
+  ASSERT_EQ(listed.size(), 1u);
+  EXPECT_FALSE(listed[0].passwordOpens);
 }
 
 }  // namespace

@@ -2,92 +2,145 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
+#include <map>
 #include <vector>
 
+#include "../support/scratch_folder.h"
+#include "data/package_writer.h"
 #include "errors/failure.h"
+#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {
 
-// A system whose files are a set of paths; extraction attempts follow a script.
-class FakeSystem final : public UnpackSystem {
+using files::FileRead;
+using Members = std::vector<std::pair<std::string, std::string>>;
+
+std::string MakePackage(const Members& members) {
+  testing::ScratchFolder folder;
+  package::PackageWriter writer(folder / "p.dat", package::Encryption::kPkware);
+  for (const auto& [name, content] : members)
+    EXPECT_TRUE(writer.AddBytes(name, content));
+  EXPECT_TRUE(writer.Close()) << writer.Error();
+  return folder.Read("p.dat");
+}
+
+const Members kPackage = {{"QXcat.xml", "<c/>"},
+                          {"QXAdd.dat", ".txt|from the package"},
+                          {"qxdel.DAT", ".tmp"},
+                          {"QXma.xml", "<p/>"},
+                          {"readme.txt", "not read"}};
+
+// A work folder of files by name, and a package locked for the first few reads.
+class FakeSource final : public DataSource {
  public:
-  void CopyPackage(const std::string& from, const std::string& to) override {
-    calls.push_back("copy " + from + " " + to);
-    if (!files.count(from)) Raise(errnum::kFileNotFound);
-    files.insert(to);
+  FileRead ReadWorkFile(std::string_view name, std::uint64_t maxBytes,
+                        std::string& bytes) override {
+    for (const auto& [stored, content] : work) {
+      if (!text::EqualsNoCase(stored, name)) continue;
+      if (content.size() > maxBytes) return FileRead::kTooLarge;
+      if (content == "locked") return FileRead::kLocked;
+      bytes = content;
+      return FileRead::kRead;
+    }
+    return FileRead::kMissing;
   }
-  bool FileExists(const std::string& path) override { return files.count(path) > 0; }
-  void RemoveFile(const std::string& path) override {
-    calls.push_back("delete " + path);
-    if (!files.erase(path)) Raise(errnum::kFileNotFound);
+  FileRead ReadPackage(std::string& bytes) override {
+    ++reads;
+    if (reads <= lockedReads) return FileRead::kLocked;
+    if (!package) return FileRead::kMissing;
+    bytes = *package;
+    return FileRead::kRead;
   }
-  void PumpMessages() override { ++pumps; }
-  bool Extract(const std::string& package, const std::string& folder) override {
-    calls.push_back("extract " + package + " " + folder);
-    const bool ok = attempts < script.size() && script[attempts];
-    ++attempts;
-    if (ok && packageHasCheckFile) files.insert("W\\QXcat.xml");
-    if (throwOnExtract) Raise(errnum::kInvalidCall);
-    return ok;
-  }
+  void WaitBeforeRetry() override { ++waits; }
   void ReportMissingCheckFile() override { ++reports; }
 
-  bool Unpack() { return UnpackPackageInto("I\\Data\\QXTavrel.dat", "W", "W\\QXcat.xml", *this); }
-
-  std::set<std::string> files = {"I\\Data\\QXTavrel.dat"};
-  std::vector<std::string> calls;
-  std::vector<bool> script;  // result of each extraction attempt
-  bool packageHasCheckFile = true;
-  bool throwOnExtract = false;
-  std::size_t attempts = 0;
-  int pumps = 0;
+  std::map<std::string, std::string> work;
+  std::optional<std::string> package = MakePackage(kPackage);
+  int lockedReads = 0;
+  int reads = 0;
+  int waits = 0;
   int reports = 0;
 };
 
-TEST(Unpack, ExtractsFromACopyUntilAnAttemptSucceedsAndDeletesTheCopy) {
-  FakeSystem system;
-  system.script = {false, false, true};
-  EXPECT_TRUE(system.Unpack());
-  const std::string extract = "extract W\\QXTavrel.dat W";
-  EXPECT_EQ(system.calls,
-            (std::vector<std::string>{"copy I\\Data\\QXTavrel.dat W\\QXTavrel.dat", extract,
-                                      extract, extract, "delete W\\QXTavrel.dat"}));
-  EXPECT_EQ(system.files, (std::set<std::string>{"I\\Data\\QXTavrel.dat", "W\\QXcat.xml"}));
-  EXPECT_EQ(system.reports, 0);
+std::string Show(const std::optional<std::string>& file) {
+  return file ? *file : "(none)";
 }
 
-TEST(Unpack, MissingPackageTriesElevenTimesAndEndsQuietly) {
-  FakeSystem system;
-  system.files.clear();
-  EXPECT_FALSE(system.Unpack());
-  EXPECT_EQ(system.attempts, 11u);
-  // 101 rounds waiting for the copy, then two rounds after each attempt.
-  EXPECT_EQ(system.pumps, 101 + 2 * 11);
-  EXPECT_EQ(system.calls.back(), "delete W\\QXTavrel.dat");
-  EXPECT_EQ(system.reports, 0);
-  EXPECT_EQ(PendingFailure().number, 0);
+TEST(ReadDataFiles, ThePackageGivesTheChoiceFilesAndCatalogue) {
+  FakeSource source;
+  const DataFiles files = ReadDataFiles(source);
+  EXPECT_EQ(Show(files.add), ".txt|from the package");
+  EXPECT_EQ(Show(files.del), ".tmp");
+  EXPECT_EQ(Show(files.def), "(none)");
+  EXPECT_EQ(Show(files.catalogue), "<p/>");
+  EXPECT_EQ(source.reads, 1);
+  EXPECT_EQ(source.reports, 0);
 }
 
-TEST(Unpack, AFailingAttemptThatLeftTheCheckFileEndsTheAttempts) {
-  FakeSystem system;
-  system.script = {true};
-  system.throwOnExtract = true;    // the attempt fails after the files were written
-  EXPECT_FALSE(system.Unpack());   // ok never became true...
-  EXPECT_EQ(system.attempts, 1u);  // ...but the check file was there, so no more attempts
-  EXPECT_EQ(system.reports, 0);
+TEST(ReadDataFiles, OnlyTheThreeChoiceFilesInTheWorkFolderWinOverThePackage) {
+  struct Case {
+    std::map<std::string, std::string> work;
+    std::string add, catalogue;
+    int packageReads;
+  } cases[] = {
+      {{{"qxdef.dat", ".log|x"}, {"QXma.xml", "<w/>"}}, "(none)", "<w/>", 0},
+      {{{"QXAdd.dat", "locked"}}, "(none)", "(none)", 0},  // there, though unreadable
+      {{{"QXAdd.dat", ".txt|w"}, {"QXma.xml", std::string((32u << 20) + 1, ' ')}},
+       ".txt|w",
+       "(none)",
+       0},
+      // A leftover package, other data files or a catalogue alone are no unpacked choices.
+      {{{"QXTavrel.dat", "PK"}, {"other.dat", "x"}, {"QXma.xml", "<w/>"}},
+       ".txt|from the package",
+       "<p/>",
+       1},
+  };
+  for (const Case& c : cases) {
+    FakeSource source;
+    source.work = c.work;
+    const DataFiles files = ReadDataFiles(source);
+    EXPECT_EQ(Show(files.add), c.add);
+    EXPECT_EQ(Show(files.catalogue), c.catalogue);
+    EXPECT_EQ(source.reads, c.packageReads);
+  }
 }
 
-TEST(Unpack, PackageWithoutCheckFileIsReportedOnce) {
-  FakeSystem system;
-  system.script = {true};
-  system.packageHasCheckFile = false;
+TEST(ReadDataFiles, ALockedPackageIsTriedElevenTimesAnythingElseOnce) {
+  struct Case {
+    int lockedReads;
+    std::optional<std::string> package;
+    int reads;
+    bool read;
+  } cases[] = {
+      {3, MakePackage(kPackage), 4, true},
+      {100, MakePackage(kPackage), 11, false},
+      {0, std::nullopt, 1, false},
+      {0, std::string("PK\x03\x04 damaged"), 1, false},
+      {0, MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", std::string(200, 'a')}}).substr(0, 150),
+       1, false},
+  };
+  for (const Case& c : cases) {
+    FakeSource source;
+    source.lockedReads = c.lockedReads;
+    source.package = c.package;
+    const DataFiles files = ReadDataFiles(source);
+    EXPECT_EQ(source.reads, c.reads);
+    EXPECT_EQ(source.waits, c.reads - 1);
+    EXPECT_EQ(files.add.has_value(), c.read);
+    EXPECT_EQ(source.reports, 0);
+  }
+}
+
+TEST(ReadDataFiles, APackageWithoutCheckFileIsReportedOnceAndItsFilesAreStillRead) {
+  FakeSource source;
+  source.package = MakePackage({{"QXAdd.dat", ".txt|x"}, {"QXma.xml", "<p/>"}});
   PendingFailure() = MakeFailure(errnum::kFileNotFound);
-  EXPECT_FALSE(system.Unpack());
-  EXPECT_EQ(system.attempts, 1u);
-  EXPECT_EQ(system.reports, 1);
+  const DataFiles files = ReadDataFiles(source);
+  EXPECT_EQ(source.reports, 1);
   EXPECT_EQ(PendingFailure().number, 0);  // cleared before the message
+  EXPECT_EQ(Show(files.add), ".txt|x");
+  EXPECT_EQ(Show(files.catalogue), "<p/>");
 }
 
 }  // namespace

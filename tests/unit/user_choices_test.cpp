@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "data/work_folder.h"
-#include "fake_os.h"
-
 namespace tavrel {
 namespace {
 
@@ -42,25 +39,16 @@ TEST(ChoiceLines, ManyAndLongLinesAreReadCompletely) {
   EXPECT_EQ(SplitChoiceLines(longLine + "\r" + longLine), Lines({longLine, longLine}));
 }
 
-TEST(ChoiceFiles, TheFileNameSelectsTheListAndTheWorkFolderHoldsAllThree) {
-  fake_os::Scope os;
-  fake_os::AddFolder("C:\\Users\\me\\Temp\\ZV");
-  PrepareWorkFolder();
+TEST(ChoiceFiles, EachFileFillsItsListAndAMissingOneLeavesItsList) {
   ResetUserChoices();
-  fake_os::AddFile("C:\\d\\my add.DAT", ".txt|a\r\n.doc|b");
-  fake_os::AddFile("C:\\d\\Foo.dat", ".txt|f");
-  for (const char* path : {"C:\\d\\my add.DAT", "C:\\d\\Foo.dat", "C:\\d\\missing Def.dat", ""})
-    ReadChoiceFile(path);
+  DefChoices() = Lines({".old|kept"});
+  DataFiles files;
+  files.add = ".txt|a\r\n.doc|b";
+  files.del = "";
+  GetUserChoices(files);
   EXPECT_EQ(AddChoices(), Lines({".txt|a", ".doc|b"}));
-  EXPECT_EQ(DefChoices(), Lines({}));
-
-  ResetUserChoices();
-  fake_os::AddFile("C:\\Users\\me\\Temp\\ZV\\QXDel.dat", ".bmp");
-  fake_os::AddFile("C:\\Users\\me\\Temp\\ZV\\QXDef.dat", ".png|d|1|OK|C:\\p.exe");
-  GetUserChoices();
-  EXPECT_EQ(AddChoices(), Lines({}));
-  EXPECT_EQ(DelChoices(), Lines({".bmp"}));
-  EXPECT_EQ(DefChoices(), Lines({".png|d|1|OK|C:\\p.exe"}));
+  EXPECT_EQ(DelChoices(), Lines({}));
+  EXPECT_EQ(DefChoices(), Lines({".old|kept"}));
   ResetUserChoices();
   EXPECT_EQ(DefChoices(), Lines({}));
 }

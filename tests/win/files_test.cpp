@@ -1,8 +1,10 @@
 #include "platform/files.h"
+#include "platform/unicode_files.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 
 #include "errors/failure.h"
@@ -23,10 +25,8 @@ std::int32_t FailureOf(const std::function<void()>& f) {
 TEST(Files, FoldersAndFilesOnTheRealFileSystem) {
   wintest::ScratchFolder dir("files");
   const std::string sub = dir / "sub";
-  files::CreateFolder(sub);
-  EXPECT_TRUE(files::IsFolder(sub) && !files::IsFile(sub));
-  EXPECT_NE(FailureOf([&] { files::CreateFolder(sub); }), 0);
-  EXPECT_EQ(FailureOf([&] { files::CreateFolder(dir / "no\\such\\sub"); }), 76);
+  std::filesystem::create_directory(sub);
+  EXPECT_FALSE(files::IsFile(sub));
 
   const std::string content("a\0b\r\n\xE9\xFF", 7);
   files::WriteWholeFile(dir / "one.dat", content);
@@ -42,19 +42,24 @@ TEST(Files, FoldersAndFilesOnTheRealFileSystem) {
   EXPECT_EQ(FailureOf([&] { files::RenameFile(dir / "one.dat", dir / "two.dat"); }), 58);
   files::RenameFile(dir / "one.dat", dir / "three.dat");
   EXPECT_EQ(FailureOf([&] { files::RemoveFile(dir / "one.dat"); }), 53);
-  files::WriteWholeFile(sub + "\\inside.txt", "x");
-  EXPECT_NE(FailureOf([&] { files::RemoveFolder(sub); }), 0);
-  files::RemoveFile(sub + "\\inside.txt");
-  files::RemoveFolder(sub);
-  EXPECT_FALSE(files::IsFolder(sub));
+  EXPECT_EQ(FailureOf([&] { files::WriteWholeFile(dir / "no\\such.dat", "x"); }), 76);
+
+  // Whole files through the wide API: a folder, a missing file and one over the bound read nothing.
+  std::string bytes = "old";
+  EXPECT_EQ(files::ReadSharedFile(dir / "three.dat", 7, bytes), files::FileRead::kRead);
+  EXPECT_EQ(bytes, content);
+  EXPECT_EQ(files::ReadSharedFile(dir / "three.dat", 6, bytes), files::FileRead::kTooLarge);
+  EXPECT_EQ(files::ReadSharedFile(sub, 100, bytes), files::FileRead::kMissing);
+  EXPECT_EQ(files::ReadSharedFile(dir / "none.dat", 100, bytes), files::FileRead::kMissing);
+  EXPECT_EQ(bytes, "");
 }
 
 TEST(Files, TemporaryAndProgramFolders) {
-  const std::string temp = files::TempFolder();
+  const std::string temp = files::TempFolderUtf8();
   ASSERT_FALSE(temp.empty());
   EXPECT_EQ(temp.back(), '\\');
-  EXPECT_TRUE(files::IsFolder(temp));
   EXPECT_TRUE(files::IsFile(files::ProgramFolder() + "\\win_tests.exe"));
+  EXPECT_EQ(files::ProgramFolderUtf8(), files::ProgramFolder());  // an ASCII build folder
 }
 
 }  // namespace

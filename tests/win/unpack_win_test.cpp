@@ -1,100 +1,123 @@
-// A request's unpack of a real package into a real work folder: the package beside the test
-// program (its install root, as the folder does not end in "Programs"), the temporary folder one
-// of the test's own, the message box replaced by a recorder.
+// A request's data read from a real package and a real work folder through the wide file API:
+// a temporary folder and an install folder whose names hold "é" and "日本", a package another
+// process holds open or locked, and nothing written anywhere. The message box is replaced by a
+// recorder.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
+#include <thread>
 
 #include "../unit/errors_fakes.h"
 #include "data/package_writer.h"
 #include "data/unpack.h"
-#include "data/work_folder.h"
-#include "platform/files.h"
-#include "platform/os.h"
+#include "platform/unique.h"
 #include "scratch.h"
 
 namespace tavrel {
 namespace {
 
+namespace fs = std::filesystem;
 using Members = std::vector<std::pair<std::string, std::string>>;
+constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
+using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
+
+std::string Utf8(const fs::path& path) {
+  const std::u8string text = path.u8string();
+  return std::string(text.begin(), text.end());
+}
+
+std::string ReadAll(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::size_t Entries(const fs::path& folder) {
+  return static_cast<std::size_t>(
+      std::distance(fs::recursive_directory_iterator(folder), fs::recursive_directory_iterator{}));
+}
 
 class UnpackWin : public ::testing::Test {
  protected:
   UnpackWin() {
-    std::filesystem::create_directories(data_);
-    SetEnvironmentVariableA("TMP", (temp_.path() + "\\").c_str());
-    SetEnvironmentVariableA("TEMP", (temp_.path() + "\\").c_str());
-  }
-  ~UnpackWin() override {
-    std::error_code ignored;
-    std::filesystem::remove_all(data_, ignored);
-    SetEnvironmentVariableA("TMP", savedTmp_.c_str());
-    SetEnvironmentVariableA("TEMP", savedTemp_.c_str());
+    fs::create_directories(temp_);
+    fs::create_directories(install_ / L"Data");
   }
   void MakePackage(const Members& members) {
-    package::PackageWriter writer(Package(), package::Encryption::kAes256);
+    package::PackageWriter writer(Utf8(package_), package::Encryption::kAes256);
     for (const auto& [name, content] : members)
       ASSERT_TRUE(writer.AddBytes(name, content));
     ASSERT_TRUE(writer.Close()) << writer.Error();
   }
-  std::string Package() const { return (data_ / "QXTavrel.dat").string(); }
-  std::string Work(const std::string& name = {}) const { return temp_ / ("ZV\\" + name); }
+  void PutInWorkFolder(const char* name, const std::string& content) {
+    fs::create_directories(temp_ / L"ZV");
+    std::ofstream(temp_ / L"ZV" / name, std::ios::binary) << content;
+  }
+  DataFiles Unpack() { return UnpackFilesFor(Utf8(temp_) + "\\", Utf8(install_ / L"Programs")); }
 
-  std::string savedTmp_ = os::EnvironmentVariable("TMP");
-  std::string savedTemp_ = os::EnvironmentVariable("TEMP");
-  std::filesystem::path data_ = std::filesystem::path(files::ProgramFolder()) / "Data";
-  wintest::ScratchFolder temp_;
+  wintest::ScratchFolder scratch_;
+  fs::path temp_ = fs::path(scratch_.path()) / L"Jos\u00e9 \u65e5\u672c\\Temp";
+  fs::path install_ = fs::path(scratch_.path()) / L"Inst\u00e9 \u65e5\u672c";
+  fs::path package_ = install_ / L"Data\\QXTavrel.dat";
   FakeBox box;
   ScopedEdge<MessageBoxEdge> installed{box};
 };
 
-TEST_F(UnpackWin, UnpacksIntoANewWorkFolderThatCleanUpRemovesWithEveryMember) {
-  MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", ".txt|x"}, {"readme.txt", "extra"}});
-  const std::string before = files::ReadWholeFile(Package());
-  EXPECT_TRUE(UnpackFiles());
-  EXPECT_FALSE(WorkFolderExisted());
-  EXPECT_FALSE(UnpackedBefore());
-  EXPECT_EQ(CheckFilePath(), Work("QXcat.xml"));
-  EXPECT_TRUE(files::IsFile(Work("readme.txt")));
-  EXPECT_FALSE(files::IsFile(Work("QXTavrel.dat")));  // the copy is deleted
-  EXPECT_EQ(files::ReadWholeFile(Package()), before);
-  CleanWorkFolder();
-  EXPECT_FALSE(files::IsFolder(Work()));
+TEST_F(UnpackWin, ThePackageIsReadInMemoryAndNothingIsWritten) {
+  MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", ".txt|x"}, {"QXma.xml", "<p/>"}});
+  const std::string before = ReadAll(package_);
+  const std::size_t entries = Entries(scratch_.path());
+  // Another program writing the package meanwhile does not keep it from being read.
+  const FileHandle writer(CreateFileW(package_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(writer);
+  const DataFiles files = Unpack();
+  EXPECT_EQ(files.add.value_or("(none)"), ".txt|x");
+  EXPECT_EQ(files.catalogue.value_or("(none)"), "<p/>");
+  EXPECT_EQ(Entries(scratch_.path()), entries);
+  EXPECT_EQ(ReadAll(package_), before);
   EXPECT_TRUE(box.shown.empty());
 }
 
-TEST_F(UnpackWin, DataFilesAlreadyThereAreUsedAndKept) {
+TEST_F(UnpackWin, ChoiceFilesInTheWorkFolderAreReadAndKeptALeftoverPackageIsNot) {
   MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", "from the package"}});
-  std::filesystem::create_directory(Work());
-  temp_.Write("ZV\\QXAdd.dat", "already there");
-  EXPECT_TRUE(UnpackFiles());
-  EXPECT_TRUE(UnpackedBefore());
-  EXPECT_TRUE(WorkFolderExisted());
-  EXPECT_FALSE(files::IsFile(Work("QXcat.xml")));  // nothing was unpacked
-  CleanWorkFolder();
-  EXPECT_EQ(temp_.Read("ZV\\QXAdd.dat"), "already there");
+  PutInWorkFolder("QXTavrel.dat", "a leftover copy");
+  EXPECT_EQ(Unpack().add.value_or("(none)"), "from the package");
+  PutInWorkFolder("QXAdd.dat", "already there");
+  EXPECT_EQ(Unpack().add.value_or("(none)"), "already there");
+  EXPECT_EQ(Entries(temp_ / L"ZV"), 2u);
 }
 
-TEST_F(UnpackWin, MissingOrDamagedPackagesEndQuietlyWithNothingBehind) {
-  EXPECT_FALSE(UnpackFiles());
-  CleanWorkFolder();
-  files::WriteWholeFile(Package(), "PK\x03\x04 damaged");
-  EXPECT_FALSE(UnpackFiles());
-  CleanWorkFolder();
-  EXPECT_FALSE(temp_.Has("ZV"));
+TEST_F(UnpackWin, ALockedPackageIsWaitedForMissingOrDamagedOnesEndAtOnce) {
+  MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", ".txt|x"}});
+  FileHandle lock(
+      CreateFileW(package_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  ASSERT_TRUE(lock);
+  std::thread release([&] {
+    Sleep(120);
+    lock.reset();
+  });
+  EXPECT_EQ(Unpack().add.value_or("(none)"), ".txt|x");
+  release.join();
+
+  std::ofstream(package_, std::ios::binary) << "PK\x03\x04 damaged";
+  for (bool present : {true, false}) {
+    if (!present) fs::remove(package_);
+    const DWORD start = GetTickCount();
+    EXPECT_FALSE(Unpack().add.has_value());
+    EXPECT_LT(GetTickCount() - start, 200u);
+  }
+  EXPECT_FALSE(fs::exists(temp_ / L"ZV"));
   EXPECT_TRUE(box.shown.empty());
 }
 
 TEST_F(UnpackWin, PackageWithoutCheckFileShowsMessage4502OnceAndItsFilesAreStillRead) {
   MakePackage({{"QXAdd.dat", ".txt|x"}, {"QXma.xml", "<p/>"}});
-  EXPECT_FALSE(UnpackFiles());
+  EXPECT_EQ(Unpack().add.value_or("(none)"), ".txt|x");
   ASSERT_EQ(box.shown.size(), 1u);
   EXPECT_NE(box.shown[0].caption.find("4502"), std::string::npos) << box.shown[0].caption;
-  EXPECT_EQ(files::ReadWholeFile(Work("QXAdd.dat")), ".txt|x");
-  CleanWorkFolder();
-  EXPECT_FALSE(temp_.Has("ZV"));
 }
 
 }  // namespace

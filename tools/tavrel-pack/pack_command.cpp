@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <optional>
 
 #include "data/package.h"
@@ -82,6 +83,60 @@ int Failed(const package::Result& result, std::ostream& err) {
   return ExitFor(result.outcome);
 }
 
+// Reads the whole package file; kMissing when it cannot be opened, kDamaged when it is larger
+// than any package the reader takes.
+package::Outcome ReadPackageFile(const fs::path& path, std::string& bytes, std::string& message) {
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) {
+    message = path.string() + ": cannot be opened";
+    return package::Outcome::kMissing;
+  }
+  const std::streamoff size = in.tellg();
+  if (size < 0 || static_cast<std::uint64_t>(size) > package::kMaxPackageBytes) {
+    message = path.string() + ": too large for a package";
+    return package::Outcome::kDamaged;
+  }
+  bytes.resize(static_cast<std::size_t>(size));
+  in.seekg(0);
+  if (!in.read(bytes.data(), size)) {
+    message = path.string() + ": cannot be read";
+    return package::Outcome::kMissing;
+  }
+  return package::Outcome::kOk;
+}
+
+// Reads the package file and then the package; a file that cannot be read gives its outcome.
+package::Result ReadPackage(const std::string& path, const std::string& password,
+                            std::vector<package::MemberInfo>* listing) {
+  std::string bytes;
+  package::Result result;
+  result.outcome = ReadPackageFile(path, bytes, result.message);
+  if (!result.ok()) return result;
+  if (listing) return package::List(bytes, *listing, password);
+  return package::Read(bytes, {}, password);
+}
+
+// Writes the members into folder; on a failure removes what it wrote and says which file failed.
+bool WriteMembers(const std::vector<package::Member>& members, const fs::path& folder,
+                  std::string& message) {
+  std::vector<fs::path> written;
+  for (const package::Member& member : members) {
+    const fs::path path = folder / member.name;
+    written.push_back(path);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out ||
+        !out.write(member.content.data(), static_cast<std::streamsize>(member.content.size()))) {
+      out.close();
+      std::error_code ignored;
+      for (const fs::path& done : written)
+        fs::remove(done, ignored);
+      message = path.string() + ": cannot be written";
+      return false;
+    }
+  }
+  return true;
+}
+
 int Create(const Options& options, std::ostream& out, std::ostream& err) {
   if (options.operands.size() != 2) {
     err << kUsage;
@@ -126,7 +181,7 @@ int List(const Options& options, std::ostream& out, std::ostream& err) {
     return kExitUsage;
   }
   std::vector<package::MemberInfo> members;
-  const package::Result result = package::List(options.operands[0], members, options.password);
+  const package::Result result = ReadPackage(options.operands[0], options.password, &members);
   for (const package::MemberInfo& member : members) {
     out << member.size << "\t" << member.compressedSize << "\t" << member.encryption << "\t"
         << member.name << (member.passwordOpens ? "" : "\t(password fails)") << "\n";
@@ -146,10 +201,12 @@ int Extract(const Options& options, std::ostream& out, std::ostream& err) {
     err << "tavrel-pack: no such folder: " << folder << "\n";
     return kExitMissing;
   }
-  const package::Result result = package::Extract(options.operands[0], folder, options.password);
+  package::Result result = ReadPackage(options.operands[0], options.password, nullptr);
+  if (result.ok() && !WriteMembers(result.members, folder, result.message))
+    result.outcome = package::Outcome::kWriteFailed;
   if (!result.ok()) return Failed(result, err);
-  for (const std::string& name : result.written)
-    out << "extracted " << name << "\n";
+  for (const package::Member& member : result.members)
+    out << "extracted " << member.name << "\n";
   for (const package::SkippedMember& skipped : result.skipped) {
     err << "tavrel-pack: skipped \"" << skipped.name << "\": " << skipped.reason << "\n";
   }

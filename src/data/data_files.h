@@ -1,0 +1,18 @@
+// The data files one request reads, held in memory: the three user choice files and the
+// catalogue, as they came from the work folder or the data package.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace tavrel {
+
+// Each file's bytes as stored; nullopt for a file that is not there (or could not be read).
+struct DataFiles {
+  std::optional<std::string> add;        // QXAdd.dat
+  std::optional<std::string> del;        // QXDel.dat
+  std::optional<std::string> def;        // QXDef.dat
+  std::optional<std::string> catalogue;  // QXma.xml
+};
+
+}  // namespace tavrel
