@@ -117,13 +117,14 @@ check "a picked program that does not start is reported in a box" "Error -  2   
 for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
   xdotool windowfocus --sync "$w" key Return
 done
+ended_by "the box's dismissal"
 check "... the request then ends with 0, having started nothing and armed no marker" "0 " \
-  "$(result) $(logs)$(marker)"
+  "$got $(logs)$(marker)"
 chooser open
 check "... and the next request shows the chooser again" "CAPTION=  [.tvrx] - Tavrel Ferrule Choices " \
   "$(head -n 1 <<<"$view")"
 xdotool key Escape
-result >/dev/null
+ended_by Escape
 
 passes() {  # QXADD-LINE...: the request's result and the programs it started
   rm -f "$root"/progs/*.log "$markers"/Bl1.*
@@ -148,7 +149,7 @@ Globex - Beta|2.0
 Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
   "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
 xdotool key Escape
-result >/dev/null
+ended_by Escape
 
 fresh
 choices QXAdd.dat "$B" "*|Acme - Alpha|1.0|OK|$P\\reca.exe|$P\\reca.exe"

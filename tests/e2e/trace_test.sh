@@ -72,7 +72,8 @@ ending "the skip list" 1 "pass: type .tvtr is in the skip list" "$(request)"
 fresh QXDef.dat ".tvtr|Beta|2.0|OK|$R\\progs\\beta.exe"
 ending "a default program" 0 'default: started C:\...\beta.exe' "$(request)"
 fresh QXDef.dat ".tvtr|Gone|1.0|OK|$R\\progs\\gone.exe"
-ending "a default program that is not there" 0 "default: start failed (2, file not found)" \
+ending "a default program that is not there" 1 \
+  "default: start failed (2, file not found), shell carries on" \
   "$(request)"
 
 fresh QXAdd.dat "$A" "$B"
