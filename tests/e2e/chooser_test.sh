@@ -3,49 +3,54 @@
 # row shows its program's icon; at 144 dpi the chooser is drawn larger, whole and on the screen.
 . "$TAVREL_E2E/lib.sh"
 out=$(mktemp)
+other=$(mktemp)
 dpi_key='HKCU\Control Panel\Desktop'
-trap 'rm -f "$out"; pkill -f chooser_harness.exe 2>/dev/null
-  wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1' EXIT
+cleanup() {
+  rm -f "$out" "$other" "$WINEPREFIX/dosdevices/n:"
+  wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
+  wine_run reg delete 'HKLM\Software\Wine\Drives' /v n: /f >/dev/null 2>&1
+}
 # Windows maps ".exe" to "exefile", whose icon is the program's own; a fresh Wine prefix does not.
 wine_run reg add 'HKCR\.exe' /ve /d exefile /f >/dev/null 2>&1
 
-start_harness() {  # ROWS [OTHER]
-  : >"$out"
-  wine_run "$BIN/chooser_harness.exe" "$@" >"$out" 2>/dev/null &
-  for _ in $(seq 100); do grep -q SHOWN "$out" && return 0; sleep 0.1; done
-  echo "the chooser did not show"; return 1
+shown() { grep -q SHOWN "$out"; }
+start_harness() {  # ROWS [NAME_LENGTH [PROGRAM]]
+  start_client "$out" "$BIN/chooser_harness.exe" "$@"
+  await 30 "the harness's chooser" shown && await_chooser_input && return
+  kill "$client" 2>/dev/null
+  wait "$client"
+  return 1
 }
 field() { tr -d '\r' <"$out" | sed -n "s/^$1 //p"; }
+icons() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r' | awk '$1 == "ICON" { print $3 }'; }
 row_xy() { tr -d '\r' <"$out" | awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }'; }
-pick() {
-  for _ in $(seq 100); do
-    grep -q PICK "$out" && { tr -d '\r' <"$out" | sed -n 's/^PICK=//p'; return; }
-    sleep 0.1
-  done
-  echo timeout
+# The pick the harness printed once its chooser had gone, in $pick.
+picked() {  # ACTION
+  await_client 20 "the chooser's end after $1"
+  pick=$(tr -d '\r' <"$out" | sed -n 's/^PICK=//p')
 }
 
 start_harness 3 && {
-  window=$(xdotool search --sync --name 'Tavrel Ferrule Choices' | head -n 1)
+  window=$(xdotool search --name 'Tavrel Ferrule Choices' | head -n 1)
   check "the chooser is found by its caption" yes "$([ -n "$window" ] && echo yes)"
   # Read from outside: the list's image list and each row's image (notepad's own, then generic;
   # the programs' own icons arrive once the chooser is shown).
-  for _ in $(seq 20); do
+  own_icon() {
     view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
     icons=$(awk '$1 == "ICON" { print $3 }' <<<"$view")
-    [ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ] && break
-    sleep 0.1
-  done
+    [ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ]
+  }
+  await 10 "notepad's own icon in the chooser" own_icon
   check "the list has small icons, every row an image, notepad its own" "yes 3 0 yes" \
     "$(sed -n 's/^ICONS=//p' <<<"$view") $(grep -c '^[0-9]' <<<"$icons") \
-$(grep -c -- '^-' <<<"$icons") $([ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ] && echo yes)"
+$(grep -c -- '^-' <<<"$icons") $(own_icon && echo yes)"
   generic=$(sed -n 2p <<<"$icons")
   h96=$(field ROWHEIGHT)
   read -r x y <<<"$(row_xy 2)"
   xdotool mousemove "$x" "$y" click 1
-  check "a click picks the second row" 2 "$(pick)"
+  picked "a click on row 2"
+  check "a click picks the second row" 2 "$pick"
 }
-wait
 
 # Notepad again, through a network drive: no look-up there (an unreachable server could hold the
 # chooser up), so the generic icon. Wine reads drive types when its session starts.
@@ -53,17 +58,13 @@ ln -sfn ../drive_c/windows "$WINEPREFIX/dosdevices/n:"
 wine_run reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
 wineserver -k
 start_harness 2 0 'N:\notepad.exe' && {
-  icons() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r' | awk '$1 == "ICON" { print $3 }'; }
-  for _ in $(seq 20); do
-    [ "$(icons | sed -n 1p)" != "$generic" ] && break
-    sleep 0.1
-  done
+  notepad_icon() { [ "$(icons | sed -n 1p)" != "$generic" ]; }
+  await 10 "notepad's own icon in the chooser" notepad_icon
   sleep 0.5  # the second row's turn comes after the first's
   check "a program on a network drive keeps the generic icon" "$generic" "$(icons | sed -n 2p)"
   xdotool key Escape
-  pick >/dev/null
+  picked "Escape"
 }
-wait
 rm -f "$WINEPREFIX/dosdevices/n:"
 wine_run reg delete 'HKLM\Software\Wine\Drives' /v n: /f >/dev/null 2>&1
 
@@ -78,9 +79,8 @@ inside the work area" "2 144 yes 5 0 yes" \
 $(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$t" -ge "$wt" ] && [ "$r" -le "$wr" ] &&
       [ "$b" -le "$wb" ] && echo yes)"
   xdotool key Escape
-  pick >/dev/null
+  picked "Escape"
 }
-wait
 # Names far wider than the screen: only the names give way (three cells cut), the window stays
 # inside the work area and every row shows without scroll bars.
 start_harness 3 400 && {
@@ -89,26 +89,26 @@ start_harness 3 400 && {
   check "at 144 dpi, long names: rows visible, cells cut, inside the work area" "3 3 yes" \
     "$(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$r" -le "$wr" ] && echo yes)"
   xdotool key Escape
-  pick >/dev/null
+  picked "Escape"
 }
-wait
 wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
 
 start_harness 4 && {
   read -r x y <<<"$(row_xy 3)"
-  # Select row 3 with the right button (no pick), then a key press picks it.
+  # Select row 3 with the right button (no pick), then a key press picks it. The X server hands
+  # the button and the key to the chooser in this order: no pause is needed between them.
   xdotool mousemove "$x" "$y" click 3
-  sleep 0.3
   xdotool key Escape
-  check "a key picks the selected row" 3 "$(pick)"
+  picked "a right click on row 3 and Escape"
+  check "a key picks the selected row" 3 "$pick"
 }
-wait
 
 start_harness 2 && {
-  sleep 0.5  # the chooser comes to the front first
-  wine_run notepad >/dev/null 2>&1 &
-  check "another program coming to the front closes the chooser with no pick" -1 "$(pick)"
-  pkill -f notepad.exe
+  harness=$client
+  start_client "$other" notepad
+  notepad=$client client=$harness
+  picked "notepad came to the front"
+  check "another program coming to the front closes the chooser with no pick" -1 "$pick"
+  kill "$notepad"
 }
-wait
 finish

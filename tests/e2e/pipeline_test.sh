@@ -14,7 +14,6 @@ cleanup() {
   wine_run reg delete 'HKCR\.tvrx' /f >/dev/null 2>&1
   wine_run reg delete 'HKCR\TavrelPipe.Doc' /f >/dev/null 2>&1
 }
-trap cleanup EXIT
 cleanup
 mkdir -p "$root/progs" "$root/My Documents"
 for p in reca recb recw; do cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/progs/$p.exe"; done
@@ -35,26 +34,28 @@ choices() {  # FILE LINE... : the lines joined with CR LF, the last one without 
   printf '%s' "$*" | sed 's/$/\r/; $ s/\r$//' >"$work/$file"
 }
 request() { request_vtable 8 "${1:-open}" "$DOC" ""; }
+view=
 chooser() {  # VERB: a request left waiting for its chooser; the probe's view of it in $view
-  wine_run "$BIN/qxh1_client.exe" 8 "$1" "$DOC" "" >"$out" 2>&1 &
-  req=$!
-  for _ in $(seq 100); do
-    view=$(probe)
-    case $view in CAPTION=*) return ;; esac
-    sleep 0.1
-  done
+  view=
+  start_client "$out" "$BIN/qxh1_client.exe" 8 "$1" "$DOC" ""
+  await 30 "the chooser of a request to $1 the document" chooser_shown && await_chooser_input
 }
-result() { wait "$req"; tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
+chooser_shown() { view=$(probe) && [[ $view == CAPTION=* ]]; }
+# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
+ended_by() {  # ACTION
+  await_client 20 "the end of the request after $1"
+  got=$(tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p')
+}
 probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
 click_row() {  # N: a click on row N of the chooser in $view
+  local x y
   read -r x y <<<"$(awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view")"
+  if [ -z "$y" ]; then note_missing "row $1 in the chooser"; return; fi
   xdotool mousemove "$x" "$y" click 1
 }
+has_run() { grep -q '^longcwd=' "$root/progs/$1.log" 2>/dev/null; }
 launched() {  # PROGRAM FIELD: a field of the program's last record, once it has run
-  for _ in $(seq 50); do
-    grep -q '^longcwd=' "$root/progs/$1.log" 2>/dev/null && break
-    sleep 0.1
-  done
+  await 15 "a record of $1.exe's start" has_run "$1"
   tr -d '\r' <"$root/progs/$1.log" 2>/dev/null | sed -n "s/^$2=//p" | tail -n 1
 }
 logs() { (cd "$root/progs" && ls -- *.log 2>/dev/null | tr '\n' ' '); }
@@ -65,19 +66,22 @@ choices QXAdd.dat "$A" "$B"
 xdotool mousemove 512 384
 chooser open
 click_row 2
+ended_by "a click on row 2"
 check "a clicked row gives 0 and starts only its program, on the document in its folder" \
   "0|$DOC|C:\\tavrelpp\\My Documents|recb.log " \
-  "$(result)|$(launched recb longargs)|$(launched recb longcwd)|$(logs)"
+  "$got|$(launched recb longargs)|$(launched recb longcwd)|$(logs)"
 check "... arms the marker and leaves the choice files in the work folder" "Bl1.ign QXAdd.dat" \
   "$(marker)$(ls "$work")"
 check "the next request passes through and uses the marker up" "1 Bl1.ok " "$(request) $(marker)"
 chooser open
 xdotool key Escape
-check "Escape gives 0" 0 "$(result)"
+ended_by "Escape"
+check "Escape gives 0" 0 "$got"
 chooser open
 click_row 3
+ended_by "a click on the Windows default row"
 check "the Windows default row gives 1 and starts nothing" "1 recb.log Bl1.ok " \
-  "$(result) $(logs)$(marker)"
+  "$got $(logs)$(marker)"
 
 fresh
 choices QXAdd.dat ".tvrx|Tavrel - Recorder|1.4|OK|$P\\recw.exe|$P\\RECW.EXE"
@@ -96,8 +100,31 @@ check "open with: the default of * starts at once" "0 $DOC" \
   "$(request "Open With...") $(launched reca longargs)"
 fresh
 choices QXDef.dat ".tvrx|Gone|1.0|OK|$P\\missing.exe"
-check "a default program that does not exist still gives 0 and arms the marker" "0 Bl1.ign " \
-  "$(request) $(marker)"
+check "a default program that does not exist gives 1, starts nothing and arms no marker" "1 " \
+  "$(request) $(logs)$(marker)"
+touch "$markers/Bl1.ok"
+check "... the next request too, and a used marker stays as it was" "1 Bl1.ok " \
+  "$(request) $(logs)$(marker)"
+
+# A picked program that does not exist: the user is told in a box, and nothing stays armed.
+fresh
+choices QXAdd.dat "$A" ".tvrx|Gone - Missing|1.0|OK|$P\\missing.exe|$P\\MISSING.EXE"
+chooser open
+click_row 2
+box=$(timeout 30 xdotool search --sync --name '^Error - ' | head -n 1)
+check "a picked program that does not start is reported in a box" "Error -  2   :   h02" \
+  "$([ -n "$box" ] && xdotool getwindowname "$box")"
+for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
+  xdotool windowfocus --sync "$w" key Return
+done
+ended_by "the box's dismissal"
+check "... the request then ends with 0, having started nothing and armed no marker" "0 " \
+  "$got $(logs)$(marker)"
+chooser open
+check "... and the next request shows the chooser again" "CAPTION=  [.tvrx] - Tavrel Ferrule Choices " \
+  "$(head -n 1 <<<"$view")"
+xdotool key Escape
+ended_by Escape
 
 passes() {  # QXADD-LINE...: the request's result and the programs it started
   rm -f "$root"/progs/*.log "$markers"/Bl1.*
@@ -109,7 +136,20 @@ choices QXDel.dat ".TVRX"
 check "a type in QXDel.dat gives 1" 1 "$(passes "$A" "$B")"
 fresh
 check "a type without QXAdd.dat lines gives 1" 1 "$(passes ".doc|Other - Thing|1.0|OK|x|x")"
-check "an empty line the search reaches gives 1" 1 "$(passes "" "$A" "$B")"
+
+# Empty lines belong to no type: before, between and after groups, and in every file.
+fresh
+printf '\r\n.doc|Other - Thing|1.0|OK|x|x\r\n\r\n%s\r\n%s\r\n\r\n' "$A" "$B" >"$work/QXAdd.dat"
+printf '\r\n.doc\r\n\r\n' >"$work/QXDel.dat"
+printf '\r\n' >"$work/QXDef.dat"
+chooser open
+check "choice files with empty lines: the chooser shows the type's rows" \
+  "Acme - Alpha|1.0
+Globex - Beta|2.0
+Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
+  "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
+xdotool key Escape
+ended_by Escape
 
 fresh
 choices QXAdd.dat "$B" "*|Acme - Alpha|1.0|OK|$P\\reca.exe|$P\\reca.exe"
@@ -117,5 +157,5 @@ chooser "Open With..."
 check "open with: the caption shows *" "CAPTION=  [*] - Tavrel Ferrule Choices " \
   "$(head -n 1 <<<"$view")"
 xdotool key Escape
-result >/dev/null
+ended_by "Escape"
 finish
