@@ -6,9 +6,8 @@ out=$(mktemp)
 other=$(mktemp)
 dpi_key='HKCU\Control Panel\Desktop'
 cleanup() {
-  rm -f "$out" "$other" "$WINEPREFIX/dosdevices/n:"
+  rm -f "$out" "$other"
   wine_run reg delete "$dpi_key" /v LogPixels /f >/dev/null 2>&1
-  wine_run reg delete 'HKLM\Software\Wine\Drives' /v n: /f >/dev/null 2>&1
 }
 # Windows maps ".exe" to "exefile", whose icon is the program's own; a fresh Wine prefix does not.
 wine_run reg add 'HKCR\.exe' /ve /d exefile /f >/dev/null 2>&1
@@ -22,7 +21,6 @@ start_harness() {  # ROWS [NAME_LENGTH [PROGRAM]]
   return 1
 }
 field() { tr -d '\r' <"$out" | sed -n "s/^$1 //p"; }
-icons() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r' | awk '$1 == "ICON" { print $3 }'; }
 row_xy() { tr -d '\r' <"$out" | awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }'; }
 # The pick the harness printed once its chooser had gone, in $pick.
 picked() {  # ACTION
@@ -44,29 +42,12 @@ start_harness 3 && {
   check "the list has small icons, every row an image, notepad its own" "yes 3 0 yes" \
     "$(sed -n 's/^ICONS=//p' <<<"$view") $(grep -c '^[0-9]' <<<"$icons") \
 $(grep -c -- '^-' <<<"$icons") $(own_icon && echo yes)"
-  generic=$(sed -n 2p <<<"$icons")
   h96=$(field ROWHEIGHT)
   read -r x y <<<"$(row_xy 2)"
   xdotool mousemove "$x" "$y" click 1
   picked "a click on row 2"
   check "a click picks the second row" 2 "$pick"
 }
-
-# Notepad again, through a network drive: no look-up there (an unreachable server could hold the
-# chooser up), so the generic icon. Wine reads drive types when its session starts.
-ln -sfn ../drive_c/windows "$WINEPREFIX/dosdevices/n:"
-wine_run reg add 'HKLM\Software\Wine\Drives' /v n: /d network /f >/dev/null 2>&1
-wineserver -k
-start_harness 2 0 'N:\notepad.exe' && {
-  notepad_icon() { [ "$(icons | sed -n 1p)" != "$generic" ]; }
-  await 10 "notepad's own icon in the chooser" notepad_icon
-  sleep 0.5  # the second row's turn comes after the first's
-  check "a program on a network drive keeps the generic icon" "$generic" "$(icons | sed -n 2p)"
-  xdotool key Escape
-  picked "Escape"
-}
-rm -f "$WINEPREFIX/dosdevices/n:"
-wine_run reg delete 'HKLM\Software\Wine\Drives' /v n: /f >/dev/null 2>&1
 
 # Wine reads the density when a program starts.
 wine_run reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
