@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "platform/ansi_win.h"
 #include "platform/unicode_files.h"
 #include "platform/unique.h"
 
@@ -11,28 +12,6 @@ namespace {
 
 constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
-
-std::wstring Wide(const std::string& utf8) {
-  if (utf8.empty() || utf8.size() > INT_MAX) return {};
-  const int length = static_cast<int>(utf8.size());
-  const int chars =
-      MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, nullptr, 0);
-  if (chars <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
-  MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), length, wide.data(), chars);
-  return wide;
-}
-
-std::string Utf8(std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX) return {};
-  const int length = static_cast<int>(wide.size());
-  const int bytes =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), bytes, nullptr, nullptr);
-  return utf8;
-}
 
 // A sharing or lock violation passes once the other process lets go; anything else does not.
 FileRead FailedRead() {
@@ -45,7 +24,7 @@ FileRead FailedRead() {
 
 FileRead ReadSharedFile(const std::string& utf8Path, std::uint64_t maxBytes, std::string& bytes) {
   bytes.clear();
-  const std::wstring path = Wide(utf8Path);
+  const std::wstring path = Utf8ToWide(utf8Path);
   if (path.empty()) return FileRead::kMissing;
   const FileHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
@@ -75,7 +54,7 @@ std::string TempFolderUtf8() {
   wchar_t buffer[MAX_PATH + 2] = {};
   const DWORD n = GetTempPathW(MAX_PATH + 2, buffer);
   if (n == 0 || n > MAX_PATH + 1) return {};
-  return Utf8(std::wstring_view(buffer, n));
+  return WideToUtf8(std::wstring_view(buffer, n));
 }
 
 std::string ProgramFolderUtf8() {
@@ -91,7 +70,8 @@ std::string ProgramFolderUtf8() {
   }
   const auto slash = path.find_last_of(L'\\');
   return slash == std::wstring::npos ? std::string()
-                                     : Utf8(std::wstring_view(path).substr(0, slash));
+
+                                     : WideToUtf8(std::wstring_view(path).substr(0, slash));
 }
 
 }  // namespace tavrel::files

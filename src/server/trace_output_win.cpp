@@ -16,17 +16,6 @@ namespace {
 constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
-std::string Utf8(std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX) return {};
-  const int length = static_cast<int>(wide.size());
-  const int bytes =
-      WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return {};
-  std::string utf8(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, utf8.data(), bytes, nullptr, nullptr);
-  return utf8;
-}
-
 // "2026-12-07 01:23:45.678 ", local time.
 std::string Timestamp() {
   SYSTEMTIME t{};
@@ -101,8 +90,9 @@ void PublishTrace(const std::string& line, const std::wstring& logFile) noexcept
     const std::wstring wide = AnsiToWide(line) + L"\n";
     OutputDebugStringW(wide.c_str());
     if (!logFile.empty())
-      AppendToLog(logFile,
-                  Timestamp() + Utf8(std::wstring_view(wide).substr(0, wide.size() - 1)) + "\r\n");
+      AppendToLog(
+          logFile,
+          Timestamp() + WideToUtf8(std::wstring_view(wide).substr(0, wide.size() - 1)) + "\r\n");
   } catch (...) {
   }
 }
