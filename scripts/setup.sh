@@ -12,6 +12,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine64 libwine-dev xvfb xdotool x11-utils imagemagick
   libzip-dev libpugixml-dev zip unzip pkg-config 7zip clang libclang-rt-14-dev
+  wine32:i386 g++-mingw-w64-i686-posix wixl msitools
 )
 missing=()
 for p in "${packages[@]}"; do
@@ -40,6 +41,8 @@ install_packages() {
 }
 if ((${#missing[@]})); then
   export DEBIAN_FRONTEND=noninteractive
+  # 32-bit Wine (for the 32-bit clients under test) comes from the i386 architecture.
+  dpkg --print-foreign-architectures | grep -qx i386 || dpkg --add-architecture i386
   step "setup: apt-get update" apt-get update -qq
   step "setup: installing ${missing[*]} and what they need" install_packages
 fi

@@ -27,12 +27,33 @@ bool CheckIgnoreMarkerIn(const std::string& folder) {
   return armed;
 }
 
-void ArmIgnoreMarkerIn(const std::string& folder) {
-  if (folder.empty()) return;
+namespace {
+// The marker files of the folder as they are now; a path that cannot be tested counts as none.
+IgnoreMarkerState MarkersIn(const std::string& ign, const std::string& ok) {
+  IgnoreMarkerState state;
+  SkipFailure([&] { state.armed = files::IsFile(ign); });
+  SkipFailure([&] { state.used = files::IsFile(ok); });
+  return state;
+}
+
+// Makes a marker file exist or not, as wanted.
+void SetMarker(const std::string& path, bool present, bool wanted) {
+  if (present == wanted) return;
+  if (wanted)
+    SkipFailure([&] { files::WriteWholeFile(path, " \r\n"); });
+  else
+    SkipFailure([&] { files::RemoveFile(path); });
+}
+}  // namespace
+
+IgnoreMarkerState ArmIgnoreMarkerIn(const std::string& folder) {
+  IgnoreMarkerState before;
+  if (folder.empty()) return before;
   SkipFailure([&] {
     const std::string ok = JoinPaths(folder, kUsed);
     const std::string ign = JoinPaths(folder, kArmed);
-    if (files::IsFile(ok)) {
+    before = MarkersIn(ign, ok);
+    if (before.used) {
       // Renaming fails when an armed marker exists already: then the used one goes.
       if (!SkipFailure([&] { files::RenameFile(ok, ign); }))
         SkipFailure([&] { files::RemoveFile(ok); });
@@ -40,14 +61,34 @@ void ArmIgnoreMarkerIn(const std::string& folder) {
       SkipFailure([&] { files::WriteWholeFile(ign, " \r\n"); });
     }
   });
+  return before;
+}
+
+void RestoreIgnoreMarkerIn(const std::string& folder, const IgnoreMarkerState& before) {
+  if (folder.empty()) return;
+  SkipFailure([&] {
+    const std::string ok = JoinPaths(folder, kUsed);
+    const std::string ign = JoinPaths(folder, kArmed);
+    IgnoreMarkerState now = MarkersIn(ign, ok);
+    // An armed marker that was the used one before the launch is renamed back.
+    if (now.armed && !before.armed && before.used && !now.used &&
+        SkipFailure([&] { files::RenameFile(ign, ok); }))
+      now = {false, true};
+    SetMarker(ign, now.armed, before.armed);
+    SetMarker(ok, now.used, before.used);
+  });
 }
 
 bool CheckIgnoreMarker() {
   return CheckIgnoreMarkerIn(files::ProgramFolder());
 }
 
-void ArmIgnoreMarker() {
-  ArmIgnoreMarkerIn(files::ProgramFolder());
+IgnoreMarkerState ArmIgnoreMarker() {
+  return ArmIgnoreMarkerIn(files::ProgramFolder());
+}
+
+void RestoreIgnoreMarker(const IgnoreMarkerState& before) {
+  RestoreIgnoreMarkerIn(files::ProgramFolder(), before);
 }
 
 }  // namespace tavrel

@@ -6,17 +6,29 @@
 
 namespace tavrel {
 
+// Which of the two marker files exist.
+struct IgnoreMarkerState {
+  bool armed = false;
+  bool used = false;
+};
+
 // True when the marker was armed: it is renamed to the used marker and the request is ignored.
 // Never raises.
 bool CheckIgnoreMarker();
 
 // Arms the marker right before a launch: the used marker is renamed back (or, when that fails,
-// deleted), or a new armed marker is written. Never raises; a folder that cannot be written
-// gets no marker.
-void ArmIgnoreMarker();
+// deleted), or a new armed marker is written. Returns the markers as they were before. Never
+// raises; a folder that cannot be written gets no marker.
+IgnoreMarkerState ArmIgnoreMarker();
+
+// Puts the markers back as they were before ArmIgnoreMarker, when the launch it was armed for
+// did not happen: an armed marker renamed from the used one gets its old name back, one written
+// for the launch is removed. Never raises.
+void RestoreIgnoreMarker(const IgnoreMarkerState& before);
 
 // The same operations on the markers of a given folder.
 bool CheckIgnoreMarkerIn(const std::string& folder);
-void ArmIgnoreMarkerIn(const std::string& folder);
+IgnoreMarkerState ArmIgnoreMarkerIn(const std::string& folder);
+void RestoreIgnoreMarkerIn(const std::string& folder, const IgnoreMarkerState& before);
 
 }  // namespace tavrel

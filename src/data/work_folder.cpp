@@ -5,13 +5,6 @@
 
 namespace tavrel {
 
-std::string StripSuffix(std::string_view text, std::string_view ending) {
-  if (ending.size() <= text.size() &&
-      text::EqualsNoCase(text.substr(text.size() - ending.size()), ending))
-    return std::string(text.substr(0, text.size() - ending.size()));
-  return std::string(text);
-}
-
 std::string WorkFolderFor(std::string_view tempFolder) {
   const auto slash = tempFolder.find_last_of('\\');
   const auto head =
@@ -20,7 +13,13 @@ std::string WorkFolderFor(std::string_view tempFolder) {
 }
 
 std::string InstallRootOf(std::string_view programFolder) {
-  return StripSuffix(programFolder, "Programs");
+  // The folder's name is compared as a whole: a folder such as "MyPrograms" is no "Programs"
+  // folder, and cutting the text would leave a root that does not exist ("C:\Apps\My").
+  const auto slash = programFolder.find_last_of("\\/");
+  if (slash != std::string_view::npos &&
+      text::EqualsNoCase(programFolder.substr(slash + 1), "Programs"))
+    return std::string(programFolder.substr(0, slash + 1));
+  return std::string(programFolder);
 }
 
 std::string PackagePathIn(std::string_view installRoot) {

@@ -8,13 +8,12 @@
 
 namespace tavrel {
 
-// text without ending when text ends with it (compared without regard to case), else text.
-std::string StripSuffix(std::string_view text, std::string_view ending);
-
 // The work folder for a temporary folder path: the path up to its last "\", then "ZV".
 std::string WorkFolderFor(std::string_view tempFolder);
 
-// The install root: the program folder without a trailing "Programs" (without regard to case).
+// The install root of a program folder: the folder above it when its last folder is named
+// "Programs" (without regard to case), keeping the "\" that ends the root; else the program
+// folder itself.
 std::string InstallRootOf(std::string_view programFolder);
 
 // The data package of an install root: the root, "Data", "QXTavrel.dat".

@@ -41,12 +41,15 @@ std::string CompactVersion(std::string_view version) {
 
 std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
                             const std::string& shortOfShortPath) {
+  // The display text is the first field of a "|"-joined record: a "|" in the description or
+  // product name is shown as "/", as in the company name, so the fields after it stay in place.
+  const auto asField = [](std::string_view s) { return StrReplace(s, "|", "/", false); };
   const std::string company = ShortCompanyName(info.CompanyName, "Missing Info.");
   std::string display;
   if (const auto description = text::TrimBlanks(info.FileDescription); !description.empty())
-    display = company + " - " + std::string(description);
+    display = company + " - " + asField(description);
   else if (!info.ProductName.empty())
-    display = company + "- " + info.ProductName;
+    display = company + "- " + asField(info.ProductName);
   else
     return {};
   const std::string version = CompactVersion(info.FileVersion);

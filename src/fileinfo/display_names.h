@@ -21,8 +21,9 @@ std::string ShortCompanyName(std::string_view company, std::string_view fallback
 std::string CompactVersion(std::string_view version);
 
 // The description of a program from its version record and short path: display text, version,
-// "OK", short path and the short path of that once more, joined with "|"; empty when there is
-// neither a description nor a product name, or the version holds no ".".
+// "OK", short path and the short path of that once more, joined with "|" (a "|" in a text of the
+// program is shown as "/"); empty when there is neither a description nor a product name, or the
+// version holds no ".".
 std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
                             const std::string& shortOfShortPath);
 

@@ -24,8 +24,10 @@ const std::string& DefaultInfo::Field(std::size_t i) const {
 }
 
 namespace {
+// An empty line has no key at all: it matches no type, so a blank line left in a choice file
+// neither stops the search nor joins a group.
 bool HasKey(const std::string& line, std::string_view key) {
-  return text::EqualsNoCase(text::Field(line, '|', 0), key);
+  return !line.empty() && text::EqualsNoCase(text::Field(line, '|', 0), key);
 }
 }  // namespace
 

@@ -41,8 +41,8 @@ class DefaultInfo {
 // Finds the group of key in a choice list: the first run of consecutive lines whose field 0
 // equals key without regard to case; a later run is not seen. Returns its first index and sets
 // last to its last index; the key has lines exactly when first <= last. Without a match it
-// returns the last index + 1 with last = 0. A line without field 0 (an empty line) reached by
-// the search fails with 9.
+// returns the last index + 1 with last = 0. An empty line is passed over and ends a run, like a
+// line of another key.
 std::int32_t FindKeyRange(std::string_view key, const ChoiceList& list, std::int32_t& last);
 
 // Fills rows with the added programs, lines first to last of addChoices, then the Windows

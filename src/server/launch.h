@@ -14,13 +14,31 @@ struct LaunchCall {
   std::string directory;   // the document's drive and folder
 };
 
+// How a launch went.
+struct LaunchResult {
+  bool started = false;
+  std::int32_t shellAnswer = 0;  // what the shell returned: above 32 when the program started
+  std::int32_t systemError = 0;  // the system's error number for a start that failed, else 0
+};
+
 // The shell call for starting program on document with the verb (empty: "open").
 LaunchCall PlanLaunch(const std::string& program, const std::string& document,
                       const std::string& verb);
 
+// The result for the shell's answer to a start.
+LaunchResult LaunchResultOf(std::int32_t shellAnswer);
+
 // Starts program on document through the shell, owned by the desktop window, shown normally.
-// Returns the shell's result: above 32 on success, an error code otherwise.
-std::int32_t LaunchProgram(const std::string& program, const std::string& document,
+LaunchResult LaunchProgram(const std::string& program, const std::string& document,
                            const std::string& verb);
+
+// Arms the ignore marker and launches the program; when it does not start, the marker is put
+// back as it was, so that no later request is passed through for a start that never happened.
+LaunchResult StartProgram(const std::string& program, const std::string& document,
+                          const std::string& verb);
+
+// Tells the user that the program did not start, with the system's reason, in the error
+// handler's message box. Never throws.
+void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept;
 
 }  // namespace tavrel

@@ -6,13 +6,13 @@
 
 namespace tavrel {
 
-std::int32_t LaunchProgram(const std::string& program, const std::string& document,
+LaunchResult LaunchProgram(const std::string& program, const std::string& document,
                            const std::string& verb) {
   const LaunchCall call = PlanLaunch(program, document, verb);
-  const HINSTANCE result =
+  const HINSTANCE answer =
       ShellExecuteA(GetDesktopWindow(), call.operation.c_str(), call.file.c_str(),
                     call.parameters.c_str(), call.directory.c_str(), SW_SHOWNORMAL);
-  return static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(result));
+  return LaunchResultOf(static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(answer)));
 }
 
 }  // namespace tavrel

@@ -11,8 +11,9 @@ constexpr std::int32_t kNotHandled = 1;  // the caller carries on with its own h
 constexpr std::int32_t kHandled = 0;
 
 // Serves one request. Never throws; a failure anywhere ends the request with kNotHandled. A call
-// that arrives while another request is in progress on this thread (the chooser pumps messages)
-// gets kNotHandled at once and leaves the first request alone.
+// that arrives while another request is in progress on this thread (the chooser and the shell
+// pump messages) uses up an armed ignore marker, gets kNotHandled at once and leaves the first
+// request alone.
 std::int32_t ServeRequest(std::string_view rsParams) noexcept;
 
 }  // namespace tavrel

@@ -100,8 +100,31 @@ check "open with: the default of * starts at once" "0 $DOC" \
   "$(request "Open With...") $(launched reca longargs)"
 fresh
 choices QXDef.dat ".tvrx|Gone|1.0|OK|$P\\missing.exe"
-check "a default program that does not exist still gives 0 and arms the marker" "0 Bl1.ign " \
-  "$(request) $(marker)"
+check "a default program that does not exist gives 1, starts nothing and arms no marker" "1 " \
+  "$(request) $(logs)$(marker)"
+touch "$markers/Bl1.ok"
+check "... the next request too, and a used marker stays as it was" "1 Bl1.ok " \
+  "$(request) $(logs)$(marker)"
+
+# A picked program that does not exist: the user is told in a box, and nothing stays armed.
+fresh
+choices QXAdd.dat "$A" ".tvrx|Gone - Missing|1.0|OK|$P\\missing.exe|$P\\MISSING.EXE"
+chooser open
+click_row 2
+box=$(timeout 30 xdotool search --sync --name '^Error - ' | head -n 1)
+check "a picked program that does not start is reported in a box" "Error -  2   :   h02" \
+  "$([ -n "$box" ] && xdotool getwindowname "$box")"
+for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
+  xdotool windowfocus --sync "$w" key Return
+done
+ended_by "the box's dismissal"
+check "... the request then ends with 0, having started nothing and armed no marker" "0 " \
+  "$got $(logs)$(marker)"
+chooser open
+check "... and the next request shows the chooser again" "CAPTION=  [.tvrx] - Tavrel Ferrule Choices " \
+  "$(head -n 1 <<<"$view")"
+xdotool key Escape
+ended_by Escape
 
 passes() {  # QXADD-LINE...: the request's result and the programs it started
   rm -f "$root"/progs/*.log "$markers"/Bl1.*
@@ -113,7 +136,20 @@ choices QXDel.dat ".TVRX"
 check "a type in QXDel.dat gives 1" 1 "$(passes "$A" "$B")"
 fresh
 check "a type without QXAdd.dat lines gives 1" 1 "$(passes ".doc|Other - Thing|1.0|OK|x|x")"
-check "an empty line the search reaches gives 1" 1 "$(passes "" "$A" "$B")"
+
+# Empty lines belong to no type: before, between and after groups, and in every file.
+fresh
+printf '\r\n.doc|Other - Thing|1.0|OK|x|x\r\n\r\n%s\r\n%s\r\n\r\n' "$A" "$B" >"$work/QXAdd.dat"
+printf '\r\n.doc\r\n\r\n' >"$work/QXDel.dat"
+printf '\r\n' >"$work/QXDef.dat"
+chooser open
+check "choice files with empty lines: the chooser shows the type's rows" \
+  "Acme - Alpha|1.0
+Globex - Beta|2.0
+Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
+  "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
+xdotool key Escape
+ended_by Escape
 
 fresh
 choices QXAdd.dat "$B" "*|Acme - Alpha|1.0|OK|$P\\reca.exe|$P\\reca.exe"

@@ -77,11 +77,14 @@ check "the unpacked files are gone again" "" \
 check "the request after a launch passes straight through" "HRESULT=0x00000000 RESULT=1" \
   "$(wine_run "$BIN/qxh1_client.exe" 8 open "$D\\a.tftxt" "" 2>&1 | tr -d '\r')"
 
-# A second request while the first one's chooser is open is answered at once; the first goes on.
-rm -f "$flow"/Apps/*/*.log
+# A second request while the first one's chooser is open is answered at once and uses up an
+# armed marker; the first goes on.
+rm -f "$flow"/Apps/*/*.log "$bin_dir"/Bl1.*
 open_document open
-check "a request during another is answered at once" "HRESULT=0x00000000 RESULT=1" \
-  "$(wine_run "$BIN/qxh1_client.exe" 8 open "$D\\a.tftxt" "" 2>&1 | tr -d '\r')"
+touch "$bin_dir/Bl1.ign"
+check "a request during another is answered at once and uses up the marker" \
+  "HRESULT=0x00000000 RESULT=1 Bl1.ok" \
+  "$(wine_run "$BIN/qxh1_client.exe" 8 open "$D\\a.tftxt" "" 2>&1 | tr -d '\r') $(cd "$bin_dir" && ls Bl1.*)"
 xdotool key Down Return
 ended_by "Down Return"
 check "the first request goes on to its pick" "0 alpha " "$got $(await_start)"

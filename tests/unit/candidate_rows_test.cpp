@@ -29,9 +29,11 @@ TEST(CandidateRows, TheGroupIsTheFirstRunOfTheKeyWithoutRegardToCase) {
   EXPECT_EQ(Find(".txt", Lines({})), "1..0");
   EXPECT_EQ(Find(".tx", Lines({".txt|a"})), "2..0");  // the whole field, not a prefix
   EXPECT_EQ(Find(".txt", Lines({".txt|a", ".doc", ""})), "1..1");
-  // An empty line the search reaches fails.
-  EXPECT_EQ(Find(".txt", Lines({"", ".txt|a"})), "failure 9");
-  EXPECT_EQ(Find(".txt", Lines({".txt|a", ""})), "failure 9");
+  // An empty line belongs to no type: it is passed over, and it ends a run like another key.
+  EXPECT_EQ(Find(".txt", Lines({"", "", ".txt|a", ".txt|b", "", ".txt|c"})), "3..4");
+  EXPECT_EQ(Find(".txt", Lines({".txt|a", ""})), "1..1");
+  EXPECT_EQ(Find(".txt", Lines({"", ".doc|a", ""})), "4..0");
+  EXPECT_EQ(Find("", Lines({""})), "2..0");
 }
 
 // An added line: key, display name, version, status, program path, short path.

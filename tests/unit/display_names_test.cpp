@@ -43,6 +43,9 @@ TEST(DisplayNames, DescriptionOrProductAndADottedVersion) {
             "Acme - Acme Writer|1.2|OK|S|T");
   EXPECT_EQ(describe("", "Writer", "", "1.0"), "Missing Info. - Writer|1.0|OK|S|T");
   EXPECT_EQ(describe("Globex Systems", "  ", "Reader", "2.0"), "Globex- Reader|2.0|OK|S|T");
+  // A "|" in a text of the program would move the version into another field.
+  EXPECT_EQ(describe("A|B Inc", "Write|Read", "", "1.0"), "A/B Inc - Write/Read|1.0|OK|S|T");
+  EXPECT_EQ(describe("Acme", "", "|Reader|", "2.0"), "Acme- /Reader/|2.0|OK|S|T");
   EXPECT_EQ(describe("Acme", "Writer", "", "7"), "");
   EXPECT_EQ(describe("Acme", "", "", "7.1"), "");
 }

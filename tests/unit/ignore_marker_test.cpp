@@ -48,6 +48,23 @@ TEST_F(IgnoreMarker, BothMarkersOrOneInCapitals) {
   EXPECT_EQ(Files(), Names{"Bl1.ok"});
 }
 
+TEST_F(IgnoreMarker, AStartThatDidNotHappenLeavesTheMarkersAsTheyWere) {
+  for (const Names& before :
+       {Names{}, Names{"Bl1.ok"}, Names{"Bl1.ign"}, Names{"Bl1.ign", "Bl1.ok"}}) {
+    for (const auto& name : Files())
+      files::RemoveFile(folder + "\\" + name);
+    for (const auto& name : before)
+      fake_os::AddFile(folder + "\\" + name, name);
+    RestoreIgnoreMarker(ArmIgnoreMarker());
+    EXPECT_EQ(Files(), before);
+  }
+  // The used marker renamed for the launch is the same file again.
+  files::RemoveFile(folder + "\\Bl1.ign");
+  fake_os::AddFile(folder + "\\Bl1.ok", "used");
+  RestoreIgnoreMarker(ArmIgnoreMarker());
+  EXPECT_EQ(files::ReadWholeFile(folder + "\\Bl1.ok"), "used");
+}
+
 TEST_F(IgnoreMarker, AFolderThatCannotBeWrittenGetsNoMarker) {
   fake_os::AddFolder(folder, false);
   ArmIgnoreMarker();

@@ -19,5 +19,19 @@ TEST(PlanLaunch, TheVerbOrOpenAndTheDocumentsFolder) {
             "\\\\server\\share\\dir\\");
 }
 
+TEST(LaunchResult, AnAnswerOf32OrLessIsAFailedStartWithTheSystemsError) {
+  const struct {
+    std::int32_t answer;
+    bool started;
+    std::int32_t systemError;
+  } cases[] = {{33, true, 0}, {42, true, 0}, {32, false, 1157}, {31, false, 1155},
+               {2, false, 2}, {5, false, 5}, {0, false, 8}};
+  for (const auto& c : cases) {
+    const LaunchResult result = LaunchResultOf(c.answer);
+    EXPECT_EQ(result.started, c.started) << c.answer;
+    EXPECT_EQ(result.systemError, c.systemError) << c.answer;
+  }
+}
+
 }  // namespace
 }  // namespace tavrel

@@ -6,9 +6,6 @@ namespace tavrel {
 namespace {
 
 TEST(WorkFolder, SuffixTempFolderAndInstallTree) {
-  EXPECT_EQ(StripSuffix("C:\\Q\\programs", "Programs"), "C:\\Q\\");
-  EXPECT_EQ(StripSuffix("C:\\Q\\Bin", "Programs"), "C:\\Q\\Bin");
-  EXPECT_EQ(StripSuffix("ms", "Programs"), "ms");
   EXPECT_EQ(WorkFolderFor("C:\\Temp\\"), "C:\\Temp\\ZV");
   EXPECT_EQ(WorkFolderFor("C:\\Users\\me\\Temp"), "C:\\Users\\me\\ZV");
   // UTF-8 folder names pass through untouched.
@@ -19,6 +16,12 @@ TEST(WorkFolder, SuffixTempFolderAndInstallTree) {
             "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
   EXPECT_EQ(PackagePathIn(InstallRootOf("C:\\Tools\\Quillbox")),
             "C:\\Tools\\Quillbox\\Data\\QXTavrel.dat");
+  // Only a last folder named Programs is taken off, never the end of another name.
+  EXPECT_EQ(PackagePathIn(InstallRootOf("C:\\Apps\\MyPrograms")),
+            "C:\\Apps\\MyPrograms\\Data\\QXTavrel.dat");
+  EXPECT_EQ(InstallRootOf("C:\\Q\\Bin"), "C:\\Q\\Bin");
+  EXPECT_EQ(InstallRootOf("C:\\Programs\\Tavrel"), "C:\\Programs\\Tavrel");
+  EXPECT_EQ(InstallRootOf("Programs"), "Programs");
 }
 
 }  // namespace
