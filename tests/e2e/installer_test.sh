@@ -26,7 +26,6 @@ cleanup() {
   rm -rf "$work" "$WINEPREFIX/drive_c/Program Files/Tavrel"
   wine_run "$SERVER" /RegServer
 }
-trap cleanup EXIT
 remove_products
 wine_run "$SERVER" /UnregServer
 

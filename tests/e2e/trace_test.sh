@@ -17,7 +17,6 @@ cleanup() {
   wine_run reg delete 'HKCR\.tvtr' /f >/dev/null 2>&1
   wine_run reg delete 'HKCR\TavrelTrace.Doc' /f >/dev/null 2>&1
 }
-trap cleanup EXIT
 cleanup
 mkdir -p "$root/progs" "$root/logs" "$root/My Documents"
 for p in alpha beta win; do cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/progs/$p.exe"; done
@@ -41,12 +40,12 @@ lines() { [ -f "$1" ] && tr -d '\r' <"$1" | wc -l || echo 0; }
 last_line() { tr -d '\r' <"$log" | tail -n 1; }
 # The decision of the log's last line, between the request's own part and the figures.
 decision() { last_line | grep -oE '(pass|default|chooser): [^;]*' | head -n 1; }
-chooser() {  # a request left waiting for its chooser
-  wine_run "$BIN/qxh1_client.exe" 8 open "$DOC" "" >"$out" 2>&1 &
-  req=$!
-  timeout 20 xdotool search --sync --name 'Tavrel Ferrule Choices' >/dev/null 2>&1 && sleep 0.3
+chooser() {  # a request left waiting for its chooser, ready for keys
+  start_client "$out" "$BIN/qxh1_client.exe" 8 open "$DOC" ""
+  await 30 "the chooser of the request" chooser_shown && await_chooser_input
 }
-# The chooser request's answer; call "wait $req" first, outside a command substitution.
+chooser_shown() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | grep -q '^ROW '; }
+# The chooser request's answer; call "await_client" first, in the shell that started it.
 result() { tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
 
 use_log "$R\\logs\\chooser.log"
@@ -80,7 +79,7 @@ fresh QXAdd.dat "$A" "$B"
 xdotool mousemove 512 384
 chooser
 xdotool key Down Down Return
-wait "$req"
+await_client 20 "the end of the request after Down Down Return"
 ending "a pick" 0 "chooser: 3 rows, picked 2 (Globex - Beta)" "$(result)"
 check "the chooser's time is not the server's" "chooser open" \
   "$(last_line | grep -o 'chooser open')"
@@ -88,7 +87,7 @@ rm -f "$markers"/Bl1.*
 chooser
 ending "a request while the chooser is open" 1 "pass: another request is in progress" "$(request)"
 xdotool key Escape
-wait "$req"
+await_client 20 "the end of the request after Escape"
 ending "closed without a pick" 0 "chooser: 3 rows, closed without a pick" "$(result)"
 
 fresh
@@ -126,7 +125,7 @@ answers() {
   fresh QXAdd.dat "$A" "$B"
   chooser
   xdotool key Escape
-  wait "$req"
+  await_client 20 "the end of the request after Escape"
   echo -n "$(result) "
   request "$R\\My Documents\\tool.exe"
 }
