@@ -13,8 +13,8 @@ namespace tavrel {
 inline constexpr std::uint64_t kTraceLogCap = std::uint64_t{1} << 20;
 
 // The log file named by the string value LogFile under HKCU\Software\Tavrel\Chooser, with
-// environment variables expanded; empty when there is none or it is not a full path. Read anew for every request, so that
-// logging is switched on and off without restarting anything.
+// environment variables expanded; empty when there is none or it is not a full path. Read anew for
+// every request, so that logging is switched on and off without restarting anything.
 std::wstring ConfiguredTraceLog() noexcept;
 
 // Sends the line to the debug output and, when logFile is not empty, appends it with the local
