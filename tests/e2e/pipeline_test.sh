@@ -113,6 +113,7 @@ check "a picked program that does not start is reported in a box" "Error -  2   
 for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
   xdotool windowfocus --sync "$w" key Return
 done
+wait "$req"  # in this shell: within $(result) the client is no child to wait for
 check "... the request then ends with 0, having started nothing and armed no marker" "0 " \
   "$(result) $(logs)$(marker)"
 chooser open
