@@ -3,6 +3,7 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 deps=${TAVREL_DEPS_DIR:-$root/build/deps}
-cmake -S "$root" -B "$root/build/mingw" -G Ninja \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DMINGW_DEPS_PREFIX="$deps/prefix" >/dev/null
-cmake --build "$root/build/mingw" -j "$(nproc)"
+. "$root/scripts/progress.sh"
+step "build: configuring build/mingw" cmake -S "$root" -B "$root/build/mingw" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" -DMINGW_DEPS_PREFIX="$deps/prefix"
+step "build: compiling build/mingw" cmake --build "$root/build/mingw" -j "$(nproc)"

@@ -8,35 +8,34 @@
 # display is used: the chooser is saved as a screenshot and its first row picked with the keyboard.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+. "$root/scripts/progress.sh"
 "$root/scripts/setup.sh"
-"$root/scripts/build-windows.sh" >/dev/null
-cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
-cmake --build "$root/build/native" --target tavrel-pack >/dev/null
+"$root/scripts/build-windows.sh"
+native_tools() {
+  cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
+  cmake --build "$root/build/native" -j 2 --target tavrel-pack
+}
+step "demo: building tavrel-pack" native_tools
 
 demo=$root/build/demo
 mkdir -p "$demo"
-export WINEPREFIX=$demo/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The checkout's one Wine prefix, which the tests use too, from its pristine state.
+export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+step "demo: Wine prefix $WINEPREFIX from its pristine state" \
+  "$root/tests/support/wineprefix.sh" reset "$WINEPREFIX"
 private_display=
 if [ -z "${DISPLAY:-}" ] || ! xdpyinfo >/dev/null 2>&1; then
-  "$root/tests/support/xvfb.sh" start "$demo"
+  "$root/tests/support/xvfb.sh" start "$demo" "$WINEPREFIX"
   DISPLAY=:$(cat "$demo/xvfb.display")
   private_display=yes
 fi
 export DISPLAY
 cleanup() {
   wineserver -k >/dev/null 2>&1 || true
-  [ -n "$private_display" ] && "$root/tests/support/xvfb.sh" stop "$demo"
+  [ -n "$private_display" ] && "$root/tests/support/xvfb.sh" stop "$demo" "$WINEPREFIX"
   return 0
 }
 trap cleanup EXIT
-
-if [ ! -f "$WINEPREFIX/.ready" ]; then
-  echo "demo: creating the Wine prefix $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  wineserver -w
-  touch "$WINEPREFIX/.ready"
-fi
 wineserver -p 30 </dev/null >/dev/null 2>&1 || true
 
 # The install tree, and three sample programs (copies of the test build's recorder, which notes
@@ -87,9 +86,19 @@ out=$demo/client.out
 wine cscript //nologo "$(winepath -w "$root/tests/e2e/qxh1.vbs")" 8 open "$document" "" \
   >"$out" 2>&1 &
 client=$!
-if window=$(timeout 30 xdotool search --sync --name 'Tavrel Ferrule Choices' 2>/dev/null); then
+# The chooser is ready once its rows can be read and, on the private display, once it has the
+# keyboard focus (a screenshot and the keys come then, not after a guessed delay).
+probe=$root/build/mingw/tests/bin/chooser_probe.exe
+chooser_ready() {
+  local window
+  window=$(xdotool search --onlyvisible --name 'Tavrel Ferrule Choices' 2>/dev/null | head -n 1) &&
+    { [ -z "$private_display" ] || [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ]; } &&
+    wine "$probe" 2>/dev/null | grep -q '^ROW '
+}
+ready=
+for _ in $(seq 150); do chooser_ready && { ready=yes; break; }; sleep 0.2; done
+if [ -n "$ready" ]; then
   if [ -n "$private_display" ]; then
-    sleep 0.5
     import -window root "$demo/chooser.png"
     echo "demo: the chooser on the private display: $demo/chooser.png"
     xdotool key Down Return
@@ -99,6 +108,11 @@ if window=$(timeout 30 xdotool search --sync --name 'Tavrel Ferrule Choices' 2>/
 else
   echo "demo: no chooser appeared"
 fi
+# A pick ends the request at once; on your own screen it waits for you (at most 10 minutes).
+limit=300
+[ -n "$private_display" ] || limit=6000
+for _ in $(seq "$limit"); do kill -0 "$client" 2>/dev/null || break; sleep 0.1; done
+kill "$client" 2>/dev/null || true
 wait "$client" || true
 result=$(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')
 echo "demo: the request's result: ${result:-none (the client said: $(tr -d '\r' <"$out"))}"

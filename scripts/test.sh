@@ -1,15 +1,23 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests, then the Windows build's tests
-# under Wine (unit, Win32 behaviour and end to end with the real server and real clients).
+# under Wine (unit, Win32 behaviour and end to end with the real server and real clients). Each
+# step prints a line when it starts and its duration when it ends.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-"$root/scripts/setup.sh"
+. "$root/scripts/progress.sh"
+start=$SECONDS
 jobs=$(nproc)
+"$root/scripts/setup.sh"
 
-cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
-cmake --build "$root/build/native" -j "$jobs"
-ctest --test-dir "$root/build/native" -j "$jobs" --output-on-failure
-"$root/tests/fuzz/run.sh"
+native_build() {
+  cmake -S "$root" -B "$root/build/native" -G Ninja >/dev/null
+  cmake --build "$root/build/native" -j "$jobs"
+}
+step "test: native build" native_build
+step "test: native unit tests" ctest --test-dir "$root/build/native" -j "$jobs" --output-on-failure
+step "test: fuzzing" "$root/tests/fuzz/run.sh"
 
 "$root/scripts/build-windows.sh"
-ctest --test-dir "$root/build/mingw" -j "$jobs" --output-on-failure --timeout 300
+step "test: Windows tests under Wine" \
+  ctest --test-dir "$root/build/mingw" -j "$jobs" --output-on-failure --timeout 300
+echo "test: everything passed in $(duration $((SECONDS - start)))"

@@ -13,6 +13,9 @@ struct DataFiles {
   std::optional<std::string> del;        // QXDel.dat
   std::optional<std::string> def;        // QXDef.dat
   std::optional<std::string> catalogue;  // QXma.xml
+  // What kept the package from giving its files, in plain words ("data package damaged (wrong
+  // password)"); empty when the files came from it or from the work folder.
+  std::string problem;
 };
 
 }  // namespace tavrel

@@ -289,6 +289,24 @@ class Reading {
 
 }  // namespace
 
+std::string_view OutcomeText(Outcome outcome) {
+  switch (outcome) {
+    case Outcome::kOk:
+      return "read";
+    case Outcome::kMissing:
+      return "missing";
+    case Outcome::kDamaged:
+      return "damaged";
+    case Outcome::kWrongPassword:
+      return "damaged (wrong password)";
+    case Outcome::kTooManyMembers:
+      return "refused (too many members)";
+    case Outcome::kWriteFailed:
+      return "not read (a member could not be written out)";
+  }
+  return "not read";
+}
+
 Result Read(std::string_view package, const KeepMember& keep, std::string_view password,
             const Limits& limits) {
   Result result;

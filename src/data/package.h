@@ -36,6 +36,9 @@ enum class Outcome {
   kWriteFailed,     // a member could not be written out (by a caller that writes files)
 };
 
+// The outcome in a few plain words, as they follow "data package": "damaged (wrong password)".
+std::string_view OutcomeText(Outcome outcome);
+
 struct SkippedMember {
   std::string name;  // as stored in the package
   std::string reason;

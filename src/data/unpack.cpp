@@ -55,7 +55,12 @@ DataFiles ReadDataFiles(DataSource& source) {
     read = source.ReadPackage(bytes);
     if (read != files::FileRead::kLocked) break;
   }
-  if (read != files::FileRead::kRead) return files;
+  if (read != files::FileRead::kRead) {
+    files.problem = read == files::FileRead::kLocked     ? "data package locked by another program"
+                    : read == files::FileRead::kTooLarge ? "data package too large"
+                                                         : "data package missing";
+    return files;
+  }
 
   bool checkFileThere = false;
   package::Result package = package::Read(bytes, [&](std::string_view name) {
@@ -63,10 +68,14 @@ DataFiles ReadDataFiles(DataSource& source) {
     return SlotOf(files, name) != nullptr;
   });
   std::string().swap(bytes);  // the members are out; the package's bytes are not needed
-  if (!package.ok()) return files;
+  if (!package.ok()) {
+    files.problem = "data package " + std::string(package::OutcomeText(package.outcome));
+    return files;
+  }
   for (package::Member& member : package.members)
     *SlotOf(files, member.name) = std::move(member.content);
   if (!checkFileThere) {
+    files.problem = "data package holds no check file";
     ClearPendingFailure();
     SkipFailure([&] { source.ReportMissingCheckFile(); });
   }

@@ -14,6 +14,10 @@
 
 namespace {
 
+// A burst of simultaneous activations can start several servers; those no client ends up using
+// leave after this long.
+constexpr UINT kIdleGraceMilliseconds = 10'000;
+
 // Serves clients until the last object and lock are gone.
 int Serve() {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
@@ -21,7 +25,7 @@ int Serve() {
     CoUninitialize();
     return 1;
   }
-  tavrel::RunUntilUnused();
+  tavrel::RunUntilUnused(kIdleGraceMilliseconds);
   // The process ends here with nothing left to flush. CoUninitialize is not called: it waits for
   // the marshalling stubs of the last call to wind down, and under Wine that wait can last for
   // ever, keeping a server alive that no client can reach any more.

@@ -1,9 +1,11 @@
 // Writes and removes exactly the keys the server needs: the class with its local server, the
-// ProgID, and the type library (which also registers the dual interface for marshalling).
+// ProgID, and the type library (which also registers the dual interface for marshalling), for
+// 64-bit and 32-bit clients alike.
 #include "server/registration_win.h"
 
 #include <oleauto.h>
 
+#include <cstring>
 #include <string>
 
 #include "TavrelCommander.h"
@@ -19,6 +21,9 @@ namespace {
 
 constexpr char kProgId[] = "TavrelCommander.TavrelCH1Exe";
 constexpr char kVersion[] = "1.0";
+constexpr char kInterfaceName[] = "_TavrelCH1Exe";
+// The universal marshaller: it builds proxies and stubs for the dual interface from the library.
+constexpr char kUniversalMarshaller[] = "{00020424-0000-0000-C000-000000000046}";
 
 using UniqueKey = Unique<HKEY, &RegCloseKey>;
 
@@ -39,18 +44,52 @@ std::string ClassesPath(const std::string& key) {
   return "Software\\Classes\\" + key;
 }
 
-LSTATUS SetValue(RegistrationScope scope, const std::string& key, const char* name,
-                 const std::string& value) {
+// One value (or, with no value, just the key) in the view a registry access flag selects: 0 for
+// the process's own, KEY_WOW64_32KEY for where 32-bit processes look.
+struct Entry {
+  std::string key;
+  const char* name;
+  const char* value;  // nullptr: the key without a value
+  REGSAM view = 0;
+};
+
+LSTATUS Write(RegistrationScope scope, const Entry& entry) {
   UniqueKey handle;
-  LSTATUS status = RegCreateKeyExA(ClassesRoot(scope), ClassesPath(key).c_str(), 0, nullptr, 0,
-                                   KEY_WRITE, nullptr, handle.put(), nullptr);
-  if (status != ERROR_SUCCESS) return status;
-  return RegSetValueExA(handle.get(), name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                        static_cast<DWORD>(value.size() + 1));
+  LSTATUS status = RegCreateKeyExA(ClassesRoot(scope), ClassesPath(entry.key).c_str(), 0, nullptr,
+                                   0, KEY_WRITE | entry.view, nullptr, handle.put(), nullptr);
+  if (status != ERROR_SUCCESS || entry.value == nullptr) return status;
+  return RegSetValueExA(handle.get(), entry.name, 0, REG_SZ,
+                        reinterpret_cast<const BYTE*>(entry.value),
+                        static_cast<DWORD>(std::strlen(entry.value) + 1));
 }
 
-std::string NeutralTypeLibKey() {
-  return "TypeLib\\" + GuidText(LIBID_TavrelCommander) + "\\" + kVersion + "\\0";
+// Removes KEY with its subkeys from one view; a key that is not there counts as removed.
+LSTATUS DeleteTree(RegistrationScope scope, const std::string& key, REGSAM view) {
+  const std::string path = ClassesPath(key);
+  const std::size_t split = path.rfind('\\');
+  UniqueKey parent;
+  LSTATUS status = RegOpenKeyExA(ClassesRoot(scope), path.substr(0, split).c_str(), 0,
+                                 KEY_ALL_ACCESS | view, parent.put());
+  if (status == ERROR_SUCCESS) status = RegDeleteTreeA(parent.get(), path.c_str() + split + 1);
+  return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
+}
+
+std::string LibraryKey() {
+  return "TypeLib\\" + GuidText(LIBID_TavrelCommander);
+}
+
+std::string TypeLibKey() {
+  return LibraryKey() + "\\" + kVersion;
+}
+
+std::string InterfaceKey() {
+  return "Interface\\" + GuidText(IID__TavrelCH1Exe);
+}
+
+std::string ModulePath() {
+  char buffer[MAX_PATH * 2];
+  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
+  return std::string(buffer, length < sizeof(buffer) ? length : 0);
 }
 
 HRESULT LoadOwnTypeLibrary(ITypeLib** library, std::wstring& path) {
@@ -68,50 +107,62 @@ HRESULT RegisterServer(RegistrationScope scope) {
   std::wstring path;
   HRESULT hr = LoadOwnTypeLibrary(library.put(), path);
   if (FAILED(hr)) return hr;
-  std::string ansiPath;
-  {
-    char buffer[MAX_PATH * 2];
-    const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
-    ansiPath.assign(buffer, length);
-  }
-  const std::string clsidKey = "CLSID\\" + GuidText(CLSID_TavrelCH1Exe);
-  const struct {
-    std::string key;
-    const char* name;
-    std::string value;
-  } values[] = {
+  const std::string ansiPath = ModulePath();
+  if (ansiPath.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  // The help folder is given with its trailing separator, as an installer names folders, so that
+  // this registration and the installer's are the same.
+  std::wstring helpDir = path.substr(0, path.rfind(L'\\') + 1);
+  hr = scope == RegistrationScope::Machine
+           ? RegisterTypeLib(library.get(), path.data(), helpDir.data())
+           : RegisterTypeLibForUser(library.get(), path.data(), helpDir.data());
+  if (FAILED(hr)) return hr;
+
+  const std::string clsid = GuidText(CLSID_TavrelCH1Exe);
+  const std::string libid = GuidText(LIBID_TavrelCommander);
+  const std::string clsidKey = "CLSID\\" + clsid;
+  const std::string quotedPath = "\"" + ansiPath + "\"";
+  const Entry entries[] = {
       {clsidKey, nullptr, kProgId},
-      {clsidKey + "\\LocalServer32", nullptr, "\"" + ansiPath + "\""},
+      {clsidKey + "\\LocalServer32", nullptr, quotedPath.c_str()},
       {clsidKey + "\\ProgID", nullptr, kProgId},
-      {clsidKey + "\\TypeLib", nullptr, GuidText(LIBID_TavrelCommander)},
+      {clsidKey + "\\TypeLib", nullptr, libid.c_str()},
       {clsidKey + "\\Version", nullptr, kVersion},
-      {clsidKey + "\\Programmable", nullptr, ""},
+      {clsidKey + "\\Programmable", nullptr, nullptr},
       {kProgId, nullptr, kProgId},
-      {std::string(kProgId) + "\\CLSID", nullptr, GuidText(CLSID_TavrelCH1Exe)},
+      {std::string(kProgId) + "\\CLSID", nullptr, clsid.c_str()},
+      // The library's locale is 0x409, but the universal marshaller looks the library up with the
+      // neutral locale; a process of either width reads the entry of its own width.
+      {TypeLibKey() + "\\0\\win64", nullptr, ansiPath.c_str()},
+      {TypeLibKey() + "\\0\\win32", nullptr, ansiPath.c_str()},
+      {TypeLibKey() + "\\409\\win32", nullptr, ansiPath.c_str()},
+      // 32-bit processes find the interface's marshaller in their own view of the classes.
+      {InterfaceKey(), nullptr, kInterfaceName, KEY_WOW64_32KEY},
+      {InterfaceKey() + "\\ProxyStubClsid", nullptr, kUniversalMarshaller, KEY_WOW64_32KEY},
+      {InterfaceKey() + "\\ProxyStubClsid32", nullptr, kUniversalMarshaller, KEY_WOW64_32KEY},
+      {InterfaceKey() + "\\TypeLib", nullptr, libid.c_str(), KEY_WOW64_32KEY},
+      {InterfaceKey() + "\\TypeLib", "Version", kVersion, KEY_WOW64_32KEY},
   };
-  for (const auto& v : values) {
-    const LSTATUS status = SetValue(scope, v.key, v.name, v.value);
+  for (const Entry& e : entries) {
+    const LSTATUS status = Write(scope, e);
     if (status != ERROR_SUCCESS) return HRESULT_FROM_WIN32(status);
   }
-  hr = scope == RegistrationScope::Machine
-           ? RegisterTypeLib(library.get(), path.data(), nullptr)
-           : RegisterTypeLibForUser(library.get(), path.data(), nullptr);
-  if (FAILED(hr)) return hr;
-  // The library's locale is 0x409, but the universal marshaller looks the library up with the
-  // neutral locale; without this entry a client on the vtable cannot reach the object.
-  const LSTATUS status = SetValue(scope, NeutralTypeLibKey() + "\\win64", nullptr, ansiPath);
-  return HRESULT_FROM_WIN32(status);
+  return S_OK;
 }
 
 HRESULT UnregisterServer(RegistrationScope scope) {
-  const HKEY root = ClassesRoot(scope);
-  const std::string keys[] = {ClassesPath("CLSID\\" + GuidText(CLSID_TavrelCH1Exe)),
-                              ClassesPath(kProgId), ClassesPath(NeutralTypeLibKey())};
+  // The entries this module added to the library's key go first, so that the system's
+  // unregistration finds only its own and removes the library's key as a whole.
+  const Entry keys[] = {
+      {"CLSID\\" + GuidText(CLSID_TavrelCH1Exe), nullptr, nullptr},
+      {kProgId, nullptr, nullptr},
+      {TypeLibKey() + "\\0", nullptr, nullptr},
+      {TypeLibKey() + "\\409\\win32", nullptr, nullptr},
+      {InterfaceKey(), nullptr, nullptr, KEY_WOW64_32KEY},
+  };
   HRESULT result = S_OK;
-  for (const auto& key : keys) {
-    const LSTATUS status = RegDeleteTreeA(root, key.c_str());
-    if (status != ERROR_SUCCESS && status != ERROR_FILE_NOT_FOUND)
-      result = HRESULT_FROM_WIN32(status);
+  for (const Entry& k : keys) {
+    const LSTATUS status = DeleteTree(scope, k.key, k.view);
+    if (status != ERROR_SUCCESS && SUCCEEDED(result)) result = HRESULT_FROM_WIN32(status);
   }
   const HRESULT hr = scope == RegistrationScope::Machine
                          ? UnRegisterTypeLib(LIBID_TavrelCommander, 1, 0, 0x409, SYS_WIN64)
@@ -119,6 +170,11 @@ HRESULT UnregisterServer(RegistrationScope scope) {
   if (FAILED(hr) && hr != TYPE_E_REGISTRYACCESS && hr != TYPE_E_LIBNOTREGISTERED &&
       SUCCEEDED(result))
     result = hr;
+  // Whatever the system left of this version goes too (Wine unregisters a user's library from the
+  // machine's classes), and the library's key with it unless another version is registered.
+  const LSTATUS status = DeleteTree(scope, TypeLibKey(), 0);
+  if (status != ERROR_SUCCESS && SUCCEEDED(result)) result = HRESULT_FROM_WIN32(status);
+  RegDeleteKeyA(ClassesRoot(scope), ClassesPath(LibraryKey()).c_str());
   return result;
 }
 

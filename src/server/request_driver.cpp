@@ -18,6 +18,8 @@
 #include "server/chooser_wait.h"
 #include "server/launch.h"
 #include "server/request_lines.h"
+#include "server/request_trace.h"
+#include "server/trace_output.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {
@@ -49,40 +51,54 @@ DefaultInfo ObtainDefaultInfo(const std::string& document) {
 }
 
 // Reads the user's choices and the catalogue from the work folder or the data package, in
-// memory; nothing is written.
-void ReadUserData() {
+// memory; nothing is written. Returns what kept the package from giving its files (empty:
+// nothing did).
+std::string ReadUserData() {
   DataFiles files = UnpackFiles();
   GetUserChoices(files);
   LoadCatalogue(files.catalogue);
+  return files.problem;
 }
 
-std::int32_t Serve(std::string_view rsParams) {
+// Why a type without rows gets no chooser: its own lack of lines, or a package that gave none.
+std::string NoRowsReason(const std::string& typeKey, const std::string& dataProblem) {
+  if (!dataProblem.empty()) return dataProblem;
+  return "type " + typeKey + " has no programs to offer";
+}
+
+std::int32_t Serve(std::string_view rsParams, RequestTrace& trace) {
   ResetUserChoices();
   ReadWindowsDir();
   ReadSystemDir();
   LoadPathDirs();
 
   // The request that a launch of ours causes passes straight through, once.
-  if (CheckIgnoreMarker()) return kNotHandled;
+  if (CheckIgnoreMarker()) return trace.Pass("ignore marker used up");
 
   const RequestLines request(rsParams);
-  if (!HasRequestVerb(request.VerbLine())) return kNotHandled;
+  if (request.Count() < kRequestLineCount)
+    return trace.Pass("request has " + std::to_string(request.Count()) + " lines, fewer than 8");
+  trace.SetVerb(request.VerbLine());
+  if (!HasRequestVerb(request.VerbLine())) return trace.Pass("no open, new or play verb");
 
   const std::string document(request.DocumentLine());
+  trace.SetDocument(document);
   const FileTypeInfo documentType = GetFileType(document);
   std::string typeKey = TypeKey(documentType.Extension, false);
-  if (IsExecutableTypeKey(typeKey)) return kNotHandled;
+  trace.SetTypeKey(typeKey);
+  if (IsExecutableTypeKey(typeKey)) return trace.Pass("document is an executable");
 
   if (SaysLaunched(request.StatusLine()) && (document.empty() || !NormalFileExists(document)))
-    return kNotHandled;
+    return trace.Pass("launched, but the document is not a normal file");
 
   // The executable check above has been made with the real extension.
   if (IsOpenWith(request.VerbLine())) typeKey = TypeKey({}, true);
+  trace.SetTypeKey(typeKey);
 
   const std::string shortDocument = GetShortPath(document);
-  if (shortDocument.empty()) return kNotHandled;
+  if (shortDocument.empty()) return trace.Pass("document not found");
 
-  ReadUserData();
+  const std::string dataProblem = ReadUserData();
 
   // The type's default program is started at once, without a chooser. The program is read
   // before the marker is armed, so that a line without one arms nothing. A default that does not
@@ -93,66 +109,87 @@ std::int32_t Serve(std::string_view rsParams) {
     const std::string program = ProgramOf(DefChoices()[first]);
     const LaunchResult launch =
         StartProgram(program, shortDocument, std::string(request.VerbLine()));
+    trace.StartedDefault(program, launch.shellAnswer);
     if (!launch.started) return kNotHandled;
     return kHandled;
   }
 
-  // A type the user wants no chooser for leaves the default program unknown, which ends the
-  // request at the first row (or before it, when there are no rows).
-  DefaultInfo defaultInfo = DefaultInfo::NotObtained();
+  // A type the user wants no chooser for ends here; the rows would fail at the first one, which
+  // reads the default program that such a type does not look up.
   first = FindKeyRange(typeKey, DelChoices(), last);
-  if (first > last) defaultInfo = ObtainDefaultInfo(document);
+  if (first <= last) return trace.Pass("type " + typeKey + " is in the skip list");
+  const DefaultInfo defaultInfo = ObtainDefaultInfo(document);
 
   ChooserWindow& chooser = Chooser();
   chooser.SetCaption("  [" + typeKey + "] - Tavrel Ferrule Choices ");
   first = FindKeyRange(typeKey, AddChoices(), last);
-  if (first > last) return kNotHandled;
+  if (first > last) return trace.Pass(NoRowsReason(typeKey, dataProblem));
 
   const std::int32_t defaultRowId =
       BuildCandidateRows(AddChoices(), first, last, defaultInfo, Catalogue(), chooser);
-  if (chooser.Count() < 2) return kNotHandled;
+  trace.SetRows(chooser.Count());
+  if (chooser.Count() < 2) return trace.Pass("1 row only, nothing to choose");
 
   ChosenIndex() = -1;
-  if (!chooser.FitToList()) return kNotHandled;
+  if (!chooser.FitToList()) return trace.Pass("the chooser could not be fitted to its rows");
   chooser.Show();
-  WaitUntilChooserGone();
+  trace.Untimed(WaitUntilChooserGone);
 
   const std::int32_t row = ChosenIndex() - 1;
   ChosenIndex() = row;
-  if (row < 0) return kHandled;                 // closed without a pick
-  if (row == defaultRowId) return kNotHandled;  // the caller opens it the usual way
+  if (row < 0) {
+    trace.ClosedWithoutPick();
+    return kHandled;
+  }
+  if (row == defaultRowId) {  // the caller opens it the usual way
+    trace.PickedWindowsDefault(row + 1);
+    return kNotHandled;
+  }
   const auto index = static_cast<std::size_t>(first) + static_cast<std::size_t>(row);
   if (index >= AddChoices().size()) Raise(errnum::kSubscript);
   const std::string program = ProgramOf(AddChoices()[index]);
   const LaunchResult launch = StartProgram(program, shortDocument, "");
+  trace.Picked(row + 1, text::Field(AddChoices()[index], '|', 1), launch.shellAnswer);
   if (!launch.started) {
     // The user chose this program: they are told why it did not start, and the shell is not
     // asked to open the document some other way.
-    ReportFailedStart(program, launch);
+    trace.Untimed([&] { ReportFailedStart(program, launch); });
     return kHandled;
   }
   return kHandled;
 }
 
-}  // namespace
-
-std::int32_t ServeRequest(std::string_view rsParams) noexcept {
+// One request with its trace filled in; a call while another request is in progress is
+// answered at once.
+std::int32_t ServeOnce(std::string_view rsParams, RequestTrace& trace) noexcept {
   if (requestInProgress) {
     // Most likely the shell handing back the start the first request is making: an armed marker
     // was armed for exactly this request, and left armed it would pass the user's next one.
-    CheckIgnoreMarker();
-    return kNotHandled;
+    if (CheckIgnoreMarker()) return trace.Pass("another request is in progress, marker used up");
+    return trace.Pass("another request is in progress");
   }
   requestInProgress = true;
   std::int32_t result = kNotHandled;
   try {
     CallDepthScope depth;
-    result = Serve(rsParams);
+    result = Serve(rsParams, trace);
   } catch (...) {
+    CatchIntoPending();
+    trace.Failed(PendingFailure().number);
     ClearPendingFailure();
     result = kNotHandled;
   }
   requestInProgress = false;
+  return result;
+}
+
+}  // namespace
+
+std::int32_t ServeRequest(std::string_view rsParams) noexcept {
+  RequestTrace trace;
+  const std::int32_t result = ServeOnce(rsParams, trace);
+  // Last, and unable to change the result.
+  PublishTrace(trace.Line(result), ConfiguredTraceLog());
   return result;
 }
 

@@ -7,12 +7,16 @@
 
 namespace tavrel {
 
+// A request carries at least this many lines: the last one read is the status line, line 7.
+inline constexpr std::size_t kRequestLineCount = 8;
+
 // The lines of a request, split at CR LF; numbered from 0. Reading a line the request does not
 // have raises "subscript out of range".
 class RequestLines {
  public:
   explicit RequestLines(std::string_view rsParams);
   std::string_view Line(std::size_t index) const;
+  std::size_t Count() const { return lines_.size(); }
   std::string_view VerbLine() const { return Line(0); }
   std::string_view DocumentLine() const { return Line(2); }
   std::string_view StatusLine() const { return Line(7); }

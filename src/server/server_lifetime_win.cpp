@@ -8,6 +8,7 @@ namespace {
 // Objects and locks all live on the server's one apartment thread: no lock is needed.
 DWORD classCookie = 0;
 ULONG liveCount = 0;
+bool everUsed = false;  // an object or a lock has been handed out
 
 void RevokeClassObject() {
   if (classCookie != 0) CoRevokeClassObject(classCookie);
@@ -21,7 +22,8 @@ HRESULT ServeClassObject(REFCLSID clsid, IClassFactory& factory) {
                                &classCookie);
 }
 
-void RunUntilUnused() {
+void RunUntilUnused(UINT idleGraceMilliseconds) {
+  const UINT_PTR idleTimer = SetTimer(nullptr, 0, idleGraceMilliseconds, nullptr);
   MSG msg;
   for (;;) {
     const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
@@ -31,6 +33,17 @@ void RunUntilUnused() {
       if (liveCount == 0) break;
       continue;
     }
+    if (msg.hwnd == nullptr && msg.message == WM_TIMER && msg.wParam == idleTimer) {
+      KillTimer(nullptr, idleTimer);
+      // Started for an activation that went to another server, or whose client went away: leave.
+      // The class object goes first, so no new activation is routed here; calls already queued
+      // are still served before the quit, and one that makes an object keeps the server.
+      if (!everUsed) {
+        RevokeClassObject();
+        PostQuitMessage(0);
+      }
+      continue;
+    }
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
@@ -38,6 +51,7 @@ void RunUntilUnused() {
 }
 
 void AddRefServer() {
+  everUsed = true;
   liveCount = CoAddRefServerProcess();
 }
 

@@ -1,15 +1,79 @@
-# Shared helpers of the end-to-end tests (sourced). Expects TAVREL_BUILD, TAVREL_WINE, TAVREL_E2E.
+# Shared helpers of the end-to-end tests (sourced). Expects TAVREL_BUILD, TAVREL_WINE, TAVREL_E2E
+# and TAVREL_WINEPREFIX.
+#
+# Every Windows program a test runs has a time limit of its own, and so has every wait: a hung call
+# or a lost click fails within seconds with a TIMEOUT line that says what was missing, instead of
+# running into the test's overall limit. When the test ends, whatever it left running (background
+# clients, this build's server) is ended too. A test defines cleanup() for its own files.
 set -u
-WINEPREFIX=${TAVREL_WINEPREFIX:-$TAVREL_BUILD/wineprefix}; export WINEPREFIX
+WINEPREFIX=$TAVREL_WINEPREFIX; export WINEPREFIX
 export WINEDEBUG=-all
 DISPLAY=:$(cat "$TAVREL_BUILD/xvfb.display"); export DISPLAY
 BIN=$TAVREL_BUILD/tests/bin
 SERVER=$TAVREL_BUILD/bin/TavrelCommander.exe
+CALL_LIMIT=${TAVREL_CALL_LIMIT:-90}  # seconds for one Windows program (a machine under load is slow)
 passed=0
 failed=0
 test_name=$(basename "$0" .sh)
+timeouts=$(mktemp)
 
-wine_run() { "$TAVREL_WINE" "$@"; }
+# TIMEOUT lines are collected in a file: they are also written from command substitutions.
+note_missing() { echo "TIMEOUT: $1" | tee -a "$timeouts" >&2; }
+
+# limited SECONDS WHAT COMMAND...: runs COMMAND; when it has not ended after SECONDS, it is killed
+# and WHAT is noted as missing. Only COMMAND itself is signalled (--foreground): a Wine session it
+# happened to boot (services, explorer) belongs to the later tests too.
+limited() {
+  local limit=$1 what=$2 status; shift 2
+  timeout --foreground -k 5 "$limit" "$@"
+  status=$?
+  if ((status == 124 || status == 137)); then note_missing "$what (gave up after $limit s)"; fi
+  return $status
+}
+
+wine_run() { limited "$CALL_LIMIT" "the end of $(basename "$1") ${*:2}" "$TAVREL_WINE" "$@"; }
+
+# The X tools wait for windows (search --sync, windowfocus --sync): they have a limit too.
+xdotool() { limited 60 "xdotool $*" "$(type -P xdotool)" "$@"; }
+
+# The chooser takes clicks and keys once the X server shows it and has given it the keyboard
+# focus; Windows calls it visible (and a program may print that it is shown) a moment earlier.
+chooser_has_focus() {
+  local focus
+  focus=$(xdotool getwindowfocus 2>/dev/null) &&
+    xdotool search --onlyvisible --name 'Tavrel Ferrule Choices' 2>/dev/null | grep -qx "$focus"
+}
+await_chooser_input() { await 30 "the keyboard focus on the chooser" chooser_has_focus; }
+
+# await SECONDS WHAT COMMAND...: runs COMMAND (in this shell, so it may set variables) until it
+# succeeds; after SECONDS, WHAT is noted as missing and 1 returned.
+await() {
+  local limit=$1 what=$2 end=$((SECONDS + $1)); shift 2
+  until "$@"; do
+    if ((SECONDS >= end)); then
+      note_missing "$what (waited $limit s)"
+      return 1
+    fi
+    sleep 0.1
+  done
+}
+
+# start_client OUT PROGRAM ARGS...: a Windows program in the background, with the call limit; its
+# output in OUT and its process in $client. Waiting for it is done here, never in a $(...)
+# subshell, which cannot wait for this shell's jobs.
+start_client() {
+  local out=$1; shift
+  timeout --foreground -k 5 "$CALL_LIMIT" "$TAVREL_WINE" "$@" >"$out" 2>&1 &
+  client=$!
+}
+client_ended() { ! kill -0 "$client" 2>/dev/null; }
+# await_client SECONDS WHAT: waits for $client to end; after SECONDS it is ended and WHAT noted.
+await_client() {
+  await "$1" "$2" client_ended || kill "$client" 2>/dev/null
+  wait "$client" 2>/dev/null
+  if (($? == 124)); then note_missing "$2 (the program was stopped after $CALL_LIMIT s)"; fi
+  return 0
+}
 
 # The Windows form of a Unix path.
 winpath() { wine_run winepath -w "$1" 2>/dev/null | tr -d '\r'; }
@@ -44,17 +108,46 @@ request_vtable() {  # LINES VERB DOCUMENT STATUS
   result_of "HRESULT=0x00000000 RESULT=" "" "$(wine_run "$BIN/qxh1_client.exe" "$@" 2>&1 | tr -d '\r')"
 }
 
+# This build's server processes, found by the server's Windows path on their command lines.
+server_pattern=
+server_pids() {
+  [ -n "$server_pattern" ] || server_pattern=$(winpath "$SERVER" | sed 's/[][\\.*^$]/\\&/g')
+  pgrep -if -- "$server_pattern"
+}
+
 # Waits until no process of this build's server is left; prints "gone" or "running".
-server_gone() {
-  local pattern; pattern=$(winpath "$SERVER" | sed 's/[][\\.*^$]/\\&/g')
-  for _ in $(seq 50); do
-    pgrep -if -- "$pattern" >/dev/null || { echo gone; return; }
+server_gone() {  # [SECONDS]
+  local end=$((SECONDS + ${1:-10}))
+  while server_pids >/dev/null; do
+    ((SECONDS < end)) || { echo running; return; }
     sleep 0.2
   done
-  echo running
+  echo gone
 }
 
 finish() {
+  if [ -s "$timeouts" ]; then
+    failed=$((failed + 1))
+    echo "time limits ran out: $(wc -l <"$timeouts")"
+  fi
   echo "$passed passed, $failed failed"
   [ "$failed" -eq 0 ]
 }
+
+# On the way out: background clients still running are ended, and so is a server of this build
+# that has not left by itself (within the idle grace period) once they are gone; then the test's
+# own cleanup runs. A killed server's class registration stays behind in the Wine session and
+# makes later activations fail, so a server is only killed when it is stuck.
+end_test() {
+  local status=$? job pids
+  for job in $(jobs -p); do kill "$job" 2>/dev/null; done
+  wait 2>/dev/null
+  if [ "$(server_gone 15)" = running ] && pids=$(server_pids); then
+    echo "ended a server that was still running: $pids"
+    kill $pids 2>/dev/null
+  fi
+  if [ "$(type -t cleanup)" = function ]; then cleanup; fi
+  rm -f "$timeouts"
+  exit "$status"
+}
+trap end_test EXIT

@@ -25,7 +25,6 @@ cleanup() {
   rm -rf "$out" "$bin_dir/Data" "$flow" "$inst"
   wine_run reg delete 'HKCR\.tfread' /f >/dev/null 2>&1
 }
-trap cleanup EXIT
 rm -rf "$bin_dir/Data" "$flow" "$inst"
 
 mkdir -p "$flow/Apps" "$flow/Docs" "$flow/pkg" "$flow/temp" "$bin_dir/Data"
@@ -46,18 +45,20 @@ server_gone >/dev/null  # a server still running keeps the temporary folder it s
 set_temp 'C:\tavrel-read\temp'
 work=$flow/temp/ZV
 
-client=
 open_document() {  # waits for the chooser; its rows without the Windows default in $rows
-  wine_run "$BIN/qxh1_client.exe" 8 open 'C:\tavrel-read\Docs\a.tfread' "" >"$out" 2>&1 &
-  client=$!
-  timeout 20 xdotool search --sync --name 'Tavrel Ferrule Choices' >/dev/null 2>&1 && sleep 0.3
+  rows=
+  start_client "$out" "$BIN/qxh1_client.exe" 8 open 'C:\tavrel-read\Docs\a.tfread' ""
+  await 30 "the chooser of the request" chooser_rows && await_chooser_input
+}
+chooser_rows() {
   rows=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r' |
     sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' | head -n -1)
+  [ -n "$rows" ]
 }
-close_chooser() {  # Escape; prints the request's result
+close_chooser() {  # Escape; the request's result in $got
   xdotool key Escape
-  wait "$client"
-  tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'
+  await_client 20 "the end of the request after Escape"
+  got=$(tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p')
 }
 listing() { (cd "$flow/temp" && find . | sort | tr '\n' ' '); }
 
@@ -65,18 +66,19 @@ before=$(listing)
 open_document
 check "the package's rows" "Alpha Soft - Alpha|1.0" "$rows"
 check "nothing appears in the temporary folder while the chooser is open" "$before" "$(listing)"
-check "Escape gives 0" 0 "$(close_chooser)"
+close_chooser
+check "Escape gives 0" 0 "$got"
 
 mkdir -p "$work"
 cp "$bin_dir/Data/QXTavrel.dat" "$work/QXTavrel.dat"
 open_document
 check "a leftover copy of the package in the work folder is no unpacked choice" \
   "Alpha Soft - Alpha|1.0" "$rows"
-close_chooser >/dev/null
+close_chooser
 printf '.tfread|Beta Inc - Beta|2.0|OK|%s|%s\r\n' "$B" "$B" >"$work/QXAdd.dat"
 open_document
 check "QXAdd.dat in the work folder wins over the package" "Beta Inc - Beta|2.0" "$rows"
-close_chooser >/dev/null
+close_chooser
 check "... and is kept" "QXAdd.dat QXTavrel.dat " "$(ls "$work" | tr '\n' ' ')"
 rm -rf "$work"
 
@@ -86,7 +88,7 @@ open_document
 check "a package replaced between two requests gives the new rows" \
   "Beta Inc - Beta|2.0
 Alpha Soft - Alpha|1.0" "$rows"
-close_chooser >/dev/null
+close_chooser
 
 cp "$bin_dir/Data/QXTavrel.dat" "$flow/good.dat"
 head -c 200 "$flow/good.dat" >"$bin_dir/Data/QXTavrel.dat"
@@ -110,10 +112,10 @@ check "the package in that install folder gives its rows" \
   "Beta Inc - Beta|2.0
 Alpha Soft - Alpha|1.0" "$rows"
 check "nothing appears in that temporary folder" "$before" "$(cd "$inst/Temp" && find . | sort | tr '\n' ' ')"
-close_chooser >/dev/null
+close_chooser
 mkdir -p "$inst/Temp/ZV"
 printf '.tfread|Beta Inc - Beta|2.0|OK|%s|%s\r\n' "$B" "$B" >"$inst/Temp/ZV/QXAdd.dat"
 open_document
 check "QXAdd.dat in a work folder named with é and 日本 is read" "Beta Inc - Beta|2.0" "$rows"
-close_chooser >/dev/null
+close_chooser
 finish

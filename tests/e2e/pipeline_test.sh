@@ -14,7 +14,6 @@ cleanup() {
   wine_run reg delete 'HKCR\.tvrx' /f >/dev/null 2>&1
   wine_run reg delete 'HKCR\TavrelPipe.Doc' /f >/dev/null 2>&1
 }
-trap cleanup EXIT
 cleanup
 mkdir -p "$root/progs" "$root/My Documents"
 for p in reca recb recw; do cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/progs/$p.exe"; done
@@ -35,26 +34,28 @@ choices() {  # FILE LINE... : the lines joined with CR LF, the last one without 
   printf '%s' "$*" | sed 's/$/\r/; $ s/\r$//' >"$work/$file"
 }
 request() { request_vtable 8 "${1:-open}" "$DOC" ""; }
+view=
 chooser() {  # VERB: a request left waiting for its chooser; the probe's view of it in $view
-  wine_run "$BIN/qxh1_client.exe" 8 "$1" "$DOC" "" >"$out" 2>&1 &
-  req=$!
-  for _ in $(seq 100); do
-    view=$(probe)
-    case $view in CAPTION=*) return ;; esac
-    sleep 0.1
-  done
+  view=
+  start_client "$out" "$BIN/qxh1_client.exe" 8 "$1" "$DOC" ""
+  await 30 "the chooser of a request to $1 the document" chooser_shown && await_chooser_input
 }
-result() { wait "$req"; tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
+chooser_shown() { view=$(probe) && [[ $view == CAPTION=* ]]; }
+# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
+ended_by() {  # ACTION
+  await_client 20 "the end of the request after $1"
+  got=$(tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p')
+}
 probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
 click_row() {  # N: a click on row N of the chooser in $view
+  local x y
   read -r x y <<<"$(awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view")"
+  if [ -z "$y" ]; then note_missing "row $1 in the chooser"; return; fi
   xdotool mousemove "$x" "$y" click 1
 }
+has_run() { grep -q '^longcwd=' "$root/progs/$1.log" 2>/dev/null; }
 launched() {  # PROGRAM FIELD: a field of the program's last record, once it has run
-  for _ in $(seq 50); do
-    grep -q '^longcwd=' "$root/progs/$1.log" 2>/dev/null && break
-    sleep 0.1
-  done
+  await 15 "a record of $1.exe's start" has_run "$1"
   tr -d '\r' <"$root/progs/$1.log" 2>/dev/null | sed -n "s/^$2=//p" | tail -n 1
 }
 logs() { (cd "$root/progs" && ls -- *.log 2>/dev/null | tr '\n' ' '); }
@@ -65,19 +66,22 @@ choices QXAdd.dat "$A" "$B"
 xdotool mousemove 512 384
 chooser open
 click_row 2
+ended_by "a click on row 2"
 check "a clicked row gives 0 and starts only its program, on the document in its folder" \
   "0|$DOC|C:\\tavrelpp\\My Documents|recb.log " \
-  "$(result)|$(launched recb longargs)|$(launched recb longcwd)|$(logs)"
+  "$got|$(launched recb longargs)|$(launched recb longcwd)|$(logs)"
 check "... arms the marker and leaves the choice files in the work folder" "Bl1.ign QXAdd.dat" \
   "$(marker)$(ls "$work")"
 check "the next request passes through and uses the marker up" "1 Bl1.ok " "$(request) $(marker)"
 chooser open
 xdotool key Escape
-check "Escape gives 0" 0 "$(result)"
+ended_by "Escape"
+check "Escape gives 0" 0 "$got"
 chooser open
 click_row 3
+ended_by "a click on the Windows default row"
 check "the Windows default row gives 1 and starts nothing" "1 recb.log Bl1.ok " \
-  "$(result) $(logs)$(marker)"
+  "$got $(logs)$(marker)"
 
 fresh
 choices QXAdd.dat ".tvrx|Tavrel - Recorder|1.4|OK|$P\\recw.exe|$P\\RECW.EXE"
@@ -113,14 +117,14 @@ check "a picked program that does not start is reported in a box" "Error -  2   
 for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
   xdotool windowfocus --sync "$w" key Return
 done
-wait "$req"  # in this shell: within $(result) the client is no child to wait for
+ended_by "the box's dismissal"
 check "... the request then ends with 0, having started nothing and armed no marker" "0 " \
-  "$(result) $(logs)$(marker)"
+  "$got $(logs)$(marker)"
 chooser open
 check "... and the next request shows the chooser again" "CAPTION=  [.tvrx] - Tavrel Ferrule Choices " \
   "$(head -n 1 <<<"$view")"
 xdotool key Escape
-result >/dev/null
+ended_by Escape
 
 passes() {  # QXADD-LINE...: the request's result and the programs it started
   rm -f "$root"/progs/*.log "$markers"/Bl1.*
@@ -145,7 +149,7 @@ Globex - Beta|2.0
 Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
   "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
 xdotool key Escape
-result >/dev/null
+ended_by Escape
 
 fresh
 choices QXAdd.dat "$B" "*|Acme - Alpha|1.0|OK|$P\\reca.exe|$P\\reca.exe"
@@ -153,5 +157,5 @@ chooser "Open With..."
 check "open with: the caption shows *" "CAPTION=  [*] - Tavrel Ferrule Choices " \
   "$(head -n 1 <<<"$view")"
 xdotool key Escape
-result >/dev/null
+ended_by "Escape"
 finish

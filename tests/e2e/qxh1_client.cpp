@@ -2,6 +2,8 @@
 // server's class out of process, sends one request and prints the result.
 // Usage: qxh1_client LINES VERB DOCUMENT STATUS   (LINES: how many request lines to send)
 //        qxh1_client huge|binary|unicode          (a hostile request of that kind)
+//        qxh1_client hold SECONDS                 (holds the object that long before a request
+//                                                  the server passes straight back)
 #include <windows.h>
 
 #include <objbase.h>
@@ -45,7 +47,11 @@ std::wstring HostileRequest(const std::string& kind) {
 
 int main(int argc, char** argv) {
   std::wstring request;
-  if (argc == 2) {
+  DWORD holdMilliseconds = 0;
+  if (argc == 3 && std::string(argv[1]) == "hold") {
+    holdMilliseconds = static_cast<DWORD>(std::atoi(argv[2])) * 1000;
+    request = L"open";
+  } else if (argc == 2) {
     request = HostileRequest(argv[1]);
   } else if (argc == 5) {
     const int lines = std::atoi(argv[1]);
@@ -56,7 +62,9 @@ int main(int argc, char** argv) {
       if (i < 8) request += fields[i];
     }
   } else {
-    std::fprintf(stderr, "usage: qxh1_client LINES VERB DOCUMENT STATUS | huge|binary|unicode\n");
+    std::fprintf(stderr,
+                 "usage: qxh1_client LINES VERB DOCUMENT STATUS | huge|binary|unicode | hold "
+                 "SECONDS\n");
     return 2;
   }
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
@@ -68,6 +76,7 @@ int main(int argc, char** argv) {
     std::printf("CREATE FAILED 0x%08lx\n", static_cast<unsigned long>(hr));
     exitCode = 4;
   } else {
+    Sleep(holdMilliseconds);
     BSTR text = SysAllocStringLen(request.data(), static_cast<UINT>(request.size()));
     LONG result = -99;
     hr = server->QXH1(text, &result);

@@ -10,7 +10,6 @@ cleanup() {
   wine_run reg delete 'HKCR\.tftxt' /f >/dev/null 2>&1
   wine_run reg delete 'HKCR\Tavrel.FlowGamma' /f >/dev/null 2>&1
 }
-trap cleanup EXIT
 cleanup
 
 # Three programs (copies of the recorder, which notes how it was started in NAME.log beside
@@ -45,17 +44,22 @@ check "the data package is made" 0 $?
 
 D='C:\tavrel-flow\My Documents'
 started() { for app in alpha beta gamma; do [ -f "$flow/Apps/${app^}/$app.log" ] && echo -n "$app "; done; }
-await_start() { for _ in $(seq 30); do [ -n "$(started)" ] && break; sleep 0.1; done; started; }
-client_result() { tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p'; }
-open_document() {  # VERB: starts a request through cscript and waits for its chooser
-  wine_run cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 "$1" "$D\\a.tftxt" "" \
-    >"$out" 2>&1 &
-  client=$!
-  timeout 20 xdotool search --sync --name 'Tavrel Ferrule Choices' >/dev/null 2>&1 && sleep 0.3
+await_start() { await 15 "a started program's record" eval '[ -n "$(started)" ]'; started; }
+# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
+ended_by() {  # ACTION
+  await_client 20 "the end of the request after $1"
+  got=$(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')
+}
+chooser_shown() {
+  view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r') && grep -q '^ROW ' <<<"$view"
+}
+open_document() {  # VERB: starts a request through cscript; the chooser's rows in $view
+  view=
+  start_client "$out" cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 "$1" "$D\\a.tftxt" ""
+  await 30 "the chooser of a request to $1 the document" chooser_shown && await_chooser_input
 }
 
 open_document open
-view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
 check "the caption names the document's type" "CAPTION=  [.tftxt] - Tavrel Ferrule Choices " \
   "$(head -n 1 <<<"$view")"
 check "rows: the group in file order, the catalogue's names in place of Beta's, the default last" \
@@ -64,8 +68,8 @@ B$(printf '\xe9')ta Works - Beta Studio|2.0 (2026)
 Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
   "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
 xdotool key Down Down Return
-wait "$client"
-check "the second row, picked with the keyboard" "0 beta " "$(client_result) $(await_start)"
+ended_by "Down Down Return"
+check "the second row, picked with the keyboard" "0 beta " "$got $(await_start)"
 check "Beta got the short document path" "$(short "$D\\a.tftxt")" \
   "$(tr -d '\r' <"$flow/Apps/Beta/beta.log" | sed -n 's/^args=//p' | head -n 1)"
 check "the unpacked files are gone again" "" \
@@ -82,8 +86,8 @@ check "a request during another is answered at once and uses up the marker" \
   "HRESULT=0x00000000 RESULT=1 Bl1.ok" \
   "$(wine_run "$BIN/qxh1_client.exe" 8 open "$D\\a.tftxt" "" 2>&1 | tr -d '\r') $(cd "$bin_dir" && ls Bl1.*)"
 xdotool key Down Return
-wait "$client"
-check "the first request goes on to its pick" "0 alpha " "$(client_result) $(await_start)"
+ended_by "Down Return"
+check "the first request goes on to its pick" "0 alpha " "$got $(await_start)"
 
 check "the server leaves after the last client" gone "$(server_gone)"
 finish

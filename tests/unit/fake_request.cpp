@@ -6,6 +6,7 @@
 #include "fileinfo/display_names.h"
 #include "fileinfo/version_info.h"
 #include "server/chooser_wait.h"
+#include "server/trace_output.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {
@@ -70,6 +71,14 @@ LaunchResult LaunchProgram(const std::string& program, const std::string& docume
   fake_request::S().starts.push_back(PlanLaunch(program, document, verb));
   fake_request::S().whileStarting();
   return LaunchResultOf(fake_request::S().shellAnswer);
+}
+
+std::wstring ConfiguredTraceLog() noexcept {
+  return {};
+}
+
+void PublishTrace(const std::string& line, const std::wstring&) noexcept {
+  fake_request::S().traces.push_back(line);
 }
 
 std::string GetAssociatedProgram(const std::string&) {

@@ -1,7 +1,7 @@
 // Stand-ins for the Windows edge of a request in native tests: the data files a request reads
 // (by name: QXAdd.dat, QXDel.dat, QXDef.dat, QXma.xml), the chooser window (its rows are kept,
 // and a pick is made while it is shown), the shell's answer to a start, and a document without
-// an associated program.
+// an associated program; the trace lines are kept instead of published.
 #pragma once
 
 #include <cstdint>
@@ -23,6 +23,7 @@ struct State {
   std::int32_t shellAnswer = 42;  // above 32: started
   std::function<void()> whileStarting = [] {};
   std::vector<LaunchCall> starts;
+  std::vector<std::string> traces;  // each request's trace line
 };
 
 // Resets the stand-ins; the markers live in fake_os's file system.

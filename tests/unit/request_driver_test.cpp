@@ -28,6 +28,10 @@ class RequestFlow : public ErrorsTest {
   static std::int32_t Request() {
     return ServeRequest("open\r\n\r\nC:\\Docs\\a.txt\r\n\r\n\r\n\r\n\r\n");
   }
+  // Whether the last request's trace line holds the text.
+  bool Traced(const std::string& text) const {
+    return !edge.traces.empty() && edge.traces.back().find(text) != std::string::npos;
+  }
   Names Markers() const { return files::FindFiles(programs, "*"); }
   void SetMarkers(const Names& names) {
     for (const auto& name : Markers())
@@ -48,6 +52,8 @@ TEST_F(RequestFlow, ADefaultProgramThatDoesNotStartLeavesTheDocumentToTheShell) 
     SetMarkers(before);
     EXPECT_EQ(Request(), kNotHandled);
     EXPECT_EQ(Markers(), before);
+    EXPECT_TRUE(Traced("default: start failed (2, ")) << edge.traces.back();
+    EXPECT_TRUE(Traced("shell carries on; rows 0, result 1")) << edge.traces.back();
   }
   EXPECT_EQ(edge.starts.size(), 3u);
   EXPECT_TRUE(edge.shownRows.empty());
@@ -67,6 +73,7 @@ TEST_F(RequestFlow, APickedProgramThatDoesNotStartIsReportedAndTheNextRequestSho
   ASSERT_EQ(box.shown.size(), 1u);
   EXPECT_EQ(box.shown[0].caption, CaptionOf(2, "2"));
   EXPECT_NE(box.shown[0].text.find("C:\\B\\b.exe: Gone."), std::string::npos) << box.shown[0].text;
+  EXPECT_TRUE(Traced("picked 2 (Globex - Beta), start failed (2, ")) << edge.traces.back();
 
   edge.shellAnswer = 42;
   EXPECT_EQ(Request(), kHandled);
@@ -83,6 +90,10 @@ TEST_F(RequestFlow, ARequestDuringAnotherUsesUpTheMarkerArmedForIt) {
   edge.whileStarting = [&] { during = Request(); };
   EXPECT_EQ(Request(), kHandled);
   EXPECT_EQ(during, kNotHandled);
+  ASSERT_EQ(edge.traces.size(), 2u);
+  EXPECT_NE(edge.traces[0].find("another request is in progress, marker used up"),
+            std::string::npos)
+      << edge.traces[0];
   EXPECT_EQ(Markers(), Names{"Bl1.ok"});
   // So the user's next document gets the chooser.
   edge.whileStarting = [] {};

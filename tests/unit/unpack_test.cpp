@@ -112,13 +112,14 @@ TEST(ReadDataFiles, ALockedPackageIsTriedElevenTimesAnythingElseOnce) {
     std::optional<std::string> package;
     int reads;
     bool read;
+    std::string problem;
   } cases[] = {
-      {3, MakePackage(kPackage), 4, true},
-      {100, MakePackage(kPackage), 11, false},
-      {0, std::nullopt, 1, false},
-      {0, std::string("PK\x03\x04 damaged"), 1, false},
+      {3, MakePackage(kPackage), 4, true, ""},
+      {100, MakePackage(kPackage), 11, false, "data package locked by another program"},
+      {0, std::nullopt, 1, false, "data package missing"},
+      {0, std::string("PK\x03\x04 damaged"), 1, false, "data package damaged"},
       {0, MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", std::string(200, 'a')}}).substr(0, 150),
-       1, false},
+       1, false, "data package damaged"},
   };
   for (const Case& c : cases) {
     FakeSource source;
@@ -128,6 +129,7 @@ TEST(ReadDataFiles, ALockedPackageIsTriedElevenTimesAnythingElseOnce) {
     EXPECT_EQ(source.reads, c.reads);
     EXPECT_EQ(source.waits, c.reads - 1);
     EXPECT_EQ(files.add.has_value(), c.read);
+    EXPECT_EQ(files.problem, c.problem);
     EXPECT_EQ(source.reports, 0);
   }
 }
@@ -141,6 +143,7 @@ TEST(ReadDataFiles, APackageWithoutCheckFileIsReportedOnceAndItsFilesAreStillRea
   EXPECT_EQ(PendingFailure().number, 0);  // cleared before the message
   EXPECT_EQ(Show(files.add), ".txt|x");
   EXPECT_EQ(Show(files.catalogue), "<p/>");
+  EXPECT_EQ(files.problem, "data package holds no check file");
 }
 
 }  // namespace

@@ -1,0 +1,151 @@
+# Every request leaves one line saying what it decided and why: in the log file the user names in
+# the registry (one line per request, rolled over at 1 MiB) and in the debug output. A log file
+# that cannot be written changes no request's answer.
+. "$TAVREL_E2E/lib.sh"
+root=$WINEPREFIX/drive_c/tavrel-trace
+R='C:\tavrel-trace'
+DOC="$R\\My Documents\\letter.tvtr"
+markers=$TAVREL_BUILD/bin
+work=$(wine_run winepath -u "$(wine_run cmd /c echo %TEMP% | tr -d '\r')\\ZV" 2>/dev/null | tr -d '\r')
+log=$root/logs/chooser.log
+err=$(mktemp)
+out=$(mktemp)
+cleanup() {
+  chattr -i "$root/locked" 2>/dev/null
+  rm -rf "$root" "$work" "$err" "$out" "$markers/Data" "$markers"/Bl1.*
+  wine_run reg delete 'HKCU\Software\Tavrel\Chooser' /v LogFile /f >/dev/null 2>&1
+  wine_run reg delete 'HKCR\.tvtr' /f >/dev/null 2>&1
+  wine_run reg delete 'HKCR\TavrelTrace.Doc' /f >/dev/null 2>&1
+}
+trap cleanup EXIT
+cleanup
+mkdir -p "$root/progs" "$root/logs" "$root/My Documents"
+for p in alpha beta win; do cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/progs/$p.exe"; done
+echo text >"$root/My Documents/letter.tvtr"
+echo data >"$root/My Documents/tool.exe"
+echo data >"$root/My Documents/tööl.exe"
+wine_run reg add 'HKCR\.tvtr' /ve /d TavrelTrace.Doc /f >/dev/null 2>&1
+wine_run reg add 'HKCR\TavrelTrace.Doc\shell\open\command' /ve /d "\"$R\\progs\\win.exe\" \"%1\"" \
+  /f >/dev/null 2>&1
+use_log() { wine_run reg add 'HKCU\Software\Tavrel\Chooser' /v LogFile /d "$1" /f >/dev/null 2>&1; }
+
+fresh() {  # FILE LINE... : only these choice lines in the work folder (they stay there)
+  rm -rf "$work" && mkdir -p "$work"
+  rm -f "$markers"/Bl1.*
+  [ $# -gt 0 ] || return 0
+  local file=$1; shift
+  printf '%s\r\n' "$@" >"$work/$file"
+}
+request() { request_vtable 8 open "${1:-$DOC}" ""; }
+lines() { [ -f "$1" ] && tr -d '\r' <"$1" | wc -l || echo 0; }
+last_line() { tr -d '\r' <"$log" | tail -n 1; }
+# The decision of the log's last line, between the request's own part and the figures.
+decision() { last_line | grep -oE '(pass|default|chooser): [^;]*' | head -n 1; }
+chooser() {  # a request left waiting for its chooser
+  wine_run "$BIN/qxh1_client.exe" 8 open "$DOC" "" >"$out" 2>&1 &
+  req=$!
+  timeout 20 xdotool search --sync --name 'Tavrel Ferrule Choices' >/dev/null 2>&1 && sleep 0.3
+}
+# The chooser request's answer; call "wait $req" first, outside a command substitution.
+result() { tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
+
+use_log "$R\\logs\\chooser.log"
+A=".tvtr|Acme - Alpha|1.0|OK|$R\\progs\\alpha.exe|$R\\progs\\alpha.exe"
+B=".tvtr|Globex - Beta|2.0|OK|$R\\progs\\beta.exe|$R\\progs\\beta.exe"
+
+# Each ending, one request each: the answer, one more line in the log, and its reason.
+ending() {  # DESCRIPTION RESULT DECISION ACTUAL-RESULT
+  check "$1: the answer" "$2" "$4"
+  check "$1: one line more" $((before + 1)) "$(lines "$log")"
+  check "$1: the reason" "$3" "$(decision)"
+  before=$(lines "$log")
+}
+before=0
+fresh
+ending "an executable" 1 "pass: document is an executable" "$(request "$R\\My Documents\\tööl.exe")"
+check "the line names the type and the file, not its folders, in UTF-8" \
+  'verb "open", type .exe, file "tööl.exe": pass' "$(last_line | grep -o 'verb.*: pass')"
+fresh && touch "$markers/Bl1.ign"
+ending "the ignore marker" 1 "pass: ignore marker used up" "$(request)"
+fresh QXDel.dat .TVTR
+ending "the skip list" 1 "pass: type .tvtr is in the skip list" "$(request)"
+fresh QXDef.dat ".tvtr|Beta|2.0|OK|$R\\progs\\beta.exe"
+ending "a default program" 0 'default: started C:\...\beta.exe' "$(request)"
+fresh QXDef.dat ".tvtr|Gone|1.0|OK|$R\\progs\\gone.exe"
+ending "a default program that is not there" 1 \
+  "default: start failed (2, file not found), shell carries on" \
+  "$(request)"
+
+fresh QXAdd.dat "$A" "$B"
+xdotool mousemove 512 384
+chooser
+xdotool key Down Down Return
+wait "$req"
+ending "a pick" 0 "chooser: 3 rows, picked 2 (Globex - Beta)" "$(result)"
+check "the chooser's time is not the server's" "chooser open" \
+  "$(last_line | grep -o 'chooser open')"
+rm -f "$markers"/Bl1.*
+chooser
+ending "a request while the chooser is open" 1 "pass: another request is in progress" "$(request)"
+xdotool key Escape
+wait "$req"
+ending "closed without a pick" 0 "chooser: 3 rows, closed without a pick" "$(result)"
+
+fresh
+mkdir -p "$markers/Data"
+wine_run "$TAVREL_BUILD/tools/tavrel-pack/tavrel-pack.exe" create --aes --password other \
+  "$(winpath "$markers/Data/QXTavrel.dat")" 'C:\tavrel-trace\My Documents' >/dev/null
+ending "a package with another password" 1 "pass: data package damaged (wrong password)" \
+  "$(request)"
+rm -rf "$markers/Data"
+
+# The debug output carries the same line. Wine 8 shows it on the seh channel, on the standard error
+# of the client that started the server.
+check "the server has left" gone "$(server_gone)"
+fresh
+WINEDEBUG=warn+seh wine_run "$BIN/qxh1_client.exe" 8 open "$R\\My Documents\\tool.exe" "" \
+  >/dev/null 2>"$err"
+check "the debug output has the line once" 1 "$(tr -d '\r' <"$err" | grep -c \
+  'OutputDebugStringA "TavrelCommander: verb \\"open\\", type .exe, file \\"tool.exe\\": pass: document')"
+check "the server has left" gone "$(server_gone)"
+
+# At the cap the log moves to .old and a new one starts with the request's line.
+head -c $((1024 * 1024 - 100)) /dev/zero | tr '\0' 'x' >"$log"
+check "a request near the cap" 1 "$(request "$R\\My Documents\\tool.exe")"
+check "the full log is kept as .old" $((1024 * 1024 - 100)) "$(stat -c %s "$log.old")"
+check "the new log holds the one line" "1 pass: document is an executable" \
+  "$(lines "$log") $(decision)"
+
+# A log that cannot be written: in a missing folder, a folder in its place, in a read-only folder.
+# The answers are those without a log (a box would keep a request from answering at all).
+answers() {
+  fresh QXDef.dat ".tvtr|Beta|2.0|OK|$R\\progs\\beta.exe"
+  echo -n "$(request) "
+  fresh QXDel.dat .tvtr
+  echo -n "$(request) "
+  fresh QXAdd.dat "$A" "$B"
+  chooser
+  xdotool key Escape
+  wait "$req"
+  echo -n "$(result) "
+  request "$R\\My Documents\\tool.exe"
+}
+wine_run reg delete 'HKCU\Software\Tavrel\Chooser' /v LogFile /f >/dev/null 2>&1
+expected=$(answers)
+check "the answers without a log" "0 1 0 1" "$expected"
+use_log "$R\\missing\\chooser.log"
+check "a log in a missing folder" "$expected" "$(answers)"
+check "... is not made" no "$([ -e "$root/missing" ] && echo yes || echo no)"
+use_log "$R\\logs"
+check "a folder in the log's place" "$expected" "$(answers)"
+# Wine running as root writes through read-only attributes and modes; an immutable folder is what
+# it cannot write to. Without the right to make one, the case is left out and said so.
+mkdir -p "$root/locked"
+if chattr +i "$root/locked" 2>/dev/null && ! touch "$root/locked/probe" 2>/dev/null; then
+  use_log "$R\\locked\\chooser.log"
+  check "a log in a read-only folder" "$expected" "$(answers)"
+  check "... is not made" "" "$(ls "$root/locked")"
+else
+  echo "SKIPPED: a read-only folder (chattr +i is not allowed here)"
+fi
+finish

@@ -1,0 +1,122 @@
+#include "server/request_trace.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace tavrel {
+namespace {
+
+using Clock = RequestTrace::Clock;
+using std::chrono::milliseconds;
+
+// A trace of a ".txt" request that started at t0 and ends after 12 ms of the server's own time.
+std::string LineOf(const std::function<void(RequestTrace&)>& fill, std::int32_t result) {
+  const Clock::time_point t0{};
+  RequestTrace trace(t0);
+  trace.SetVerb("open");
+  trace.SetTypeKey(".txt");
+  trace.SetDocument("C:\\Users\\Ann\\Secret Project\\letter.txt");
+  fill(trace);
+  return trace.Line(result, t0 + milliseconds(12) + milliseconds(3400));
+}
+
+TEST(RequestTrace, EachEndingReadsAsOneLine) {
+  const std::string about = "TavrelCommander: verb \"open\", type .txt, file \"letter.txt\": ";
+  const struct {
+    std::function<void(RequestTrace&)> fill;
+    std::int32_t result;
+    std::string expected;
+  } cases[] = {
+      {[](RequestTrace& t) { t.Pass("type .txt is in the skip list"); }, 1,
+       "pass: type .txt is in the skip list; rows 0, result 1, 3412 ms"},
+      {[](RequestTrace& t) { t.StartedDefault("C:\\Apps\\Zeta\\Zeta.exe", 42); }, 0,
+       "default: started C:\\...\\Zeta.exe; rows 0, result 0, 3412 ms"},
+      // A failed start that gives 1 leaves the document to the shell, and says so.
+      {[](RequestTrace& t) { t.StartedDefault("C:\\Apps\\Zeta.exe", 2); }, 1,
+       "default: start failed (2, file not found), shell carries on; rows 0, result 1, 3412 ms"},
+      {[](RequestTrace& t) {
+         t.SetRows(3);
+         t.AddUserTime(milliseconds(3400));
+         t.Picked(2, "Omega Edit", 33);
+       },
+       0, "chooser: 3 rows, picked 2 (Omega Edit); rows 3, result 0, 12 ms, chooser open 3400 ms"},
+      {[](RequestTrace& t) {
+         t.SetRows(3);
+         t.Picked(1, "Alpha", 5);
+       },
+       0,
+       "chooser: 3 rows, picked 1 (Alpha), start failed (5, access denied); rows 3, result 0, "
+       "3412 ms"},
+      {[](RequestTrace& t) {
+         t.SetRows(3);
+         t.PickedWindowsDefault(3);
+       },
+       1,
+       "chooser: 3 rows, picked 3 (the Windows default), shell carries on; rows 3, result 1, "
+       "3412 ms"},
+      {[](RequestTrace& t) {
+         t.SetRows(2);
+         t.ClosedWithoutPick();
+       },
+       0, "chooser: 2 rows, closed without a pick; rows 2, result 0, 3412 ms"},
+      // A failure ends the request whatever was decided before it.
+      {[](RequestTrace& t) {
+         t.StartedDefault("x.exe", 42);
+         t.Failed(9);
+       },
+       1, "pass: failure 9 (Subscript out of range); rows 0, result 1, 3412 ms"},
+      {[](RequestTrace&) {}, 1, "pass: no decision recorded; rows 0, result 1, 3412 ms"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(LineOf(c.fill, c.result), about + c.expected);
+}
+
+TEST(RequestTrace, ShowsOnlyWhatTheRequestGotTo) {
+  RequestTrace trace(Clock::time_point{});
+  trace.Pass("ignore marker used up");
+  EXPECT_EQ(trace.Line(1, Clock::time_point{}),
+            "TavrelCommander: pass: ignore marker used up; rows 0, result 1, 0 ms");
+}
+
+// Whatever the caller sent, the line keeps the document's name without its folders, stays one
+// line and stays short.
+TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
+  const struct {
+    std::string verb;
+    std::string document;
+    std::string expected;
+  } cases[] = {
+      {"open", "\\\\server\\home$\\Ann\\Payroll\\june.xls", "verb \"open\", file \"june.xls\""},
+      {"open", "C:notes.txt", "verb \"open\", file \"notes.txt\""},
+      {"open", "C:/Users/Ann/a b.txt", "verb \"open\", file \"a b.txt\""},
+      {"open\r\nX", "C:\\dir\\", "verb \"open??X\""},
+      {"say \"hi\"", "C:\\a\tb.txt", "verb \"say ?hi?\", file \"a?b.txt\""},
+      {std::string(50, 'v'), "C:\\" + std::string(150, 'n') + ".txt",
+       "verb \"" + std::string(40, 'v') + "...\", file \"" + std::string(100, 'n') + "...\""},
+  };
+  for (const auto& c : cases) {
+    RequestTrace trace(Clock::time_point{});
+    trace.SetVerb(c.verb);
+    trace.SetDocument(c.document);
+    trace.Pass("x");
+    EXPECT_EQ(trace.Line(1, Clock::time_point{}),
+              "TavrelCommander: " + c.expected + ": pass: x; rows 0, result 1, 0 ms")
+        << c.document;
+  }
+}
+
+TEST(RequestTrace, ProgramsLoseTheirFolders) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"C:\\Program Files\\Zeta\\Zeta.exe", "C:\\...\\Zeta.exe"},
+      {"\\\\srv\\apps\\Zeta.exe", "\\\\srv\\...\\Zeta.exe"},
+      {"Apps\\Zeta.exe", "...\\Zeta.exe"},
+      {"C:\\Zeta.exe", "C:\\Zeta.exe"},
+      {"Zeta.exe", "Zeta.exe"},
+  };
+  for (const auto& [path, expected] : cases)
+    EXPECT_EQ(WithoutFolders(path), expected) << path;
+}
+
+}  // namespace
+}  // namespace tavrel
