@@ -98,9 +98,6 @@ class Window final : public ChooserWindow {
   UINT fontDpi_ = 0;
   bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
 
-  bool suppressClick_ = false;  // no one sets it; kept so a caller can switch picking off
-  float oldFormHeight_ = 0;     // twips, at load
-  float oldFormWidth_ = 0;
   HWND startForeground_ = nullptr;
   std::int32_t lockTimeout_ = 0;
   std::int32_t tickLimit_ = 0;
@@ -176,11 +173,6 @@ Window::Window() {
     SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
                  reinterpret_cast<LPARAM>(&column));
   }
-  // Load: remember the window's size in twips.
-  RECT r{};
-  GetWindowRect(frame_, &r);
-  oldFormWidth_ = static_cast<float>((r.right - r.left) * TwipsPerPixel(frame_));
-  oldFormHeight_ = static_cast<float>((r.bottom - r.top) * TwipsPerPixel(frame_));
 }
 
 void Window::Add(const Candidate& row) {
@@ -443,7 +435,6 @@ void Window::OnTimer() {
 }
 
 void Window::AcceptSelection() {
-  if (suppressClick_) return;
   const auto selected =
       SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
   if (selected >= 0) chosenIndex = static_cast<std::int32_t>(selected) + 1;
