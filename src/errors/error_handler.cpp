@@ -18,7 +18,6 @@ namespace {
 // Failures numbered from 0x80000000 up to this one are the system's own (COM and Win32 results):
 // they get the system's text in place of whatever description they came with.
 constexpr std::int32_t kLastSystemFailure = static_cast<std::int32_t>(0x80050000u);
-constexpr std::int32_t kUnlistedAction = errnum::kObjectBase + 4001;
 
 // A report made while this many reports are already showing records is dropped: a procedure that
 // fails every time it helps to show a failure (the text wrapping, say) may report once more from
@@ -129,7 +128,7 @@ void ReportUnlistedAction(const HandlerArgs& args) {
   Run(action::kRecord, args, false);
   SkipFailure([] {
     localLine = 0;
-    PendingFailure() = MakeFailure(kUnlistedAction);
+    PendingFailure() = MakeFailure(errnum::kHandlerMisuse);
   });
   Run(action::kRecord, args, false);
   if (PendingFailure().number != 0) Run(action::kReportAndShow, args, false);

@@ -12,7 +12,6 @@ namespace tavrel {
 namespace {
 
 constexpr std::string_view kTag = "ErrZ2ErrO";
-constexpr std::int32_t kNoStackLevel = errnum::kObjectBase + 4001;
 
 // A source that already holds a report is never extended: a failure restored once and recorded
 // again keeps its first report.
@@ -57,7 +56,7 @@ void ErrZ2ErrO(const ErrZ& record, std::optional<std::int32_t> stackLevel) {
       f.source = record.source;
       return;
     }
-    if (!stackLevel) Raise(kNoStackLevel);
+    if (!stackLevel) Raise(errnum::kHandlerMisuse);
     f.source = Report({*stackLevel, record.callDepth, record.source, record.procedureName,
                        record.localLine, record.lineNumber, record.lastDllError});
   });
@@ -76,7 +75,7 @@ void ErrZ2ErrO(const ErrorArray& array, std::optional<std::int32_t> stackLevel) 
       f.source = source;
       return;
     }
-    if (!stackLevel) Raise(kNoStackLevel);
+    if (!stackLevel) Raise(errnum::kHandlerMisuse);
     const std::string procedure = SlotText(array, slot::kProcedureName);
     f.source = Report({*stackLevel, SlotNumber(array, slot::kCallDepth), source, procedure,
                        LocalLine(), f.lineNumber, SlotNumber(array, slot::kLastDllError)});

@@ -9,15 +9,22 @@ namespace tavrel {
 
 // Run-time failure numbers a user of the program sees in its message boxes.
 namespace errnum {
-constexpr std::int32_t kInvalidCall = 5;      // invalid procedure call or argument
-constexpr std::int32_t kOverflow = 6;         // a 16-bit counter went past 32767
+constexpr std::int32_t kInvalidCall = 5;  // invalid procedure call or argument
+constexpr std::int32_t kOverflow = 6;     // a 16-bit counter went past 32767
 constexpr std::int32_t kOutOfMemory = 7;
-constexpr std::int32_t kSubscript = 9;        // a missing line, field or list slot
+constexpr std::int32_t kSubscript = 9;  // a missing line, field or list slot
 constexpr std::int32_t kTypeMismatch = 13;
 constexpr std::int32_t kFileNotFound = 53;
+constexpr std::int32_t kDeviceIo = 57;  // device I/O error: a path that could not be tested
+constexpr std::int32_t kFileAlreadyExists = 58;
 constexpr std::int32_t kDeviceUnavailable = 68;
+constexpr std::int32_t kDiskNotReady = 71;
+constexpr std::int32_t kPathFileAccess = 75;  // access denied, or the file is in use
 constexpr std::int32_t kPathNotFound = 76;
+constexpr std::int32_t kBadPattern = 93;  // a wildcard pattern with an unclosed or reversed list
 constexpr std::int32_t kObjectBase = static_cast<std::int32_t>(0x80040000u);
+// The error handler was asked for a stack level or an action it does not have.
+constexpr std::int32_t kHandlerMisuse = kObjectBase + 4001;
 }  // namespace errnum
 
 // The object name failures raised by the program itself carry in their source.

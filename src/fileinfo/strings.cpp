@@ -50,8 +50,6 @@ struct PatternItem {
   std::vector<std::pair<char, char>> ranges;  // [a-z] gives ('a','z'); [x] gives ('x','x')
 };
 
-constexpr std::int32_t kBadPattern = 93;  // "Invalid pattern string"
-
 std::vector<PatternItem> ParsePattern(std::string_view pattern) {
   std::vector<PatternItem> items;
   for (std::size_t i = 0; i < pattern.size(); ++i) {
@@ -65,7 +63,7 @@ std::vector<PatternItem> ParsePattern(std::string_view pattern) {
       item.kind = PatternItem::kDigit;
     } else if (c == '[') {
       const auto close = pattern.find(']', i + 1);
-      if (close == std::string_view::npos) Raise(kBadPattern, "Invalid pattern string");
+      if (close == std::string_view::npos) Raise(errnum::kBadPattern, "Invalid pattern string");
       item.kind = PatternItem::kSet;
       std::string_view list = pattern.substr(i + 1, close - i - 1);
       if (!list.empty() && list.front() == '!') {
@@ -77,7 +75,7 @@ std::vector<PatternItem> ParsePattern(std::string_view pattern) {
         if (k + 2 < list.size() && list[k + 1] == '-') {
           const auto lo = static_cast<unsigned char>(list[k]);
           const auto hi = static_cast<unsigned char>(list[k + 2]);
-          if (lo > hi) Raise(kBadPattern, "Invalid pattern string");
+          if (lo > hi) Raise(errnum::kBadPattern, "Invalid pattern string");
           item.ranges.emplace_back(list[k], list[k + 2]);
           k += 2;
         } else {

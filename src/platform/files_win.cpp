@@ -11,13 +11,10 @@
 namespace tavrel::files {
 namespace {
 
-constexpr std::int32_t kFileAlreadyExists = 58;
-constexpr std::int32_t kPathFileAccess = 75;
-
 // Raises the run-time failure a user would see for the system error of the last call.
 [[noreturn]] void RaiseLastError() {
   const DWORD code = GetLastError();
-  std::int32_t number = kPathFileAccess;
+  std::int32_t number = errnum::kPathFileAccess;
   switch (code) {
     case ERROR_FILE_NOT_FOUND:
       number = errnum::kFileNotFound;
@@ -29,7 +26,7 @@ constexpr std::int32_t kPathFileAccess = 75;
       break;
     case ERROR_FILE_EXISTS:
     case ERROR_ALREADY_EXISTS:
-      number = kFileAlreadyExists;
+      number = errnum::kFileAlreadyExists;
       break;
     default:
       break;

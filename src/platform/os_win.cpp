@@ -30,18 +30,18 @@ bool NamesNothing(DWORD error) {
 std::int32_t FailureNumberFor(DWORD error) {
   switch (error) {
     case ERROR_NOT_READY:
-      return 71;  // Disk not ready
+      return errnum::kDiskNotReady;
     case ERROR_ACCESS_DENIED:
     case ERROR_SHARING_VIOLATION:
     case ERROR_LOCK_VIOLATION:
-      return 75;  // Path/File access error
+      return errnum::kPathFileAccess;
     case ERROR_DEV_NOT_EXIST:
     case ERROR_NETNAME_DELETED:
     case ERROR_UNEXP_NET_ERR:
     case ERROR_NETWORK_UNREACHABLE:
       return errnum::kDeviceUnavailable;
     default:
-      return 57;  // Device I/O error
+      return errnum::kDeviceIo;
   }
 }
 

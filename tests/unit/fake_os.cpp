@@ -61,7 +61,7 @@ void Require(bool condition, std::int32_t number) {
 void RequireWritableParent(const std::string& path) {
   const Entry* parent = Find(Parent(path), 1);
   if (!parent) Raise(errnum::kPathNotFound);
-  if (!parent->writable) Raise(75);
+  if (!parent->writable) Raise(errnum::kPathFileAccess);
 }
 
 // The failure a path that cannot be tested raises; 0 for any other path.
@@ -134,7 +134,7 @@ void RenameFile(const std::string& from, const std::string& to) {
   Require(e, errnum::kFileNotFound);
   RequireWritableParent(from);
   RequireWritableParent(to);
-  Require(!Find(to), 58);
+  Require(!Find(to), errnum::kFileAlreadyExists);
   Entry moved = *e;
   moved.path = to;
   S().entries.erase(Key(from));

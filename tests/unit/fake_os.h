@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "errors/failure.h"
 #include "platform/os.h"
 
 namespace tavrel::fake_os {
@@ -23,7 +24,7 @@ void AddFolder(const std::string& path, bool writable = true);
 
 // Every path beginning with prefix (one at a time) (a drive that is not ready, say) cannot be
 // tested: FileAttributes raises the failure number, ShortPathName gives an empty text.
-void SetUntestable(const std::string& prefix, std::int32_t failureNumber = 71);
+void SetUntestable(const std::string& prefix, std::int32_t failureNumber = errnum::kDiskNotReady);
 
 // An empty value is no variable.
 void SetEnv(const std::string& name, const std::string& value);
