@@ -28,7 +28,6 @@ class ComPtr {
     reset();
     return &p_;
   }
-  void** put_void() noexcept { return reinterpret_cast<void**>(put()); }
   void reset() noexcept {
     if (p_) std::exchange(p_, nullptr)->Release();
   }

@@ -34,10 +34,9 @@ namespace {
   Raise(number, {}, static_cast<std::int32_t>(code));
 }
 
-// Files and searches both own nothing when they hold INVALID_HANDLE_VALUE.
+// A file handle owns nothing when it holds INVALID_HANDLE_VALUE.
 constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
-using SearchHandle = Unique<HANDLE, &FindClose, kNoHandle>;
 
 std::optional<DWORD> Attributes(const std::string& path) {
   const DWORD a = GetFileAttributesA(path.c_str());
@@ -58,39 +57,6 @@ void RenameFile(const std::string& from, const std::string& to) {
 
 void RemoveFile(const std::string& path) {
   if (!DeleteFileA(path.c_str())) RaiseLastError();
-}
-
-std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern) {
-  std::vector<std::string> names;
-  std::string spec = folder;
-  if (!spec.empty() && spec.back() != '\\') spec += '\\';
-  spec += pattern;
-  WIN32_FIND_DATAA found{};
-  const SearchHandle search(FindFirstFileA(spec.c_str(), &found));
-  if (!search) return names;
-  do {
-    if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
-  } while (FindNextFileA(search.get(), &found));
-  return names;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-  if (!file) RaiseLastError();
-  LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) RaiseLastError();
-  std::string content(static_cast<std::size_t>(size.QuadPart), '\0');
-  std::size_t done = 0;
-  while (done < content.size()) {
-    const DWORD want = static_cast<DWORD>(std::min<std::size_t>(content.size() - done, 1u << 30));
-    DWORD got = 0;
-    if (!ReadFile(file.get(), content.data() + done, want, &got, nullptr)) RaiseLastError();
-    if (got == 0) break;  // the file shrank while being read
-    done += got;
-  }
-  content.resize(done);
-  return content;
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {

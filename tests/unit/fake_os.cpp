@@ -101,6 +101,20 @@ Folders& Dirs() {
   return S().dirs;
 }
 
+std::vector<std::string> FilesIn(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& [key, entry] : S().entries)
+    if (!entry.folder() && Parent(key) == Key(folder))
+      names.push_back(entry.path.substr(entry.path.find_last_of('\\') + 1));
+  return names;
+}
+
+std::string ContentOf(const std::string& path) {
+  const Entry* e = Find(path, 0);
+  Require(e, errnum::kFileNotFound);
+  return e->content;
+}
+
 }  // namespace fake_os
 
 namespace os {
@@ -147,28 +161,9 @@ void RemoveFile(const std::string& path) {
   S().entries.erase(Key(path));
 }
 
-// Enough of the system's wildcards for the data store: "*", "*.ext" and whole names. The names
-// come in the order of their folded paths.
-std::vector<std::string> FindFiles(const std::string& folder, const std::string& pattern) {
-  const bool any = !pattern.empty() && pattern[0] == '*';
-  const std::string tail = Key(any ? pattern.substr(1) : "\\" + pattern);
-  std::vector<std::string> names;
-  for (const auto& [key, entry] : S().entries)
-    if (!entry.folder() && Parent(key) == Key(folder) && key.size() >= tail.size() &&
-        key.compare(key.size() - tail.size(), tail.size(), tail) == 0)
-      names.push_back(entry.path.substr(entry.path.find_last_of('\\') + 1));
-  return names;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-  const Entry* e = Find(path, 0);
-  Require(e, errnum::kFileNotFound);
-  return e->content;
-}
-
 void WriteWholeFile(const std::string& path, const std::string& content) {
   RequireWritableParent(path);
-  Require(!Find(path, 1), 75);
+  Require(!Find(path, 1), errnum::kPathFileAccess);
   fake_os::AddFile(path, content);
 }
 

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "errors/failure.h"
 #include "platform/os.h"
@@ -34,6 +35,11 @@ struct Folders {
   std::string windows, system, program;
 };
 Folders& Dirs();
+
+// Names (without folder) of the files in a folder, in the order of their folded paths.
+std::vector<std::string> FilesIn(const std::string& folder);
+// The content of a file; raises 53 when there is none.
+std::string ContentOf(const std::string& path);
 
 // Resets the fake when a test starts and again when it ends.
 class Scope {

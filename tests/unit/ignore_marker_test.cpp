@@ -13,7 +13,7 @@ using Names = std::vector<std::string>;
 class IgnoreMarker : public ::testing::Test {
  protected:
   IgnoreMarker() { fake_os::AddFolder(folder); }
-  Names Files() const { return files::FindFiles(folder, "*"); }
+  Names Files() const { return fake_os::FilesIn(folder); }
   fake_os::Scope os_;
   const std::string folder = "C:\\Tools\\Quillbox\\Programs";
 };
@@ -21,7 +21,7 @@ class IgnoreMarker : public ::testing::Test {
 TEST_F(IgnoreMarker, ALaunchMakesExactlyTheNextRequestPassThrough) {
   EXPECT_FALSE(CheckIgnoreMarker());  // idle
   ArmIgnoreMarker();
-  EXPECT_EQ(files::ReadWholeFile(folder + "\\Bl1.ign"), " \r\n");
+  EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ign"), " \r\n");
   EXPECT_TRUE(CheckIgnoreMarker());  // armed: ignored, now used
   EXPECT_EQ(Files(), Names{"Bl1.ok"});
   EXPECT_FALSE(CheckIgnoreMarker());
@@ -36,7 +36,7 @@ TEST_F(IgnoreMarker, BothMarkersOrOneInCapitals) {
   fake_os::AddFile(folder + "\\Bl1.ign", "armed");
   ArmIgnoreMarker();  // a launch leaves only the armed one
   EXPECT_EQ(Files(), Names{"Bl1.ign"});
-  EXPECT_EQ(files::ReadWholeFile(folder + "\\Bl1.ign"), "armed");
+  EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ign"), "armed");
   // An armed one that cannot be renamed over a used one is still used only once.
   fake_os::AddFile(folder + "\\Bl1.ok", "used");
   EXPECT_TRUE(CheckIgnoreMarker());
@@ -62,7 +62,7 @@ TEST_F(IgnoreMarker, AStartThatDidNotHappenLeavesTheMarkersAsTheyWere) {
   files::RemoveFile(folder + "\\Bl1.ign");
   fake_os::AddFile(folder + "\\Bl1.ok", "used");
   RestoreIgnoreMarker(ArmIgnoreMarker());
-  EXPECT_EQ(files::ReadWholeFile(folder + "\\Bl1.ok"), "used");
+  EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ok"), "used");
 }
 
 TEST_F(IgnoreMarker, AFolderThatCannotBeWrittenGetsNoMarker) {

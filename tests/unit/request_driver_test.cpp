@@ -32,7 +32,7 @@ class RequestFlow : public ErrorsTest {
   bool Traced(const std::string& text) const {
     return !edge.traces.empty() && edge.traces.back().find(text) != std::string::npos;
   }
-  Names Markers() const { return files::FindFiles(programs, "*"); }
+  Names Markers() const { return fake_os::FilesIn(programs); }
   void SetMarkers(const Names& names) {
     for (const auto& name : Markers())
       files::RemoveFile(programs + "\\" + name);
