@@ -3,6 +3,7 @@
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
 #include "platform/files.h"
+#include "platform/os.h"
 
 namespace tavrel {
 namespace {
@@ -15,7 +16,7 @@ bool CheckIgnoreMarkerIn(const std::string& folder) {
   if (folder.empty()) return false;
   SkipFailure([&] {
     const std::string ign = JoinPaths(folder, kArmed);
-    if (!files::IsFile(ign)) return;
+    if (!os::IsFile(ign)) return;
     armed = true;
     // The used marker's path is the armed one with its file name replaced.
     const std::string ok = ign.substr(0, ign.size() - 7) + kUsed;
@@ -31,8 +32,8 @@ namespace {
 // The marker files of the folder as they are now; a path that cannot be tested counts as none.
 IgnoreMarkerState MarkersIn(const std::string& ign, const std::string& ok) {
   IgnoreMarkerState state;
-  SkipFailure([&] { state.armed = files::IsFile(ign); });
-  SkipFailure([&] { state.used = files::IsFile(ok); });
+  SkipFailure([&] { state.armed = os::IsFile(ign); });
+  SkipFailure([&] { state.used = os::IsFile(ok); });
   return state;
 }
 

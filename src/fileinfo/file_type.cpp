@@ -29,8 +29,7 @@ std::vector<std::string>& PathDirList() {
 // A file as typed counts when it exists and is neither a folder nor a system file; read-only,
 // hidden and archive files count. Raises when the path cannot be tested at all.
 bool IsProgramFile(const std::string& path) {
-  const auto attributes = os::FileAttributes(path);
-  return attributes && (*attributes & (os::kAttrDirectory | os::kAttrSystem)) == 0;
+  return os::IsFile(path, os::kAttrSystem);
 }
 
 // The candidate joined to the first search directory that holds it: the Windows directory, the

@@ -1,14 +1,11 @@
-// The file services of the ignore markers: existence tests, renaming, deleting and whole-file
-// writes, all on ANSI paths. The Windows build implements them in files_win.cpp; native tests
-// link an in-memory file system.
+// The file services of the ignore markers: renaming, deleting and whole-file writes, all on ANSI
+// paths. The Windows build implements them in files_win.cpp; native tests link an in-memory file
+// system.
 #pragma once
 
 #include <string>
 
 namespace tavrel::files {
-
-// An existing file that is not a folder (hidden and system files count as well).
-bool IsFile(const std::string& path);
 
 // Each of these raises a failure (53 file not found, 58 file already exists, 75 path/file access
 // error, 76 path not found) when the system refuses.

@@ -38,18 +38,7 @@ namespace {
 constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
-std::optional<DWORD> Attributes(const std::string& path) {
-  const DWORD a = GetFileAttributesA(path.c_str());
-  if (a == INVALID_FILE_ATTRIBUTES) return std::nullopt;
-  return a;
-}
-
 }  // namespace
-
-bool IsFile(const std::string& path) {
-  const auto a = Attributes(path);
-  return a && !(*a & FILE_ATTRIBUTE_DIRECTORY);
-}
 
 void RenameFile(const std::string& from, const std::string& to) {
   if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastError();

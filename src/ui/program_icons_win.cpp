@@ -2,7 +2,9 @@
 
 #include <shellapi.h>
 
+#include "errors/reporting.h"
 #include "platform/ansi_win.h"
+#include "platform/os.h"
 
 namespace tavrel {
 namespace {
@@ -56,10 +58,11 @@ int ProgramIconIndex(const std::string& program) {
     if (OnTheNetwork(path)) return GenericProgramIcon();
     SHFILEINFOW info{};
     // An existing file only: a missing one would otherwise be looked up as a bare name, and a
-    // folder would show a folder.
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY) &&
-        SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, kIndexFlags) && info.iIcon >= 0)
+    // folder would show a folder. A path that cannot be tested counts as missing.
+    bool exists = false;
+    SkipFailure([&] { exists = os::IsFile(program); });
+    if (exists && SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, kIndexFlags) &&
+        info.iIcon >= 0)
       return info.iIcon;
   }
   return GenericProgramIcon();

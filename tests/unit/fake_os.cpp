@@ -139,10 +139,6 @@ std::string EnvironmentVariable(const std::string& name) {
 
 namespace files {
 
-bool IsFile(const std::string& path) {
-  return Find(path, 0);
-}
-
 void RenameFile(const std::string& from, const std::string& to) {
   const Entry* e = Find(from, 0);
   Require(e, errnum::kFileNotFound);
@@ -156,7 +152,7 @@ void RenameFile(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) {
-  Require(IsFile(path), errnum::kFileNotFound);
+  Require(Find(path, 0), errnum::kFileNotFound);
   RequireWritableParent(path);
   S().entries.erase(Key(path));
 }

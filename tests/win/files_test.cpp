@@ -1,4 +1,5 @@
 #include "platform/files.h"
+#include "platform/os.h"
 #include "platform/unicode_files.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +26,7 @@ TEST(Files, FoldersAndFilesOnTheRealFileSystem) {
   wintest::ScratchFolder dir("files");
   const std::string sub = dir / "sub";
   std::filesystem::create_directory(sub);
-  EXPECT_FALSE(files::IsFile(sub));
+  EXPECT_FALSE(os::IsFile(sub));
 
   const std::string content("a\0b\r\n\xE9\xFF", 7);
   files::WriteWholeFile(dir / "one.dat", content);
@@ -54,7 +55,7 @@ TEST(Files, TemporaryAndProgramFolders) {
   const std::string temp = files::TempFolderUtf8();
   ASSERT_FALSE(temp.empty());
   EXPECT_EQ(temp.back(), '\\');
-  EXPECT_TRUE(files::IsFile(files::ProgramFolder() + "\\win_tests.exe"));
+  EXPECT_TRUE(os::IsFile(files::ProgramFolder() + "\\win_tests.exe"));
   EXPECT_EQ(files::ProgramFolderUtf8(), files::ProgramFolder());  // an ASCII build folder
 }
 
