@@ -1,8 +1,8 @@
-#include "server/request_lines.h"
+#include "request/request_lines.h"
 
 #include <gtest/gtest.h>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 
 namespace tavrel {
 namespace {
