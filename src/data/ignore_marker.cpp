@@ -2,8 +2,8 @@
 
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
-#include "platform/files.h"
-#include "platform/os.h"
+#include "os/files.h"
+#include "os/os.h"
 
 namespace tavrel {
 namespace {

@@ -3,8 +3,8 @@
 #include <shellapi.h>
 
 #include "errors/reporting.h"
-#include "platform/ansi_win.h"
-#include "platform/os.h"
+#include "os/ansi_win.h"
+#include "os/os.h"
 
 namespace tavrel {
 namespace {

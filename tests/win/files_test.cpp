@@ -1,13 +1,13 @@
-#include "platform/files.h"
-#include "platform/os.h"
-#include "platform/unicode_files.h"
+#include "os/files.h"
+#include "os/os.h"
+#include "os/unicode_files.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 #include "scratch.h"
 
 namespace tavrel {
