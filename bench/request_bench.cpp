@@ -120,7 +120,8 @@ std::vector<std::string> SplitLines(const std::string& text) {
 // The floor: the same libraries doing the least a request needs. Returns the entries copied.
 std::size_t Floor() {
   std::string bytes;
-  tavrel::files::ReadSharedFile(PackagePath(), ~0ull, bytes);
+  if (tavrel::files::ReadSharedFile(PackagePath(), ~0ull, bytes) != tavrel::files::FileRead::kRead)
+    return 0;
   zip_error_t error;
   zip_error_init(&error);
   zip_source_t* source = zip_source_buffer_create(bytes.data(), bytes.size(), 0, &error);

@@ -14,7 +14,7 @@ struct IgnoreMarkerState {
 
 // True when the marker was armed: it is renamed to the used marker and the request is ignored.
 // Never raises.
-bool CheckIgnoreMarker();
+[[nodiscard]] bool CheckIgnoreMarker();
 
 // Arms the marker right before a launch: the used marker is renamed back (or, when that fails,
 // deleted), or a new armed marker is written. Returns the markers as they were before. Never
@@ -27,7 +27,7 @@ IgnoreMarkerState ArmIgnoreMarker();
 void RestoreIgnoreMarker(const IgnoreMarkerState& before);
 
 // The same operations on the markers of a given folder.
-bool CheckIgnoreMarkerIn(const std::string& folder);
+[[nodiscard]] bool CheckIgnoreMarkerIn(const std::string& folder);
 IgnoreMarkerState ArmIgnoreMarkerIn(const std::string& folder);
 void RestoreIgnoreMarkerIn(const std::string& folder, const IgnoreMarkerState& before);
 

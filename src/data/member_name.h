@@ -16,7 +16,7 @@ inline constexpr std::size_t kMaxMemberNameLength = 200;
 // given) says why. Skipped: folder entries, names with a ".." part, drive letters, absolute and
 // UNC paths, device names (CON, NUL, COM1, ...), characters Windows forbids in file names,
 // characters outside ASCII, names ending in a dot or a blank, over-long names.
-std::optional<std::string> ExtractedName(std::string_view memberName,
-                                         std::string* reason = nullptr);
+[[nodiscard]] std::optional<std::string> ExtractedName(std::string_view memberName,
+                                                       std::string* reason = nullptr);
 
 }  // namespace tavrel::package

@@ -50,7 +50,7 @@ struct Member {
   std::string content;
 };
 
-struct Result {
+struct [[nodiscard]] Result {
   Outcome outcome = Outcome::kOk;
   std::string message;                 // what went wrong, for people; empty when all went well
   std::vector<Member> members;         // kept members in package order; empty unless kOk

@@ -26,17 +26,17 @@ class PackageWriter {
   PackageWriter& operator=(const PackageWriter&) = delete;
 
   // Each returns false and keeps the reason in Error() when libzip refuses.
-  bool AddFile(const std::string& name, const std::string& sourcePath);
-  bool AddBytes(const std::string& name, std::string content);
+  [[nodiscard]] bool AddFile(const std::string& name, const std::string& sourcePath);
+  [[nodiscard]] bool AddBytes(const std::string& name, std::string content);
   // Writes the package; nothing is written before.
-  bool Close();
+  [[nodiscard]] bool Close();
 
   const std::string& Error() const { return error_; }
 
  private:
   // Adds a member read from source (which it owns from here on); origin prefixes a failure.
-  bool Add(const std::string& name, zip_source* source, const std::string& origin);
-  bool Encrypt(long long index);
+  [[nodiscard]] bool Add(const std::string& name, zip_source* source, const std::string& origin);
+  [[nodiscard]] bool Encrypt(long long index);
 
   struct Discard {
     void operator()(zip* archive) const;

@@ -11,14 +11,14 @@ namespace tavrel {
 // (then the child keeps running). True when the child was started and every system call of the
 // wait succeeded; the child's exit code does not count. Failed calls are reported under
 // "ShellAndWaitUntilDone".
-bool ShellAndWaitUntilDone(const std::string& program, const std::string& arguments);
+[[nodiscard]] bool ShellAndWaitUntilDone(const std::string& program, const std::string& arguments);
 
 // The library path as regsvr32 gets it: in double quotes when it holds a blank and no quote.
 std::string QuotedLibraryPath(std::string_view path);
 
 // Unregisters the library silently twice, then registers it silently; returns the result of the
 // registration run. Failures before the runs are reported under "RegisterDLL".
-bool RegisterDLL(const std::string& path);
+[[nodiscard]] bool RegisterDLL(const std::string& path);
 
 // How long ShellAndWaitUntilDone waits for the child.
 inline constexpr unsigned kChildWaitMilliseconds = 30000;

@@ -17,7 +17,8 @@ enum class FileRead {
 
 // Reads the whole file while letting other processes read, write, replace or delete it.
 // Reads nothing when the file is larger than maxBytes.
-FileRead ReadSharedFile(const std::string& utf8Path, std::uint64_t maxBytes, std::string& bytes);
+[[nodiscard]] FileRead ReadSharedFile(const std::string& utf8Path, std::uint64_t maxBytes,
+                                      std::string& bytes);
 
 // The user's temporary folder (ending in "\") and the folder of the running executable (without
 // a trailing "\"), in UTF-8; empty when the system gives none.

@@ -15,7 +15,7 @@ struct LaunchCall {
 };
 
 // How a launch went.
-struct LaunchResult {
+struct [[nodiscard]] LaunchResult {
   bool started = false;
   std::int32_t shellAnswer = 0;  // what the shell returned: above 32 when the program started
   std::int32_t systemError = 0;  // the system's error number for a start that failed, else 0

@@ -8,7 +8,7 @@
 namespace tavrel {
 
 // Creates a new automation object and returns the asked-for interface of it.
-HRESULT CreateAutomationObject(REFIID riid, void** object);
+[[nodiscard]] HRESULT CreateAutomationObject(REFIID riid, void** object);
 
 // The class factory registered while the server runs (one static instance per process).
 IClassFactory& ClassFactory();

@@ -7,7 +7,7 @@ namespace tavrel {
 
 enum class RegistrationScope { Machine, User };
 
-HRESULT RegisterServer(RegistrationScope scope);
-HRESULT UnregisterServer(RegistrationScope scope);
+[[nodiscard]] HRESULT RegisterServer(RegistrationScope scope);
+[[nodiscard]] HRESULT UnregisterServer(RegistrationScope scope);
 
 }  // namespace tavrel

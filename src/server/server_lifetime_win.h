@@ -9,7 +9,7 @@
 namespace tavrel {
 
 // Registers the class object for clients of all processes.
-HRESULT ServeClassObject(REFCLSID clsid, IClassFactory& factory);
+[[nodiscard]] HRESULT ServeClassObject(REFCLSID clsid, IClassFactory& factory);
 
 // Processes messages (and so the clients' calls) until the last object and lock are gone, or
 // until the grace period is over without a client ever having made an object or taken a lock.

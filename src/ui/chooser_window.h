@@ -13,7 +13,7 @@ class ChooserWindow : public CandidateList {
   virtual void SetCaption(const std::string& caption) = 0;
   // Sizes the window to its rows and columns and centres it on the pointer. False when the
   // list's height could not be computed; the window is then left as it was.
-  virtual bool FitToList() = 0;
+  [[nodiscard]] virtual bool FitToList() = 0;
   // Shows the window without making it modal; it then lives on its own events until it unloads.
   virtual void Show() = 0;
 };
