@@ -1,5 +1,6 @@
 #include "data/xml_escape.h"
 
+#include "base/hex.h"
 #include "errors/reporting.h"
 
 namespace tavrel {
@@ -7,17 +8,9 @@ namespace {
 
 constexpr std::string_view kOpen = "{[~";
 constexpr std::string_view kClose = "~]}";
-constexpr char kHexDigits[] = "0123456789ABCDEF";
 
 bool IsSpecial(unsigned char c) {
   return c < 32 || c > 127 || c == '<' || c == '>' || c == '&' || c == '\'' || c == '"';
-}
-
-int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return -1;
 }
 
 // Reads up to two hexadecimal digits; reading stops at the first other character, and no digit
@@ -25,7 +18,7 @@ int HexValue(char c) {
 char PairValue(std::string_view text, std::size_t at) {
   int value = 0;
   for (std::size_t k = at; k < at + 2 && k < text.size(); ++k) {
-    const int digit = HexValue(text[k]);
+    const int digit = hex::DigitValue(text[k]);
     if (digit < 0) break;
     value = value * 16 + digit;
   }
@@ -39,8 +32,7 @@ void Encode(std::string_view text, std::string& out) {
     if (IsSpecial(code)) {
       if (!inRun) out += kOpen;
       inRun = true;
-      out += kHexDigits[code >> 4];
-      out += kHexDigits[code & 0xF];
+      hex::AppendByte(out, code);
     } else {
       if (inRun) out += kClose;
       inRun = false;

@@ -1,8 +1,7 @@
 #include "errors/message_box.h"
 
-#include <cstdio>
-
 #include "base/failure.h"
+#include "base/hex.h"
 #include "base/text.h"
 #include "errors/errors_edge.h"
 #include "errors/reporting.h"
@@ -24,12 +23,6 @@ struct Message {
   std::optional<std::int32_t> result;  // nullopt: not set yet, or null for a silent number
   bool silent = false;
 };
-
-std::string Hex(std::int32_t n) {
-  char buffer[9];
-  std::snprintf(buffer, sizeof buffer, "%X", static_cast<unsigned>(static_cast<std::uint32_t>(n)));
-  return buffer;
-}
 
 // The platform's standard description of a number. Like the platform, it describes only numbers
 // from 1 to 65535; any other number, or a failure during the look-up, gives none.
@@ -57,7 +50,8 @@ Message Compose(std::int32_t number, std::optional<std::string_view> title,
 
   if (const Failure& f = PendingFailure(); f.number != 0) {
     m.style = boxstyle::kStop;
-    m.title = kErrorTitle + std::to_string(n) + "   :   h0" + Hex(n);
+    m.title =
+        kErrorTitle + std::to_string(n) + "   :   h0" + hex::Digits(static_cast<std::uint32_t>(n));
     m.text = "Error: " + f.description + "\r\n" + f.source;
     m.result = msgresult::kDescribed;
     return m;
@@ -81,7 +75,7 @@ Message Compose(std::int32_t number, std::optional<std::string_view> title,
   }
 
   if (m.title.empty()) m.title = kErrorTitle;
-  m.title += n < 0 ? "&" + Hex(n) : std::to_string(n);
+  m.title += n < 0 ? "&" + hex::Digits(static_cast<std::uint32_t>(n)) : std::to_string(n);
 
   if (m.text.empty()) {
     // The text comes from the number's description, and it is an error's text whatever the

@@ -52,9 +52,6 @@ FileVersionInfo GetFileInfo(const std::string& path);
 std::string GetVerQueryValueString(const void* versionData, const std::string& key,
                                    const std::string& name);
 
-// The last n characters of "00000000" followed by the upper-case hexadecimal digits of value.
-std::string HexPad(std::uint32_t value, int n);
-
 // The translation key of the first translation: the 16-bit language and code page, each stored
 // low byte first in the 4 bytes given, as 8 upper-case hexadecimal digits.
 std::string TranslationKeyOf(const unsigned char (&bytes)[4]);

@@ -7,9 +7,10 @@ namespace {
 
 // Real resources are read under Wine; these are the cases the test executables do not have.
 TEST(VersionInfo, TranslationKeysAndFileTypeNames) {
-  EXPECT_EQ(HexPad(0x1AB, 2), "AB");
   const unsigned char neutral[4] = {0x07, 0x00, 0x00, 0x00};
   EXPECT_EQ(TranslationKeyOf(neutral), "00070000");
+  const unsigned char german[4] = {0x07, 0x04, 0xB0, 0x04};  // 0407, code page 04B0
+  EXPECT_EQ(TranslationKeyOf(german), "040704B0");
   const char* const names[] = {"Unknown",       "Application", "Dynamic Link Library (DLL)",
                                "Device Driver", "Unknown",     "Virtual Device Driver",
                                "Unknown"};
