@@ -18,8 +18,7 @@ bool CheckIgnoreMarkerIn(const std::string& folder) {
     const std::string ign = JoinPaths(folder, kArmed);
     if (!os::IsFile(ign)) return;
     armed = true;
-    // The used marker's path is the armed one with its file name replaced.
-    const std::string ok = ign.substr(0, ign.size() - 7) + kUsed;
+    const std::string ok = JoinPaths(folder, kUsed);
     // When it cannot be renamed (a used marker is in the way) it is deleted instead: a marker
     // that stayed armed would make every later request pass through, not just this one.
     if (!SkipFailure([&] { files::RenameFile(ign, ok); }))

@@ -4,25 +4,13 @@
 #include <vector>
 
 #include "base/failure.h"
+#include "base/path.h"
 #include "base/text.h"
 #include "errors/reporting.h"
 #include "os/os.h"
 
 namespace tavrel {
 namespace {
-
-// Joins two parts so that the seam holds exactly one backslash; an empty part joins unchanged.
-std::string JoinTwo(std::string first, std::string_view second) {
-  if (first.empty() || second.empty()) return first.append(second);
-  const bool firstEnds = first.back() == '\\';
-  const bool secondBegins = second.front() == '\\';
-  if (firstEnds && secondBegins) {
-    first.pop_back();
-  } else if (!firstEnds && !secondBegins) {
-    first.push_back('\\');
-  }
-  return first.append(second);
-}
 
 // A placeholder such as %1 names an argument, not a variable: optional sign, digits with at most
 // one decimal point.
@@ -155,10 +143,10 @@ std::string JoinPaths(std::string_view first, std::string_view second,
                       std::initializer_list<std::string_view> more) {
   std::string joined;
   RunReported("JoinPaths", [&] {
-    joined = JoinTwo(std::string(first), second);
+    joined = path::Join(first, second);
     // Each seam works on a copy, so a failure leaves what was joined before it.
     for (const auto part : more)
-      joined = JoinTwo(joined, part);
+      joined = path::Join(joined, part);
   });
   return joined;
 }

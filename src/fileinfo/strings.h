@@ -8,8 +8,8 @@
 
 namespace tavrel {
 
-// Joins path parts with exactly one backslash at each seam; an empty first or second part
-// joins the two unchanged. Reports failures under "JoinPaths" and returns what was joined.
+// Joins path parts as path::Join does, seam by seam. Reports failures under "JoinPaths" and
+// returns what was joined.
 std::string JoinPaths(std::string_view first, std::string_view second,
                       std::initializer_list<std::string_view> more = {});
 

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "base/failure.h"
+#include "base/path.h"
 #include "base/unique.h"
 #include "os/files.h"
 
@@ -72,8 +73,7 @@ std::string ProgramFolder() {
     }
     path.resize(path.size() * 2);
   }
-  const auto slash = path.find_last_of('\\');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash);
+  return std::string(path::Folder(path));
 }
 
 }  // namespace tavrel::files

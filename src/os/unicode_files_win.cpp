@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 
+#include "base/path.h"
 #include "base/unique.h"
 #include "os/ansi_win.h"
 #include "os/unicode_files.h"
@@ -68,10 +69,7 @@ std::string ProgramFolderUtf8() {
     }
     path.resize(path.size() * 2);
   }
-  const auto slash = path.find_last_of(L'\\');
-  return slash == std::wstring::npos ? std::string()
-
-                                     : WideToUtf8(std::wstring_view(path).substr(0, slash));
+  return std::string(path::Folder(WideToUtf8(path)));
 }
 
 }  // namespace tavrel::files

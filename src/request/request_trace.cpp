@@ -1,6 +1,7 @@
 #include "request/request_trace.h"
 
 #include "base/failure.h"
+#include "base/path.h"
 #include "request/request_driver.h"
 
 namespace tavrel {
@@ -56,7 +57,7 @@ void RequestTrace::SetTypeKey(std::string_view typeKey) noexcept {
 }
 
 void RequestTrace::SetDocument(std::string_view documentPath) noexcept {
-  Keep(fileName_, [&] { return Printable(FileNameOf(documentPath), kLongField); });
+  Keep(fileName_, [&] { return Printable(path::FileName(documentPath), kLongField); });
 }
 
 std::int32_t RequestTrace::Pass(std::string_view reason) noexcept {
@@ -120,25 +121,14 @@ std::string RequestTrace::Line(std::int32_t result, Clock::time_point end) const
   }
 }
 
-std::string_view FileNameOf(std::string_view path) {
-  const std::size_t cut = path.find_last_of("\\/:");
-  return cut == std::string_view::npos ? path : path.substr(cut + 1);
-}
-
 std::string WithoutFolders(std::string_view path) {
-  const std::string_view name = FileNameOf(path);
-  const std::string_view location = path.substr(0, path.size() - name.size());
+  const std::string_view name = path::FileName(path);
+  const std::string_view location = path::Parent(path);
   // The root stays: a drive ("C:") or a server ("\\server").
-  std::size_t root = 0;
-  if (location.size() >= 2 && location[1] == ':') {
-    root = 2;
-  } else if (location.compare(0, 2, "\\\\") == 0) {
-    root = location.find('\\', 2);
-    if (root == std::string_view::npos) root = location.size();
-  }
-  const std::string_view folders = location.substr(root);
+  const std::string_view root = path::Root(location);
+  const std::string_view folders = location.substr(root.size());
   if (folders.empty() || folders == "\\" || folders == "/") return Printable(path, kLongField);
-  std::string out = Printable(location.substr(0, root), kShortField);
+  std::string out = Printable(root, kShortField);
   if (folders.front() == '\\' || folders.front() == '/') out += '\\';
   return out + "...\\" + Printable(name, kLongField);
 }

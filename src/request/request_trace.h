@@ -62,9 +62,6 @@ class RequestTrace {
   Clock::duration userTime_{};
 };
 
-// The last part of a path, after its last "\", "/" or drive colon.
-std::string_view FileNameOf(std::string_view path);
-
 // A program path with its folders left out: "C:\...\Zeta.exe".
 std::string WithoutFolders(std::string_view path);
 
