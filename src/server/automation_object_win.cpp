@@ -11,6 +11,7 @@
 #include "TavrelCommander.h"
 #include "base/com_ptr.h"
 #include "os/ansi_win.h"
+#include "os/type_library_win.h"
 #include "request/request_driver.h"
 #include "server/server_lifetime_win.h"
 
@@ -18,12 +19,8 @@ namespace tavrel {
 namespace {
 
 HRESULT LoadInterfaceTypeInfo(ITypeInfo** info) {
-  char path[MAX_PATH * 2];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
-  if (length == 0 || length >= sizeof(path)) return HRESULT_FROM_WIN32(GetLastError());
   ComPtr<ITypeLib> library;
-  const std::wstring widePath = AnsiToWide(path);
-  HRESULT hr = LoadTypeLibEx(widePath.c_str(), REGKIND_NONE, library.put());
+  const HRESULT hr = LoadOwnTypeLibrary(library.put());
   if (FAILED(hr)) return hr;
   return library->GetTypeInfoOfGuid(IID__TavrelCH1Exe, info);
 }

@@ -10,7 +10,10 @@
 
 #include "TavrelCommander.h"
 #include "base/com_ptr.h"
+#include "base/path.h"
 #include "base/unique.h"
+#include "os/ansi_win.h"
+#include "os/type_library_win.h"
 
 // Declared by the system headers of newer SDKs only; the import library has them.
 extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib*, OLECHAR*, OLECHAR*);
@@ -92,26 +95,18 @@ std::string ModulePath() {
   return std::string(buffer, length < sizeof(buffer) ? length : 0);
 }
 
-HRESULT LoadOwnTypeLibrary(ITypeLib** library, std::wstring& path) {
-  wchar_t buffer[MAX_PATH * 2];
-  const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
-  if (length == 0 || length >= MAX_PATH * 2) return HRESULT_FROM_WIN32(GetLastError());
-  path.assign(buffer, length);
-  return LoadTypeLibEx(path.c_str(), REGKIND_NONE, library);
-}
-
 }  // namespace
 
 HRESULT RegisterServer(RegistrationScope scope) {
   ComPtr<ITypeLib> library;
   std::wstring path;
-  HRESULT hr = LoadOwnTypeLibrary(library.put(), path);
+  HRESULT hr = LoadOwnTypeLibrary(library.put(), &path);
   if (FAILED(hr)) return hr;
   const std::string ansiPath = ModulePath();
   if (ansiPath.empty()) return HRESULT_FROM_WIN32(GetLastError());
   // The help folder is given with its trailing separator, as an installer names folders, so that
   // this registration and the installer's are the same.
-  std::wstring helpDir = path.substr(0, path.rfind(L'\\') + 1);
+  std::wstring helpDir = Utf8ToWide(path::Parent(WideToUtf8(path)));
   hr = scope == RegistrationScope::Machine
            ? RegisterTypeLib(library.get(), path.data(), helpDir.data())
            : RegisterTypeLibForUser(library.get(), path.data(), helpDir.data());
