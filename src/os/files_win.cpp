@@ -7,6 +7,8 @@
 #include "base/failure.h"
 #include "base/path.h"
 #include "base/unique.h"
+#include "os/ansi_win.h"
+#include "os/executable_win.h"
 #include "os/files.h"
 
 namespace tavrel::files {
@@ -63,17 +65,7 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
 }
 
 std::string ProgramFolder() {
-  std::string path(MAX_PATH, '\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return std::string(path::Folder(path));
+  return std::string(path::Folder(WideToAnsi(ExecutablePath())));
 }
 
 }  // namespace tavrel::files

@@ -1,13 +1,17 @@
 #include "os/type_library_win.h"
 
+#include <utility>
+
+#include "os/executable_win.h"
+
 namespace tavrel {
 
 HRESULT LoadOwnTypeLibrary(ITypeLib** library, std::wstring* path) {
-  wchar_t buffer[MAX_PATH * 2];
-  const DWORD length = GetModuleFileNameW(nullptr, buffer, MAX_PATH * 2);
-  if (length == 0 || length >= MAX_PATH * 2) return HRESULT_FROM_WIN32(GetLastError());
-  if (path) path->assign(buffer, length);
-  return LoadTypeLibEx(buffer, REGKIND_NONE, library);
+  std::wstring executable = ExecutablePath();
+  if (executable.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  const HRESULT hr = LoadTypeLibEx(executable.c_str(), REGKIND_NONE, library);
+  if (path) *path = std::move(executable);
+  return hr;
 }
 
 }  // namespace tavrel

@@ -6,6 +6,7 @@
 #include "base/path.h"
 #include "base/unique.h"
 #include "os/ansi_win.h"
+#include "os/executable_win.h"
 #include "os/unicode_files.h"
 
 namespace tavrel::files {
@@ -59,17 +60,7 @@ std::string TempFolderUtf8() {
 }
 
 std::string ProgramFolderUtf8() {
-  std::wstring path(MAX_PATH, L'\0');
-  for (;;) {
-    const DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-    if (n == 0) return {};
-    if (n < path.size()) {
-      path.resize(n);
-      break;
-    }
-    path.resize(path.size() * 2);
-  }
-  return std::string(path::Folder(WideToUtf8(path)));
+  return std::string(path::Folder(WideToUtf8(ExecutablePath())));
 }
 
 }  // namespace tavrel::files

@@ -89,12 +89,6 @@ std::string InterfaceKey() {
   return "Interface\\" + GuidText(IID__TavrelCH1Exe);
 }
 
-std::string ModulePath() {
-  char buffer[MAX_PATH * 2];
-  const DWORD length = GetModuleFileNameA(nullptr, buffer, sizeof(buffer));
-  return std::string(buffer, length < sizeof(buffer) ? length : 0);
-}
-
 }  // namespace
 
 HRESULT RegisterServer(RegistrationScope scope) {
@@ -102,7 +96,7 @@ HRESULT RegisterServer(RegistrationScope scope) {
   std::wstring path;
   HRESULT hr = LoadOwnTypeLibrary(library.put(), &path);
   if (FAILED(hr)) return hr;
-  const std::string ansiPath = ModulePath();
+  const std::string ansiPath = WideToAnsi(path);
   if (ansiPath.empty()) return HRESULT_FROM_WIN32(GetLastError());
   // The help folder is given with its trailing separator, as an installer names folders, so that
   // this registration and the installer's are the same.
