@@ -43,4 +43,37 @@ std::string_view Root(std::string_view path) {
   return {};
 }
 
+Parts Split(std::string_view path) {
+  constexpr auto kNone = std::string_view::npos;
+  Parts parts;
+  std::string_view rest = path;
+  if (path.size() >= 2 && path.compare(0, 2, "\\\\") == 0) {
+    parts.share = true;
+    const std::size_t server = path.find('\\', 2);
+    if (server != kNone) {
+      const std::size_t share = path.find('\\', server + 1);
+      parts.root = path.substr(0, share);
+      rest = share == kNone ? std::string_view() : path.substr(share);
+    }
+  } else if (path.size() >= 2 && path[1] == ':') {
+    parts.drive = true;
+    parts.root = path.substr(0, 2);
+    rest = path.substr(2);
+  }
+  const std::size_t dot = rest.rfind('.');
+  const std::size_t lastBackslash = rest.rfind('\\');
+  parts.hasExtension = dot != kNone && (lastBackslash == kNone || dot > lastBackslash);
+  if (parts.hasExtension) {
+    parts.extension = rest.substr(dot + 1);
+    rest = rest.substr(0, dot);
+  }
+  const std::size_t folderEnd = rest.rfind('\\');
+  if (folderEnd != kNone) {
+    parts.folder = rest.substr(0, folderEnd + 1);
+    rest.remove_prefix(folderEnd + 1);
+  }
+  parts.baseName = rest;
+  return parts;
+}
+
 }  // namespace tavrel::path

@@ -25,4 +25,16 @@ std::string_view Folder(std::string_view path);
 // The root a path starts from: a drive ("C:") or a server ("\\server"); empty for any other.
 std::string_view Root(std::string_view path);
 
+// A program path taken apart as a command line names it: only "\" separates folders.
+struct Parts {
+  bool drive = false;          // the path begins with a drive letter and colon
+  bool share = false;          // the path begins with "\\"
+  std::string_view root;       // "C:" or "\\server\share"; empty for a server alone
+  std::string_view folder;     // after the root, up to and with the last "\": "\Docs\"
+  std::string_view baseName;   // the last part without its extension
+  std::string_view extension;  // after the last dot of the last part, without the dot
+  bool hasExtension = false;   // the last part holds a dot (one that ends it too)
+};
+Parts Split(std::string_view path);
+
 }  // namespace tavrel::path

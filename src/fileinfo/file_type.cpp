@@ -4,6 +4,7 @@
 #include <optional>
 #include <string_view>
 
+#include "base/path.h"
 #include "base/text.h"
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
@@ -95,43 +96,15 @@ std::optional<SearchHit> SearchProgram(const std::string& line, std::int32_t& st
 void SplitPath(std::string p, FileTypeInfo& info) {
   // A placeholder such as %1 names no file.
   if (p.size() >= 2 && p[0] == '%' && p[1] >= '0' && p[1] <= '9') p.clear();
-  if (p.size() >= 2) {
-    if (p.compare(0, 2, R"(\\)") == 0) {
-      info.FullPath = p;
-      const auto first = p.find('\\', 2);
-      if (first != kNone) {
-        const auto second = p.find('\\', first + 1);
-        if (second != kNone) {
-          info.Share = p.substr(0, second);
-          p.erase(0, second);
-        } else {
-          info.Share = p;
-          p.clear();
-        }
-      }
-      info.Drive = info.Share;
-    } else if (p[1] == ':') {
-      info.Drive = p.substr(0, 2);
-      info.DriveLetter = p.substr(0, 1);
-      info.FullPath = p;
-      p.erase(0, 2);
-    }
-  }
-  // Only a dot in the last part names an extension; one in a folder name does not.
-  const auto dot = p.rfind('.');
-  const auto lastBackslash = p.rfind('\\');
-  const bool hasExtension = dot != kNone && (lastBackslash == kNone || dot > lastBackslash);
-  if (hasExtension) {
-    info.Extension = p.substr(dot + 1);
-    p.erase(dot);
-  }
-  const auto folderEnd = p.rfind('\\');
-  if (folderEnd != kNone) {
-    info.Folder = p.substr(0, folderEnd + 1);
-    p.erase(0, folderEnd + 1);
-  }
-  info.BaseName = p;
-  info.FileName = hasExtension ? info.BaseName + "." + info.Extension : info.BaseName;
+  const path::Parts parts = path::Split(p);
+  if (parts.drive || parts.share) info.FullPath = p;
+  info.Drive = parts.root;
+  if (parts.share) info.Share = parts.root;
+  if (parts.drive) info.DriveLetter = parts.root.substr(0, 1);
+  info.Folder = parts.folder;
+  info.BaseName = parts.baseName;
+  info.Extension = parts.extension;
+  info.FileName = parts.hasExtension ? info.BaseName + "." + info.Extension : info.BaseName;
 }
 
 }  // namespace
