@@ -21,8 +21,8 @@ constexpr std::string_view kNoVersionInfo = "No version info.";
 std::string ShortCompanyName(std::string_view company, std::string_view fallback) {
   std::string base = StripChrs(company, "", true, false);
   if (const auto comma = base.find(','); comma != std::string::npos) base.resize(comma);
-  // The name becomes a field of a "|"-joined record, so a "|" in it turns into "/" whether or
-  // not the reduction is kept.
+  // A "|" separates the fields of the user's choice lines, where these names are kept; it turns
+  // into "/" whether or not the reduction is kept.
   base = StrReplace(base, "|", "/", false);
   std::string name = base;
   for (auto suffix : kCompanySuffixes)
@@ -39,10 +39,10 @@ std::string CompactVersion(std::string_view version) {
   return StrReplace(v, " ", "", false);
 }
 
-std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
-                            const std::string& shortOfShortPath) {
-  // The display text is the first field of a "|"-joined record: a "|" in the description or
-  // product name is shown as "/", as in the company name, so the fields after it stay in place.
+std::optional<ProgramDescription> DescribeProgram(const FileVersionInfo& info,
+                                                  const std::string& shortPath,
+                                                  const std::string& shortOfShortPath) {
+  // A "|" in the description or product name is shown as "/", as in the company name.
   const auto asField = [](std::string_view s) { return StrReplace(s, "|", "/", false); };
   const std::string company = ShortCompanyName(info.CompanyName, "Missing Info.");
   std::string display;
@@ -51,17 +51,17 @@ std::string DescribeProgram(const FileVersionInfo& info, const std::string& shor
   else if (!info.ProductName.empty())
     display = company + "- " + asField(info.ProductName);
   else
-    return {};
-  const std::string version = CompactVersion(info.FileVersion);
-  if (version.find('.') == std::string::npos) return {};
-  return display + "|" + version + "|OK|" + shortPath + "|" + shortOfShortPath;
+    return std::nullopt;
+  std::string version = CompactVersion(info.FileVersion);
+  if (version.find('.') == std::string::npos) return std::nullopt;
+  return ProgramDescription{std::move(display), std::move(version), "OK", shortPath,
+                            shortOfShortPath};
 }
 
-std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const CatalogueList& catalogue) noexcept {
+std::int32_t FindCatalogEntry(const ChoiceLine& line, const CatalogueList& catalogue) noexcept {
   try {
-    const std::string_view display = text::At(program, 0);
-    const std::string_view version = text::At(program, 1);
+    const std::string_view display = Need(line.displayName);
+    const std::string_view version = Need(line.version);
     // The display name reads company " - " product: the company ends two characters before the
     // first "-", the product starts two after it. A name without "-", or starting with it, has
     // no company at all.
@@ -73,7 +73,7 @@ std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
                             !text::EqualsNoCase(product, kMissingInfo) &&
                             !text::EqualsNoCase(version, kNoVersionInfo);
     std::string_view path;
-    if (!byIdentity) path = text::At(program, 3);
+    if (!byIdentity) path = Need(line.program);
     for (std::size_t n = 1; n < catalogue.size(); ++n) {
       const CatalogueEntry& e = catalogue[n];
       const bool match = byIdentity ? text::EqualsNoCase(e.Company, company) &&

@@ -4,11 +4,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "data/catalogue.h"
+#include "data/user_choices.h"
 #include "fileinfo/version_info.h"
 
 namespace tavrel {
@@ -20,24 +21,32 @@ std::string ShortCompanyName(std::string_view company, std::string_view fallback
 // The version without control and non-ASCII characters, "|" as "/", "," as "." and no blanks.
 std::string CompactVersion(std::string_view version);
 
-// The description of a program from its version record and short path: display text, version,
-// "OK", short path and the short path of that once more, joined with "|" (a "|" in a text of the
-// program is shown as "/"); empty when there is neither a description nor a product name, or the
-// version holds no ".".
-std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
-                            const std::string& shortOfShortPath);
+// How the chooser shows a program Windows associates with a document.
+struct ProgramDescription {
+  std::string display;           // company " - " description, or company "- " product name
+  std::string version;           // the compacted file version; holds at least one "."
+  std::string status;            // "OK"
+  std::string shortPath;         // the program's short path
+  std::string shortOfShortPath;  // the short path of shortPath once more
+};
+
+// The description of a program from its version record and short path; none when there is
+// neither a description nor a product name, or the version holds no ".". A "|" in a text of the
+// program is shown as "/", as in the user's choice lines, where "|" separates fields.
+std::optional<ProgramDescription> DescribeProgram(const FileVersionInfo& info,
+                                                  const std::string& shortPath,
+                                                  const std::string& shortOfShortPath);
 
 // The path of the program associated with a document; empty when there is none.
 std::string GetAssociatedProgram(const std::string& document);
 
 // The description of the program associated with a document, as DescribeProgram makes it.
-std::string GetDefaultProgramInfo(const std::string& document);
+std::optional<ProgramDescription> GetDefaultProgramInfo(const std::string& document);
 
 // The number (from 1; slot 0 is never looked at) of the first catalogue entry matching a user-added
-// program, given the fields of its line without the key (display name, version, status, path, short
-// path): by company, product and version, or by path when one of them is missing. -1 when none
-// matches or the fields cannot be read. Never raises.
-std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const CatalogueList& catalogue) noexcept;
+// program's choice line: by company, product and version (from its display name and version), or
+// by its program path when one of them is missing. -1 when none matches or a field it needs is
+// not on the line. Never raises.
+std::int32_t FindCatalogEntry(const ChoiceLine& line, const CatalogueList& catalogue) noexcept;
 
 }  // namespace tavrel
