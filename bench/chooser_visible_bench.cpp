@@ -83,9 +83,9 @@ int ChooserRound() {
   DataFiles files = UnpackFiles();
   if (!files.add) return 1;
   CatalogueKeeper catalogues;
-  const ChoiceData data = ReadChoiceData(std::move(files), catalogues);
+  const ChoiceData choiceData = ReadChoiceData(std::move(files), catalogues);
   std::int32_t last = 0;
-  const std::int32_t first = FindKeyRange(".txt", data.choices.add, last);
+  const std::int32_t first = FindKeyRange(".txt", choiceData.choices.add, last);
   const double data = MillisecondsSince(start);
   // The only icon work before the chooser is visible is its list of one generic icon: made and
   // dropped here once alone, cold, to show what it costs (the window then makes its own).
@@ -96,8 +96,8 @@ int ChooserRound() {
   const double iconList = MillisecondsSince(start);
   ChooserWindow& chooser = Chooser();
   const double created = MillisecondsSince(start);
-  BuildCandidateRows(data.choices.add, first, last, DefaultInfo::Of(std::nullopt), *data.catalogue,
-                     chooser);
+  BuildCandidateRows(choiceData.choices.add, first, last, DefaultInfo::Of(std::nullopt),
+                     *choiceData.catalogue, chooser);
   const double rows = MillisecondsSince(start);
   ChosenIndex() = -1;
   if (!chooser.FitToList()) return 1;
