@@ -3,7 +3,7 @@
 #include <string_view>
 #include <utility>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 #include "errors/reporting.h"
 
 namespace tavrel {

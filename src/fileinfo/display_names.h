@@ -1,6 +1,5 @@
 // The texts the chooser shows for a program: the short company name, the tidied version, the
-// description of the program Windows associates with a document, and the catalogue entry that
-// matches a program the user added.
+// description of the program Windows associates with a document and its path.
 #pragma once
 
 #include <cstdint>
@@ -8,8 +7,6 @@
 #include <string>
 #include <string_view>
 
-#include "data/catalogue.h"
-#include "data/user_choices.h"
 #include "fileinfo/version_info.h"
 
 namespace tavrel {
@@ -42,11 +39,5 @@ std::string GetAssociatedProgram(const std::string& document);
 
 // The description of the program associated with a document, as DescribeProgram makes it.
 std::optional<ProgramDescription> GetDefaultProgramInfo(const std::string& document);
-
-// The number (from 1; slot 0 is never looked at) of the first catalogue entry matching a user-added
-// program's choice line: by company, product and version (from its display name and version), or
-// by its program path when one of them is missing. -1 when none matches or a field it needs is
-// not on the line. Never raises.
-std::int32_t FindCatalogEntry(const ChoiceLine& line, const CatalogueList& catalogue) noexcept;
 
 }  // namespace tavrel

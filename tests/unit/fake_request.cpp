@@ -3,8 +3,8 @@
 #include <regex>
 
 #include "fileinfo/file_type.h"
-#include "platform/files.h"
-#include "platform/os.h"
+#include "os/files.h"
+#include "os/os.h"
 
 namespace tavrel::fake_request {
 

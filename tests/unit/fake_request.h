@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "server/request_driver.h"
+#include "request/request_driver.h"
 
 namespace tavrel::fake_request {
 

@@ -1,4 +1,4 @@
-#include "server/request_driver.h"
+#include "request/request_driver.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "errors_fakes.h"
 #include "fake_os.h"
 #include "fake_request.h"
-#include "platform/files.h"
+#include "os/files.h"
 
 namespace tavrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 
 namespace tavrel {
 namespace {

@@ -10,12 +10,9 @@
 #include "data/catalogue.h"
 #include "data/user_choices.h"
 #include "fileinfo/display_names.h"
-#include "server/candidate.h"
+#include "ui/candidate.h"
 
 namespace tavrel {
-
-// Appended to the detail of the row that stands for the Windows default program.
-inline constexpr std::string_view kDefaultMarker = "    [Windows Default]";
 
 // The Windows default program for a request: its description, none (there is none, or obtaining
 // it failed), or not obtained at all (the type is one the user wants no chooser for). Reading a

@@ -1,6 +1,6 @@
-#include "server/launch.h"
+#include "request/launch.h"
 
-#include "errors/failure.h"
+#include "base/failure.h"
 #include "errors/reporting.h"
 #include "errors/system_error_text.h"
 #include "fileinfo/file_type.h"

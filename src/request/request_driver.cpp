@@ -1,14 +1,14 @@
-#include "server/request_driver.h"
+#include "request/request_driver.h"
 
 #include <optional>
 #include <string>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 #include "errors/reporting.h"
 #include "fileinfo/file_type.h"
-#include "platform/os.h"
-#include "server/candidate_rows.h"
-#include "server/request_lines.h"
+#include "os/os.h"
+#include "request/candidate_rows.h"
+#include "request/request_lines.h"
 
 namespace tavrel {
 namespace {

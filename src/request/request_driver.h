@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "server/request_services.h"
-#include "server/request_trace.h"
+#include "request/request_services.h"
+#include "request/request_trace.h"
 
 namespace tavrel {
 

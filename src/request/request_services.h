@@ -10,8 +10,8 @@
 #include "data/choice_data.h"
 #include "data/ignore_marker.h"
 #include "fileinfo/display_names.h"
-#include "server/candidate.h"
-#include "server/launch.h"
+#include "request/launch.h"
+#include "ui/candidate.h"
 
 namespace tavrel {
 

@@ -3,10 +3,10 @@
 #include "data/unpack.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
-#include "platform/os.h"
-#include "server/chooser_wait.h"
-#include "server/request_driver.h"
-#include "server/trace_output.h"
+#include "os/os.h"
+#include "request/chooser_wait.h"
+#include "request/request_driver.h"
+#include "request/trace_output.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {
