@@ -52,14 +52,14 @@ std::string_view CatalogueLoadText(CatalogueLoad load);
 // Loads the request's catalogue into out, parsing the text where it lies (xml is changed). A
 // catalogue that is not there, too large, not well-formed, carries a document type declaration
 // or has no root leaves out as it was; the result says which. Never throws and shows nothing.
-CatalogueLoad LoadCatalogue(std::optional<std::string>& xml, CatalogueList& out);
+[[nodiscard]] CatalogueLoad LoadCatalogue(std::optional<std::string>& xml, CatalogueList& out);
 
 // Parses catalogue XML into entries (slot 0 empty). Attribute values are converted from UTF-8 to
 // the ANSI code page and decoded from the escape form. Leaves out untouched unless it returns
 // kLoaded.
-CatalogueLoad ParseCatalogue(std::string_view xml, CatalogueList& out);
+[[nodiscard]] CatalogueLoad ParseCatalogue(std::string_view xml, CatalogueList& out);
 
 // The same, parsing the text where it lies: xml is changed and must not be used afterwards.
-CatalogueLoad ParseCatalogueBuffer(std::string& xml, CatalogueList& out);
+[[nodiscard]] CatalogueLoad ParseCatalogueBuffer(std::string& xml, CatalogueList& out);
 
 }  // namespace tavrel

@@ -26,13 +26,14 @@ class CatalogueKeeper {
  public:
   // Loads the request's catalogue (xml is changed); a successful load replaces the kept one.
   // Returns the catalogue the request uses and sets load to how its own went.
-  std::shared_ptr<const CatalogueList> Load(std::optional<std::string>& xml, CatalogueLoad& load);
+  [[nodiscard]] std::shared_ptr<const CatalogueList> Load(std::optional<std::string>& xml,
+                                                          CatalogueLoad& load);
 
  private:
   std::shared_ptr<const CatalogueList> kept_ = std::make_shared<const CatalogueList>(1);
 };
 
 // The request's choice data from its data files: the choice lists, then the catalogue.
-ChoiceData ReadChoiceData(DataFiles files, CatalogueKeeper& catalogues);
+[[nodiscard]] ChoiceData ReadChoiceData(DataFiles files, CatalogueKeeper& catalogues);
 
 }  // namespace tavrel

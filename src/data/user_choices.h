@@ -34,7 +34,7 @@ struct ChoiceLine {
   std::optional<std::string_view> shortProgram;  // its short (8.3) path
 };
 
-ChoiceLine ParseChoiceLine(std::string_view line);
+[[nodiscard]] ChoiceLine ParseChoiceLine(std::string_view line);
 
 // The text of a field a reader needs; a field the line lacks fails with 9 (subscript out of
 // range), which ends the request that reads it.
@@ -43,7 +43,7 @@ std::string_view Need(const std::optional<std::string_view>& field);
 // Reads the request's QXAdd.dat, QXDel.dat and QXDef.dat, in this order; a file that is not
 // there leaves its list empty. Failures are reported under "GetUserChoices" and the next file is
 // read.
-UserChoices GetUserChoices(const DataFiles& files);
+[[nodiscard]] UserChoices GetUserChoices(const DataFiles& files);
 
 // The lines of a file's content, slot 0 empty. A line ends at CR or CR LF; the last line needs
 // none.
