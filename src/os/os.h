@@ -17,11 +17,16 @@ constexpr std::uint32_t kAttrDirectory = 0x10;
 // failure when the path cannot be tested at all (a drive that is not ready, say).
 std::optional<std::uint32_t> FileAttributes(const std::string& path);
 
+// Whether attributes, as FileAttributes gives them, are those of a file, not a folder, with none
+// of the excluded ones.
+inline bool IsFile(std::optional<std::uint32_t> attributes, std::uint32_t excluded = 0) {
+  return attributes && (*attributes & (kAttrDirectory | excluded)) == 0;
+}
+
 // Whether the path names an existing file, not a folder, with none of the excluded attributes.
 // Raises like FileAttributes.
 inline bool IsFile(const std::string& path, std::uint32_t excluded = 0) {
-  const std::optional<std::uint32_t> attributes = FileAttributes(path);
-  return attributes && (*attributes & (kAttrDirectory | excluded)) == 0;
+  return IsFile(FileAttributes(path), excluded);
 }
 
 // The short (8.3) form of an existing path as the system reports it; empty when it is missing.

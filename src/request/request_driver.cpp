@@ -36,9 +36,7 @@ class InProgressGuard {
 
 // Whether a normal file (not a folder, not hidden, not a system file) exists at the path.
 bool NormalFileExists(RequestFiles& files, const std::string& path) {
-  const std::optional<std::uint32_t> attributes = files.Attributes(path);
-  return attributes &&
-         (*attributes & (os::kAttrDirectory | os::kAttrHidden | os::kAttrSystem)) == 0;
+  return os::IsFile(files.Attributes(path), os::kAttrHidden | os::kAttrSystem);
 }
 
 // The description of the Windows default program for the document. A failure while obtaining it
