@@ -5,24 +5,18 @@
 #include <map>
 #include <vector>
 
-#include "../support/scratch_folder.h"
+#include "../support/package_maker.h"
 #include "base/failure.h"
 #include "base/text.h"
-#include "data/package_writer.h"
 
 namespace tavrel {
 namespace {
 
 using files::FileRead;
-using Members = std::vector<std::pair<std::string, std::string>>;
+using testing::Members;
 
 std::string MakePackage(const Members& members) {
-  testing::ScratchFolder folder;
-  package::PackageWriter writer(folder / "p.dat", package::Encryption::kPkware);
-  for (const auto& [name, content] : members)
-    EXPECT_TRUE(writer.AddBytes(name, content));
-  EXPECT_TRUE(writer.Close()) << writer.Error();
-  return folder.Read("p.dat");
+  return testing::MakePackage(testing::ScratchFolder(), "p.dat", members);
 }
 
 const Members kPackage = {{"QXcat.xml", "<c/>"},
