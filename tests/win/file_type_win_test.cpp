@@ -65,11 +65,8 @@ TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   EXPECT_TRUE(EqualsNoCase(notepad.FullPath, JoinPaths(WindowsDir(), "notepad.exe")));
   EXPECT_EQ(notepad.Arguments, "%1");
 
-  // In a folder with blanks, quoted, or unquoted and cut at the last blank that finds it.
+  // In a folder with blanks, unquoted and cut at the last blank that finds it.
   const std::string program = MakeFile(R"(App Folder\my app.exe)");
-  const auto quoted = GetFileType('"' + program + R"(" "%1")");
-  EXPECT_EQ(quoted.FullPath + "|" + quoted.Arguments, program + R"(| "%1")");
-  EXPECT_EQ(quoted.Drive + quoted.Folder, dir_ / "App Folder\\");
   const auto unquoted = GetFileType(program + " /x -y");
   EXPECT_EQ(unquoted.FullPath + "|" + unquoted.Arguments, program + "|/x -y");
 
@@ -88,11 +85,6 @@ TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   ASSERT_TRUE(SetEnvironmentVariableA("TAVREL_TEST_DIR", longValue.c_str()));
   EXPECT_EQ(os::EnvironmentVariable("TAVREL_TEST_DIR"), longValue);
   SetEnvironmentVariableA("TAVREL_TEST_DIR", nullptr);
-
-  // A quoted network path is taken from the text and never looked up.
-  const auto network = GetFileType(R"("\\srv\pub\my dir\a.doc" %1)");
-  EXPECT_EQ(network.Drive + "|" + network.Folder + "|" + network.FileName,
-            R"(\\srv\pub|\my dir\|a.doc)");
 }
 
 TEST_F(FileTypeWinTest, HiddenFilesCountSystemFilesFoldersAndMissingFilesDoNot) {
