@@ -6,13 +6,13 @@
 
 #include <filesystem>
 
+#include "../support/scratch_folder.h"
 #include "base/failure.h"
 #include "base/text.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/strings.h"
 #include "fileinfo/system_dirs.h"
 #include "os/os.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
@@ -40,7 +40,7 @@ class FileTypeWinTest : public ::testing::Test {
     SetFileAttributesA(path.c_str(), attributes);
     return path;
   }
-  wintest::ScratchFolder dir_{"File Type"};
+  testing::ScratchFolder dir_{"File Type"};
   std::string savedPath_ = os::EnvironmentVariable("Path");
 };
 

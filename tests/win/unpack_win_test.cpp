@@ -10,10 +10,10 @@
 #include <fstream>
 
 #include "../support/package_maker.h"
+#include "../support/scratch_folder.h"
 #include "../unit/errors_fakes.h"
 #include "base/unique.h"
 #include "data/unpack.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
@@ -58,7 +58,7 @@ class UnpackWin : public ::testing::Test {
   }
   DataFiles Unpack() { return UnpackFilesFor(Utf8(temp_) + "\\", Utf8(install_ / L"Programs")); }
 
-  wintest::ScratchFolder scratch_;
+  testing::ScratchFolder scratch_;
   fs::path temp_ = fs::path(scratch_.path()) / L"Jos\u00e9 \u65e5\u672c\\Temp";
   fs::path install_ = fs::path(scratch_.path()) / L"Inst\u00e9 \u65e5\u672c";
   fs::path package_ = install_ / L"Data\\QXTavrel.dat";
