@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "base/failure.h"
-#include "base/grow_buffer.h"
+#include "os/grow_buffer.h"
 #include "os/os.h"
 
 namespace tavrel::os {
