@@ -51,8 +51,6 @@ open_document() {  # VERB: a request through cscript left waiting for its choose
 }
 
 open_document open
-check "the caption names the document's type" "CAPTION=  [.tftxt] - Tavrel Ferrule Choices " \
-  "$(head -n 1 <<<"$view")"
 check "rows: the group in file order, the catalogue's names in place of Beta's, the default last" \
   "Alpha Soft - Alpha|1.0
 B$(printf '\xe9')ta Works - Beta Studio|2.0 (2026)
