@@ -57,8 +57,8 @@ inline RECT WorkAreaOf(HWND window) {
   return info.rcWork;
 }
 
-// Runs this thread's messages while the chooser is loaded, for at most maxMilliseconds (or while
-// it stays loaded and until maxMilliseconds when untilUnloaded is false).
+// Runs this thread's messages for at most maxMilliseconds; with untilUnloaded, it stops as soon
+// as the chooser has unloaded.
 inline void PumpMessages(DWORD maxMilliseconds, bool untilUnloaded = true) {
   const DWORD start = GetTickCount();
   while ((!untilUnloaded || ChooserIsLoaded()) && GetTickCount() - start < maxMilliseconds) {
