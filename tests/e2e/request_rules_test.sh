@@ -17,7 +17,8 @@ echo secret >"$docs/hidden.txt"
 wine_run attrib +h 'C:\tavrel-e2e\hidden.txt' >/dev/null 2>&1
 D='C:\tavrel-e2e'
 
-for key in .txt .exe .dll .vxd '*'; do
+# Two programs for each type: "." is the type of a document without an extension, a folder's too.
+for key in .txt . .exe .dll .vxd '*'; do
   for app in Alpha Beta; do
     echo "$key|Tavrel Test - $app|1.0|OK|$D\\apps\\$app.exe|$D\\apps\\$app.exe"
   done
@@ -35,15 +36,17 @@ ended_or_chooser() { client_ended || chooser_up; }
 # (read between PREFIX and SUFFIX in the client's output), and " chooser" when one appeared, in
 # $got.
 watched() {
-  local prefix=$1 suffix=$2 shown=
+  local prefix=$1 suffix=$2 shown='' what
   shift 2
+  what="the end of the request ${*:2}"
+  what=${what:0:150}  # a path of 10,000 characters is not repeated whole
   start_client "$out" "$@"
-  await "$CALL_LIMIT" "the end of the request to $*" ended_or_chooser
+  await "$CALL_LIMIT" "$what" ended_or_chooser
   if ! client_ended && chooser_up; then
     shown=" chooser"
     await_chooser_input && xdotool key Escape
   fi
-  await_client 20 "the end of the request to $*"
+  await_client 20 "$what"
   got=$(result_of "$prefix" "$suffix" "$(tr -d '\r' <"$out")")$shown
 }
 vbs() { watched "RESULT=" " TYPE=Long" cscript //nologo "$vbs" "$@"; }
@@ -52,8 +55,8 @@ vtable() { watched "HRESULT=0x00000000 RESULT=" "" "$BIN/qxh1_client.exe" "$@"; 
 vbs 8 open "$D\\report.txt" ""
 check "an ordinary document shows the chooser, and Escape gives 0 (VBScript)" "0 chooser" "$got"
 vtable 8 "Open With..." "$D\\report.txt" ""
-check "open with on an ordinary document shows the chooser, closed gives 0 (vtable)" "0 chooser" \
-  "$got"
+check "open with on an ordinary document shows the chooser of *, Escape gives 0 (vtable)" \
+  "0 chooser" "$got"
 
 both() {  # DESCRIPTION EXPECTED LINES VERB DOCUMENT STATUS
   local what=$1 expected=$2
