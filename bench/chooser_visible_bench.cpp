@@ -12,15 +12,15 @@
 #include <string>
 #include <vector>
 
+#include "base/unique.h"
 #include "data/catalogue.h"
 #include "data/package_writer.h"
 #include "data/unpack.h"
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "fileinfo/system_dirs.h"
-#include "platform/unicode_files.h"
-#include "platform/unique.h"
-#include "server/candidate_rows.h"
+#include "os/unicode_files.h"
+#include "request/candidate_rows.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel::bench {

@@ -33,10 +33,10 @@
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "fileinfo/system_dirs.h"
-#include "platform/unicode_files.h"
-#include "server/candidate_rows.h"
-#include "server/request_trace.h"
-#include "server/trace_output.h"
+#include "os/unicode_files.h"
+#include "request/candidate_rows.h"
+#include "request/request_trace.h"
+#include "request/trace_output.h"
 
 namespace {
 

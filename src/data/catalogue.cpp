@@ -5,7 +5,7 @@
 
 #include "data/xml_escape.h"
 #include "errors/reporting.h"
-#include "platform/ansi.h"
+#include "os/ansi.h"
 
 namespace tavrel {
 namespace {

@@ -2,7 +2,7 @@
 
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
-#include "platform/files.h"
+#include "os/files.h"
 
 namespace tavrel {
 namespace {

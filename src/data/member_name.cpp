@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "fileinfo/text.h"
+#include "base/text.h"
 
 namespace tavrel::package {
 namespace {

@@ -6,8 +6,8 @@
 #include <algorithm>
 #include <memory>
 
+#include "base/text.h"
 #include "data/member_name.h"
-#include "fileinfo/text.h"
 
 namespace tavrel::package {
 namespace {

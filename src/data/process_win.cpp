@@ -2,11 +2,11 @@
 
 #include <vector>
 
+#include "base/unique.h"
 #include "data/process.h"
 #include "errors/api_check.h"
 #include "errors/error_handler.h"
 #include "errors/reporting.h"
-#include "platform/unique.h"
 
 namespace tavrel {
 namespace {

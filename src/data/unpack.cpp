@@ -3,11 +3,11 @@
 #include <array>
 #include <limits>
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "data/catalogue.h"
 #include "data/package.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {

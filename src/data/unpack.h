@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "data/data_files.h"
-#include "platform/unicode_files.h"
+#include "os/unicode_files.h"
 
 namespace tavrel {
 

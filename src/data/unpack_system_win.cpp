@@ -9,7 +9,7 @@
 #include "errors/message_box.h"
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
-#include "platform/messages_win.h"
+#include "os/messages_win.h"
 
 namespace tavrel {
 namespace {

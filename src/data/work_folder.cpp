@@ -1,7 +1,7 @@
 #include "data/work_folder.h"
 
+#include "base/text.h"
 #include "fileinfo/strings.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 

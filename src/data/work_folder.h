@@ -1,6 +1,6 @@
 // Where a request's data lie: the per-user work folder in which another component of the product
 // may leave the user's choice files, and the data package of the install tree. Paths are UTF-8,
-// as the wide file API (platform/unicode_files.h) takes them.
+// as the wide file API (os/unicode_files.h) takes them.
 #pragma once
 
 #include <string>

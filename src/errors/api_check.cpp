@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "base/failure.h"
 #include "errors/error_handler.h"
 #include "errors/errors_edge.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
 
 namespace tavrel {

@@ -4,13 +4,13 @@
 #include <utility>
 #include <vector>
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "errors/error_report.h"
 #include "errors/errors_edge.h"
-#include "errors/failure.h"
 #include "errors/message_box.h"
 #include "errors/reporting.h"
 #include "errors/system_error_text.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {
@@ -20,9 +20,9 @@ namespace {
 constexpr std::int32_t kLastSystemFailure = static_cast<std::int32_t>(0x80050000u);
 constexpr std::int32_t kUnlistedAction = errnum::kObjectBase + 4001;
 
-// A report made while this many reports are already showing records is dropped: a procedure that
-// fails every time it helps to show a failure (the text wrapping, say) may report once more from
-// inside the box, but cannot make reports without end.
+// A report made while this many reports are already showing records is dropped: a box pumps
+// messages, so work that fails every time it runs meanwhile may report once more from inside the
+// box, but cannot stack boxes without end.
 constexpr std::int16_t kMaxNestedShowing = 2;
 
 struct HandlerState {

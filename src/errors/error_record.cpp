@@ -3,8 +3,8 @@
 #include <charconv>
 #include <limits>
 
-#include "errors/failure.h"
-#include "fileinfo/text.h"
+#include "base/failure.h"
+#include "base/text.h"
 
 namespace tavrel {
 

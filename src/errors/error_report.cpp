@@ -3,10 +3,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "errors/error_handler.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {

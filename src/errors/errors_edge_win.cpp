@@ -3,8 +3,8 @@
 
 #include <array>
 
+#include "base/unique.h"
 #include "errors/errors_edge.h"
-#include "platform/unique.h"
 
 namespace tavrel {
 namespace {

@@ -2,11 +2,10 @@
 
 #include <cstdio>
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "errors/errors_edge.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
-#include "fileinfo/strings.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {
@@ -109,7 +108,7 @@ std::optional<std::int32_t> Show(Message& m, std::string* text, bool quiet) {
   }
   BoxEdge().Beep();
   const std::string& shown = text && !text->empty() ? *text : m.text;
-  const int answer = BoxEdge().ShowBox(m.title, StrWrap(shown, kWrapWidth), m.style);
+  const int answer = BoxEdge().ShowBox(m.title, text::WrapWords(shown, kWrapWidth), m.style);
   // Without a text argument an answer matters only where nothing has decided the result yet.
   if (text || !IsTrue(m.result)) m.result = answer;
   return m.result;
@@ -138,7 +137,7 @@ std::optional<std::int32_t> MessageHandler(std::int32_t number,
   }
   const Failure failure = PendingFailure();
   BoxEdge().ShowBox("Error - " + std::to_string(failure.number),
-                    StrWrap(failure.description, kWrapWidth), boxstyle::kStop);
+                    text::WrapWords(failure.description, kWrapWidth), boxstyle::kStop);
   ClearPendingFailure();
   return msgresult::kOwnFailure;
 }

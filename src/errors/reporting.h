@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "base/failure.h"
 #include "errors/error_handler.h"
-#include "errors/failure.h"
 
 namespace tavrel {
 

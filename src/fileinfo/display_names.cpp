@@ -1,8 +1,7 @@
 #include "fileinfo/display_names.h"
 
-#include "errors/failure.h"
+#include "base/text.h"
 #include "fileinfo/strings.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {
@@ -12,9 +11,6 @@ constexpr std::string_view kCompanySuffixes[] = {
     " Systems", " Communications", " Communication", " Corporation",
     " Corp",    " Development",    " incorporated",  " inc",
 };
-
-constexpr std::string_view kMissingInfo = "Missing info.";
-constexpr std::string_view kNoVersionInfo = "No version info.";
 
 }  // namespace
 
@@ -55,38 +51,6 @@ std::string DescribeProgram(const FileVersionInfo& info, const std::string& shor
   const std::string version = CompactVersion(info.FileVersion);
   if (version.find('.') == std::string::npos) return {};
   return display + "|" + version + "|OK|" + shortPath + "|" + shortOfShortPath;
-}
-
-std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const CatalogueList& catalogue) noexcept {
-  try {
-    const std::string_view display = text::At(program, 0);
-    const std::string_view version = text::At(program, 1);
-    // The display name reads company " - " product: the company ends two characters before the
-    // first "-", the product starts two after it. A name without "-", or starting with it, has
-    // no company at all.
-    const auto h = display.find('-');
-    if (h == std::string_view::npos || h == 0) return -1;
-    const std::string_view company = display.substr(0, h - 1);
-    const std::string_view product = h + 2 <= display.size() ? display.substr(h + 2) : "";
-    const bool byIdentity = !text::EqualsNoCase(company, kMissingInfo) &&
-                            !text::EqualsNoCase(product, kMissingInfo) &&
-                            !text::EqualsNoCase(version, kNoVersionInfo);
-    std::string_view path;
-    if (!byIdentity) path = text::At(program, 3);
-    for (std::size_t n = 1; n < catalogue.size(); ++n) {
-      const CatalogueEntry& e = catalogue[n];
-      const bool match = byIdentity ? text::EqualsNoCase(e.Company, company) &&
-                                          text::EqualsNoCase(e.Product, product) &&
-                                          text::EqualsNoCase(e.Version, version)
-                                    : text::EqualsNoCase(e.LongPath, path);
-      if (match) return static_cast<std::int32_t>(n);
-    }
-    return -1;
-  } catch (...) {
-    ClearPendingFailure();
-    return -1;
-  }
 }
 
 }  // namespace tavrel

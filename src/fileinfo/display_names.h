@@ -1,6 +1,5 @@
 // The texts the chooser shows for a program: the short company name, the tidied version, the
-// description of the program Windows associates with a document, and the catalogue entry that
-// matches a program the user added.
+// description of the program Windows associates with a document and its path.
 #pragma once
 
 #include <cstdint>
@@ -8,7 +7,6 @@
 #include <string_view>
 #include <vector>
 
-#include "data/catalogue.h"
 #include "fileinfo/version_info.h"
 
 namespace tavrel {
@@ -32,12 +30,5 @@ std::string GetAssociatedProgram(const std::string& document);
 
 // The description of the program associated with a document, as DescribeProgram makes it.
 std::string GetDefaultProgramInfo(const std::string& document);
-
-// The number (from 1; slot 0 is never looked at) of the first catalogue entry matching a user-added
-// program, given the fields of its line without the key (display name, version, status, path, short
-// path): by company, product and version, or by path when one of them is missing. -1 when none
-// matches or the fields cannot be read. Never raises.
-std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const CatalogueList& catalogue) noexcept;
 
 }  // namespace tavrel

@@ -4,10 +4,10 @@
 #include <optional>
 #include <string_view>
 
+#include "base/text.h"
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
-#include "fileinfo/text.h"
-#include "platform/os.h"
+#include "os/os.h"
 
 namespace tavrel {
 namespace {

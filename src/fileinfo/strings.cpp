@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <vector>
 
-#include "errors/failure.h"
+#include "base/failure.h"
+#include "base/text.h"
 #include "errors/reporting.h"
-#include "fileinfo/text.h"
-#include "platform/os.h"
+#include "os/os.h"
 
 namespace tavrel {
 namespace {
@@ -179,32 +179,6 @@ std::string StripChrs(std::string_view text, std::string_view removeChars, bool 
     }
   });
   return finished ? kept : std::string();
-}
-
-std::string StrWrap(std::string_view text, int width) {
-  if (text.empty()) return std::string();
-  std::string wrapped;
-  RunReported("StrWrap", [&] {
-    std::int64_t lineLength = 0;
-    for (const auto word : text::Split(text, " ")) {
-      const auto n = static_cast<std::int64_t>(word.size());
-      const auto cr = word.find('\r');
-      if (cr != std::string_view::npos) {
-        // The word carries its own line break: the line goes on with the word from the break on.
-        lineLength = n - static_cast<std::int64_t>(cr);
-      } else if (lineLength == 0) {
-        lineLength = n;
-      } else if (lineLength + 1 + n > width) {
-        wrapped += "\r\n";
-        lineLength = n + 1;
-      } else {
-        lineLength += n + 1;
-      }
-      wrapped.append(word);
-      wrapped.push_back(' ');
-    }
-  });
-  return wrapped;
 }
 
 std::string SubstEnvVars(std::string_view text) {

@@ -1,4 +1,4 @@
-// Small text operations used everywhere: joining paths, removing characters, word wrapping,
+// Small text operations used everywhere: joining paths, removing characters,
 // environment substitution in a command line, replacing, and wildcard matching.
 #pragma once
 
@@ -17,9 +17,6 @@ std::string JoinPaths(std::string_view first, std::string_view second,
 // characters (below 32) when removeControl, without characters above 126 when removeNonAscii.
 std::string StripChrs(std::string_view text, std::string_view removeChars, bool removeControl,
                       bool removeNonAscii);
-
-// Word-wraps at single blanks to the width; every word is followed by one blank.
-std::string StrWrap(std::string_view text, int width);
 
 // Replaces environment references in the first word of a command line.
 std::string SubstEnvVars(std::string_view text);

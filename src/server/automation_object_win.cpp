@@ -9,9 +9,9 @@
 #include <new>
 
 #include "TavrelCommander.h"
-#include "platform/ansi_win.h"
-#include "platform/com_ptr.h"
-#include "server/request_driver.h"
+#include "base/com_ptr.h"
+#include "os/ansi_win.h"
+#include "request/request_driver.h"
 #include "server/server_lifetime_win.h"
 
 namespace tavrel {

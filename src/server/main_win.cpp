@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "TavrelCommander.h"
-#include "fileinfo/text.h"
+#include "base/text.h"
 #include "server/automation_object_win.h"
 #include "server/registration_win.h"
 #include "server/server_lifetime_win.h"

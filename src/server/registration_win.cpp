@@ -9,8 +9,8 @@
 #include <string>
 
 #include "TavrelCommander.h"
-#include "platform/com_ptr.h"
-#include "platform/unique.h"
+#include "base/com_ptr.h"
+#include "base/unique.h"
 
 // Declared by the system headers of newer SDKs only; the import library has them.
 extern "C" HRESULT WINAPI RegisterTypeLibForUser(ITypeLib*, OLECHAR*, OLECHAR*);

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "server/candidate.h"
+#include "ui/candidate.h"
 
 namespace tavrel {
 

@@ -7,12 +7,11 @@
 #include <memory>
 #include <vector>
 
-#include "errors/failure.h"
+#include "base/failure.h"
+#include "base/unique.h"
 #include "errors/reporting.h"
-#include "platform/ansi_win.h"
-#include "platform/messages_win.h"
-#include "platform/unique.h"
-#include "server/candidate_rows.h"
+#include "os/ansi_win.h"
+#include "os/messages_win.h"
 #include "ui/chooser_window.h"
 #include "ui/column_widths.h"
 #include "ui/dpi_win.h"

@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "platform/ansi_win.h"
+#include "os/ansi_win.h"
 
 namespace tavrel {
 namespace {

@@ -11,7 +11,7 @@
 #include <cstdio>
 #include <string>
 
-#include "platform/unique.h"
+#include "base/unique.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "server/candidate_rows.h"
+#include "request/candidate_rows.h"
 
 #include <gtest/gtest.h>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 
 namespace tavrel {
 namespace {

@@ -10,7 +10,7 @@ constexpr const char* kTwoEntries = R"(<?xml version="1.0" encoding="UTF-8"?>
   <Alias Company="Quill{[~26~]}Co" Product="Writer" Version="2.1" LongPath="C:\Q\w.exe"
          ShortPath="C:\Q\W.EXE" CompanyA="Quill" ProductA="Writer Pro" VersionA="2"
          LongPathA="C:\Q\wp.exe" ShortPathA="C:\Q\WP.EXE" Extra="ignored">content is ignored</Alias>
-  <Group><Other/><Alias Company="Nested" ProductA="Only"/></Group>
+  <Group><Other/><Alias Company="Nested" ProductA="Only" Company="repeated, not kept"/></Group>
   <alias Company="names are case-sensitive"/>
 </Programs>)";
 

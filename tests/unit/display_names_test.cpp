@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "data/catalogue_lookup.h"
+
 namespace tavrel {
 namespace {
 

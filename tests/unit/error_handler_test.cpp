@@ -145,12 +145,12 @@ TEST_F(ErrorHandlerTest, FailureWhileShowingEndsQuietlyAndKeepsTheOtherRecords) 
 TEST_F(ErrorHandlerTest, AProcedureFailingWhileShowingReportsAgainButNotWithoutEnd) {
   Push(errnum::kSubscript);
   SetPending(errnum::kFileNotFound);
-  box.whileShown = [] { RunReported("StrWrap", [] { Raise(errnum::kInvalidCall); }); };
+  box.whileShown = [] { RunReported("FitToList", [] { Raise(errnum::kInvalidCall); }); };
   ErrorHandler(action::kReportAndShow);
   // The nested report shows its own record, then the one still on the trail; the reports made
   // from inside those boxes are dropped.
   EXPECT_EQ(Captions(), (Strings{CaptionOf(53, "35"), CaptionOf(5, "5"), CaptionOf(9, "9")}));
-  EXPECT_NE(box.shown[1].text.find("Subroutine: StrWrap"), std::string::npos);
+  EXPECT_NE(box.shown[1].text.find("Subroutine: FitToList"), std::string::npos);
   EXPECT_EQ(State(), std::tuple(0, 0, 0));
 }
 

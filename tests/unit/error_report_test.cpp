@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "errors_fakes.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {

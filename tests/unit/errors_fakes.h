@@ -10,9 +10,9 @@
 #include <tuple>
 #include <vector>
 
+#include "base/failure.h"
 #include "errors/error_handler.h"
 #include "errors/errors_edge.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
 
 namespace tavrel {

@@ -4,11 +4,10 @@
 #include <utility>
 #include <vector>
 
-#include "errors/failure.h"
+#include "base/failure.h"
+#include "base/text.h"
 #include "fileinfo/file_type.h"
-#include "fileinfo/system_dirs.h"
-#include "fileinfo/text.h"
-#include "platform/files.h"
+#include "os/files.h"
 
 namespace tavrel {
 namespace {
@@ -178,11 +177,13 @@ std::string ProgramFolder() {
 
 }  // namespace files
 
-void ReadWindowsDir() {
-  WindowsDir() = S().dirs.windows;
+namespace os {
+std::string WindowsDirectory() {
+  return S().dirs.windows;
 }
-void ReadSystemDir() {
-  SystemDir() = S().dirs.system;
+std::string SystemDirectory() {
+  return S().dirs.system;
 }
+}  // namespace os
 
 }  // namespace tavrel

@@ -1,13 +1,13 @@
-// An in-memory stand-in for the system services of platform/os.h, platform/files.h and
-// fileinfo/system_dirs.h in native tests: files with content and attributes, folders that can be
-// made unwritable, paths that cannot be tested at all, environment variables, and the Windows,
-// System and program folders. Paths and names compare without regard to case.
+// An in-memory stand-in for the system services of os/os.h and os/files.h in native tests: files
+// with content and attributes, folders that can be made unwritable, paths that cannot be tested at
+// all, environment variables, and the Windows, System and program folders. Paths and names compare
+// without regard to case.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
-#include "platform/os.h"
+#include "os/os.h"
 
 namespace tavrel::fake_os {
 
@@ -28,7 +28,7 @@ void SetUntestable(const std::string& prefix, std::int32_t failureNumber = 71);
 // An empty value is no variable.
 void SetEnv(const std::string& name, const std::string& value);
 
-// What ReadWindowsDir, ReadSystemDir and files::ProgramFolder find.
+// What os::WindowsDirectory, os::SystemDirectory and files::ProgramFolder find.
 struct Folders {
   std::string windows, system, program;
 };

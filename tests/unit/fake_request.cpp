@@ -5,8 +5,8 @@
 #include "data/unpack.h"
 #include "fileinfo/display_names.h"
 #include "fileinfo/version_info.h"
-#include "server/chooser_wait.h"
-#include "server/trace_output.h"
+#include "request/chooser_wait.h"
+#include "request/trace_output.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "server/candidate.h"
-#include "server/launch.h"
+#include "request/launch.h"
+#include "ui/candidate.h"
 
 namespace tavrel::fake_request {
 

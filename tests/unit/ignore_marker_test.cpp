@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_os.h"
-#include "platform/files.h"
+#include "os/files.h"
 
 namespace tavrel {
 namespace {

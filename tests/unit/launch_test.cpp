@@ -1,4 +1,4 @@
-#include "server/launch.h"
+#include "request/launch.h"
 
 #include <gtest/gtest.h>
 

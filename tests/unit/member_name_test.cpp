@@ -18,8 +18,8 @@ TEST(MemberName, FolderMembersAreFlattenedAndUnsafeNamesSkipped) {
   const char* const skipped[] = {
       "", "../QXAdd.dat", "a/../../x.dat", "..", "..\\x.dat", "/etc/passwd", "\\x.dat",
       "\\\\srv\\share\\x.dat", "C:x.dat", "c:\\x.dat", "dir/", "dir\\", ".", "CON", "nul.dat",
-      "Com1.txt", "LPT9", "aux .dat", "CONIN$", "a<b.dat", "a>b", "a:b", "a\"b", "a|b", "a?b",
-      "a*b", "a\tb", "x.dat.", "x.dat ", "caf\xC3\xA9.dat"};
+      "Com1.txt", "LPT9", "COM0", "lpt0.txt", "aux .dat", "CONIN$", "a<b.dat", "a>b", "a:b",
+      "a\"b", "a|b", "a?b", "a*b", "a\tb", "x.dat.", "x.dat ", "caf\xC3\xA9.dat"};
   // clang-format on
   EXPECT_EQ(ExtractedName(longest + "x"), std::nullopt);
   for (const std::string name : skipped) {

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/text.h"
 #include "errors_fakes.h"
-#include "fileinfo/strings.h"
 
 namespace tavrel {
 namespace {
@@ -17,7 +17,7 @@ constexpr std::int32_t C(std::int32_t n) {  // a catalogue number
 }
 
 std::string Wrapped(const std::string& text) {
-  return StrWrap(text, 50);
+  return text::WrapWords(text, 50);
 }
 
 void SetReported(std::int32_t number) {

@@ -163,6 +163,12 @@ TEST(Package, BrokenPackagesYieldNothing) {
     EXPECT_FALSE(result.message.empty());
     EXPECT_TRUE(result.members.empty()) << result.message;
   }
+  // Reading stops at the first piece past the declared 10 bytes, not at the member's bound.
+  const std::string said = package::Read(liar).message;
+  const std::size_t held = said.find("holds ");
+  ASSERT_NE(held, std::string::npos) << said;
+  EXPECT_LT(std::stoull(said.substr(held + 6)), 100000u) << said;
+
   // Listing refuses the strong member without opening it.
   std::vector<MemberInfo> listed;
   EXPECT_EQ(List(strong, listed).outcome, Outcome::kDamaged);

@@ -66,6 +66,10 @@ TEST(Placement, NoTaskbarLeavesAMarginOnEverySide) {
   const auto far = PlaceAtPointer(At(kScreenW, kScreenH, none));
   EXPECT_DOUBLE_EQ(far.left, kScreenW - 3000 - 75);
   EXPECT_DOUBLE_EQ(far.top, kScreenH - 2000 - 75);
+  // Ending inside the margin at the right or the bottom counts as running over.
+  const auto near = PlaceAtPointer(At(kScreenW - 1530, kScreenH - 1030, none));
+  EXPECT_DOUBLE_EQ(near.left, kScreenW - 3000 - 75);
+  EXPECT_DOUBLE_EQ(near.top, kScreenH - 2000 - 75);
 }
 
 TEST(Placement, TaskbarPartlyOffTheTopCountsItsHiddenPart) {
@@ -73,6 +77,9 @@ TEST(Placement, TaskbarPartlyOffTheTopCountsItsHiddenPart) {
   const TaskbarRect hidden{-28 * 15, 0, 1024 * 15, 30 * 15};
   EXPECT_DOUBLE_EQ(PlaceAtPointer(At(7000, 0, hidden)).top, 450 + 75);
 }
+
+constexpr double kP = 15;  // twips per pixel
+constexpr TaskbarRect kPrimaryBar{1040 * 15, 0, 1920 * 15, 40 * 15};
 
 // Monitors of 1920 x 1080 and 1024 x 768 pixels at 15 twips per pixel, arranged around the
 // primary one at 0,0. Each case gives the monitor under the pointer, the main taskbar (at the
@@ -83,17 +90,15 @@ struct MultiMonitorCase {
   TwipsRect work;
   double x, y;
   double left, top;
+  TaskbarRect taskbar = kPrimaryBar;
 };
-
-constexpr double kP = 15;  // twips per pixel
-constexpr TaskbarRect kPrimaryBar{1040 * 15, 0, 1920 * 15, 40 * 15};
 
 class PlacementOnMonitors : public ::testing::TestWithParam<MultiMonitorCase> {};
 
 TEST_P(PlacementOnMonitors, StaysOnTheMonitorUnderThePointer) {
   const MultiMonitorCase& c = GetParam();
   SCOPED_TRACE(c.what);
-  PlacementRequest r = At(c.x, c.y, kPrimaryBar);
+  PlacementRequest r = At(c.x, c.y, c.taskbar);
   r.monitor = {c.bounds, c.work};
   const auto p = PlaceAtPointer(r);
   EXPECT_DOUBLE_EQ(p.left, c.left);
@@ -110,6 +115,11 @@ constexpr TwipsRect kAbove{0, -768 * kP, 1024 * kP, 0};        // above the prim
 constexpr TwipsRect kRight{1920 * kP, 0, 2944 * kP, 768 * kP};
 // The secondary's own taskbar, 30 pixels at its bottom, shows only in its work area.
 constexpr TwipsRect kLeftWork{-1024 * kP, 200 * kP, 0, 938 * kP};
+// A portrait monitor left of the primary and lower. The primary's left taskbar, auto-hidden, lies
+// over its right edge from its top down; the bar's part above that top makes it count as a bar
+// along the side, not as a band across the top.
+constexpr TwipsRect kLowLeft{-1200 * kP, 500 * kP, 0, 2000 * kP};
+constexpr TaskbarRect kHiddenLeftBar{0, -58 * 15, 60 * 15, 1080 * 15};
 
 INSTANTIATE_TEST_SUITE_P(
     TwoAndThreeMonitors, PlacementOnMonitors,
@@ -154,7 +164,9 @@ INSTANTIATE_TEST_SUITE_P(
                          38000,
                          0,
                          36500,
-                         30 * kP + 75}));
+                         30 * kP + 75},
+        MultiMonitorCase{"low monitor on the left, the main bar hidden at its right edge", kLowLeft,
+                         kLowLeft, -1, 15000, -60 * kP - 75 - 3000, 14000, kHiddenLeftBar}));
 
 TEST(Placement, RoundsHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);

@@ -1,11 +1,11 @@
-#include "server/request_driver.h"
+#include "request/request_driver.h"
 
 #include <gtest/gtest.h>
 
 #include "errors_fakes.h"
 #include "fake_os.h"
 #include "fake_request.h"
-#include "platform/files.h"
+#include "os/files.h"
 
 namespace tavrel {
 namespace {

@@ -1,8 +1,8 @@
-#include "server/request_lines.h"
+#include "request/request_lines.h"
 
 #include <gtest/gtest.h>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 
 namespace tavrel {
 namespace {
@@ -16,6 +16,13 @@ TEST(RequestLines, MissingLinesFailAsSubscriptOutOfRange) {
   EXPECT_THROW(noBreaks.DocumentLine(), Failure);
   // A lone line feed is no line break.
   EXPECT_THROW(RequestLines("a\nb\nc\nd\ne\nf\ng\nh").DocumentLine(), Failure);
+}
+
+TEST(RequestLines, VerbDocumentAndStatusAreLinesZeroTwoAndSeven) {
+  const RequestLines request("0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7");
+  EXPECT_EQ(request.VerbLine(), "0");
+  EXPECT_EQ(request.DocumentLine(), "2");
+  EXPECT_EQ(request.StatusLine(), "7");
 }
 
 TEST(RequestLines, VerbsAreFoundAnywhereInTheLineWithoutRegardToCase) {
@@ -42,7 +49,7 @@ TEST(RequestLines, TypeKeysAndExecutables) {
   EXPECT_EQ(TypeKey("txt", false), ".txt");
   EXPECT_EQ(TypeKey("txt", true), "*");
   EXPECT_EQ(TypeKey("", false), ".");
-  for (const char* key : {".exe", ".EXE", ".Dll", ".vxd"})
+  for (const char* key : {".exe", ".EXE", ".Dll", ".vxd", ".VXD", ".Vxd"})
     EXPECT_TRUE(IsExecutableTypeKey(key));
   for (const char* key : {".exe2", ".txt", "*", "."})
     EXPECT_FALSE(IsExecutableTypeKey(key));

@@ -1,4 +1,4 @@
-#include "server/request_trace.h"
+#include "request/request_trace.h"
 
 #include <gtest/gtest.h>
 

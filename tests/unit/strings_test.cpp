@@ -32,18 +32,6 @@ TEST(Strings, StripChrsRemovesListedCharactersWithoutRegardToCaseAndByCode) {
   EXPECT_EQ(StripChrs(raw, "", false, true), "a\tb\x01 c~");
 }
 
-TEST(Strings, StrWrapBreaksBeforeAWordThatWouldPassTheWidth) {
-  EXPECT_EQ(StrWrap("aaa bbb ccc", 10), "aaa bbb \r\nccc ");
-  EXPECT_EQ(StrWrap("aaaa bbbbb", 10), "aaaa bbbbb ");  // exactly at the width still fits
-  // A line after a break also counts the blank behind its first word.
-  EXPECT_EQ(StrWrap("aaaaaaa bb cccccc d", 9), "aaaaaaa \r\nbb \r\ncccccc d ");
-  EXPECT_EQ(StrWrap("", 10), "");
-  EXPECT_EQ(StrWrap("abcdefghijkl x", 5), "abcdefghijkl \r\nx ");
-  EXPECT_EQ(StrWrap("a  b", 10), "a  b ");
-  // A word holding its own line break restarts the count from the break.
-  EXPECT_EQ(StrWrap("Error:\r\nabc defg hi", 10), "Error:\r\nabc defg \r\nhi ");
-}
-
 TEST(Strings, SubstEnvVarsReplacesReferencesInTheFirstWord) {
   fake_os::Scope os;
   fake_os::SetEnv("windir", R"(C:\WINDOWS)");

@@ -1,8 +1,8 @@
-#include "fileinfo/text.h"
+#include "base/text.h"
 
 #include <gtest/gtest.h>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 
 namespace tavrel::text {
 namespace {
@@ -52,5 +52,18 @@ TEST(Text, CaseInsensitiveSearchAndTrim) {
   EXPECT_EQ(TrimBlanks("   "), "");
 }
 
+TEST(Text, WrapWordsBreaksBeforeAWordThatWouldPassTheWidth) {
+  EXPECT_EQ(WrapWords("aaa bbb ccc", 10), "aaa bbb \r\nccc ");
+  EXPECT_EQ(WrapWords("aaaa bbbbb", 10), "aaaa bbbbb ");  // exactly at the width still fits
+  // A line after a break also counts the blank behind its first word.
+  EXPECT_EQ(WrapWords("aaaaaaa bb cccccc d", 9), "aaaaaaa \r\nbb \r\ncccccc d ");
+  EXPECT_EQ(WrapWords("", 10), "");
+  EXPECT_EQ(WrapWords("abcdefghijkl x", 5), "abcdefghijkl \r\nx ");
+  EXPECT_EQ(WrapWords("a  b", 10), "a  b ");
+  // A word holding its own line break restarts the count from the break.
+  EXPECT_EQ(WrapWords("Error:\r\nabc defg hi", 10), "Error:\r\nabc defg \r\nhi ");
+}
+
 }  // namespace
+
 }  // namespace tavrel::text

@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "../support/scratch_folder.h"
+#include "base/failure.h"
+#include "base/text.h"
 #include "data/package_writer.h"
-#include "errors/failure.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 namespace {

@@ -6,12 +6,12 @@
 
 #include <filesystem>
 
-#include "errors/failure.h"
+#include "base/failure.h"
+#include "base/text.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/strings.h"
 #include "fileinfo/system_dirs.h"
-#include "fileinfo/text.h"
-#include "platform/os.h"
+#include "os/os.h"
 #include "scratch.h"
 
 namespace tavrel {

@@ -1,5 +1,5 @@
-#include "platform/files.h"
-#include "platform/unicode_files.h"
+#include "os/files.h"
+#include "os/unicode_files.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <filesystem>
 #include <functional>
 
-#include "errors/failure.h"
+#include "base/failure.h"
 #include "scratch.h"
 
 namespace tavrel {

@@ -7,9 +7,9 @@
 
 #include <thread>
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "errors/errors_edge.h"
-#include "errors/failure.h"
-#include "fileinfo/strings.h"
 
 namespace tavrel {
 namespace {
@@ -36,7 +36,7 @@ TEST(RealMessageBox, QuestionShowsItsTextWithYesAndNoAndReturnsTheButtonPressed)
   }
   char text[256] = {};
   GetDlgItemTextA(box, 0xFFFF, text, sizeof text);  // the static control holding the text
-  EXPECT_EQ(text, StrWrap("Shall the test go on?", 50));
+  EXPECT_EQ(text, text::WrapWords("Shall the test go on?", 50));
   EXPECT_NE(GetDlgItem(box, IDYES), nullptr);
   EXPECT_NE(GetDlgItem(box, IDNO), nullptr);
   PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED),

@@ -7,7 +7,7 @@
 
 #include "../unit/errors_fakes.h"
 #include "data/process.h"
-#include "platform/files.h"
+#include "os/files.h"
 #include "scratch.h"
 
 namespace tavrel {

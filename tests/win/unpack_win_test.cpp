@@ -10,9 +10,9 @@
 #include <fstream>
 
 #include "../unit/errors_fakes.h"
+#include "base/unique.h"
 #include "data/package_writer.h"
 #include "data/unpack.h"
-#include "platform/unique.h"
 #include "scratch.h"
 
 namespace tavrel {

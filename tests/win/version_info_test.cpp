@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/files.h"
+#include "os/files.h"
 #include "scratch.h"
 
 namespace tavrel {

@@ -1,8 +1,9 @@
-#include "server/candidate_rows.h"
+#include "request/candidate_rows.h"
 
-#include "errors/failure.h"
+#include "base/failure.h"
+#include "base/text.h"
+#include "data/catalogue_lookup.h"
 #include "fileinfo/display_names.h"
-#include "fileinfo/text.h"
 
 namespace tavrel {
 

@@ -1,7 +1,7 @@
 #include <windows.h>
 
-#include "platform/messages_win.h"
-#include "server/chooser_wait.h"
+#include "os/messages_win.h"
+#include "request/chooser_wait.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {

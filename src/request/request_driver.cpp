@@ -1,25 +1,25 @@
-#include "server/request_driver.h"
+#include "request/request_driver.h"
 
 #include <optional>
 #include <string>
 
+#include "base/failure.h"
+#include "base/text.h"
 #include "data/catalogue.h"
 #include "data/ignore_marker.h"
 #include "data/unpack.h"
 #include "data/user_choices.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
 #include "fileinfo/display_names.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
-#include "fileinfo/text.h"
-#include "platform/os.h"
-#include "server/candidate_rows.h"
-#include "server/chooser_wait.h"
-#include "server/launch.h"
-#include "server/request_lines.h"
-#include "server/request_trace.h"
-#include "server/trace_output.h"
+#include "os/os.h"
+#include "request/candidate_rows.h"
+#include "request/chooser_wait.h"
+#include "request/launch.h"
+#include "request/request_lines.h"
+#include "request/request_trace.h"
+#include "request/trace_output.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel {

@@ -1,7 +1,7 @@
-#include "server/request_trace.h"
+#include "request/request_trace.h"
 
-#include "errors/failure.h"
-#include "server/request_driver.h"
+#include "base/failure.h"
+#include "request/request_driver.h"
 
 namespace tavrel {
 namespace {

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <optional>
 
-#include "errors/failure.h"
-#include "platform/files.h"
-#include "platform/unique.h"
+#include "base/failure.h"
+#include "base/unique.h"
+#include "os/files.h"
 
 namespace tavrel::files {
 namespace {

@@ -23,4 +23,8 @@ std::string ShortPathName(const std::string& path);
 // The value of an environment variable; empty when it is not set.
 std::string EnvironmentVariable(const std::string& name);
 
+// The Windows and System directories as the system reports them; empty when the call fails.
+std::string WindowsDirectory();
+std::string SystemDirectory();
+
 }  // namespace tavrel::os

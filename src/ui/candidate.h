@@ -4,12 +4,17 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tavrel {
 
 constexpr std::uint32_t kColourBlack = 0x000000;
 constexpr std::uint32_t kColourBlue = 0xFF0000;  // 0x00BBGGRR: programs found in the catalogue
+
+// Appended to the detail of the row that stands for the Windows default program; the chooser
+// keeps it whole when it narrows a row.
+inline constexpr std::string_view kDefaultMarker = "    [Windows Default]";
 
 struct Candidate {
   std::int32_t rowId = 0;  // 0 for the first row of a request; also the row's tag

@@ -1,6 +1,8 @@
-#include "fileinfo/text.h"
+#include "base/text.h"
 
-#include "errors/failure.h"
+#include <cstdint>
+
+#include "base/failure.h"
 
 namespace tavrel::text {
 
@@ -45,6 +47,29 @@ std::string_view TrimBlanks(std::string_view s) noexcept {
 std::string_view TrimTrailingBlanks(std::string_view s) noexcept {
   const auto last = s.find_last_not_of(' ');
   return last == std::string_view::npos ? std::string_view() : s.substr(0, last + 1);
+}
+
+std::string WrapWords(std::string_view text, int width) {
+  std::string wrapped;
+  std::int64_t lineLength = 0;
+  for (const auto word : Split(text, " ")) {
+    const auto n = static_cast<std::int64_t>(word.size());
+    const auto cr = word.find('\r');
+    if (cr != std::string_view::npos) {
+      // The word carries its own line break: the line goes on with the word from the break on.
+      lineLength = n - static_cast<std::int64_t>(cr);
+    } else if (lineLength == 0) {
+      lineLength = n;
+    } else if (lineLength + 1 + n > width) {
+      wrapped += "\r\n";
+      lineLength = n + 1;
+    } else {
+      lineLength += n + 1;
+    }
+    wrapped.append(word);
+    wrapped.push_back(' ');
+  }
+  return wrapped;
 }
 
 std::string_view At(const std::vector<std::string_view>& pieces, std::size_t i) {

@@ -1,5 +1,5 @@
 // Text primitives every module shares: comparison without regard to case, splitting into lines
-// and "|" fields, blank trimming, and checked access to numbered lines and fields.
+// and "|" fields, blank trimming, word wrapping, and checked access to numbered lines and fields.
 #pragma once
 
 #include <cstddef>
@@ -29,6 +29,11 @@ std::vector<std::string_view> Split(std::string_view s, std::string_view separat
 // Removes leading and trailing blanks (spaces only, as the product's data files use them).
 std::string_view TrimBlanks(std::string_view s) noexcept;
 std::string_view TrimTrailingBlanks(std::string_view s) noexcept;
+
+// Word-wraps at single blanks to the width; every word is followed by one blank. A word that
+// carries its own line break goes on from the break. Reports nothing, so that the error
+// handler's boxes can wrap their texts without reporting through themselves.
+std::string WrapWords(std::string_view text, int width);
 
 // Piece i of a split; raises "subscript out of range" when there is no such piece.
 std::string_view At(const std::vector<std::string_view>& pieces, std::size_t i);

@@ -11,12 +11,9 @@
 
 #include "data/catalogue.h"
 #include "data/user_choices.h"
-#include "server/candidate.h"
+#include "ui/candidate.h"
 
 namespace tavrel {
-
-// Appended to the detail of the row that stands for the Windows default program.
-inline constexpr std::string_view kDefaultMarker = "    [Windows Default]";
 
 // The Windows default program's description for a request, split at "|": usable (five fields),
 // empty (no fields), failed (one empty field), or not obtained at all (the type is one the user

@@ -1,7 +1,7 @@
-#include "server/launch.h"
+#include "request/launch.h"
 
+#include "base/failure.h"
 #include "data/ignore_marker.h"
-#include "errors/failure.h"
 #include "errors/reporting.h"
 #include "errors/system_error_text.h"
 #include "fileinfo/file_type.h"

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <climits>
 
-#include "platform/ansi_win.h"
-#include "platform/unicode_files.h"
-#include "platform/unique.h"
+#include "base/unique.h"
+#include "os/ansi_win.h"
+#include "os/unicode_files.h"
 
 namespace tavrel::files {
 namespace {

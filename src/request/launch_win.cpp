@@ -2,7 +2,7 @@
 
 #include <shellapi.h>
 
-#include "server/launch.h"
+#include "request/launch.h"
 
 namespace tavrel {
 

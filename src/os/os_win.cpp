@@ -1,8 +1,8 @@
 #include <windows.h>
 
-#include "errors/failure.h"
-#include "platform/grow_buffer.h"
-#include "platform/os.h"
+#include "base/failure.h"
+#include "os/grow_buffer.h"
+#include "os/os.h"
 
 namespace tavrel::os {
 namespace {
@@ -66,6 +66,18 @@ std::string EnvironmentVariable(const std::string& name) {
   if (name.empty()) return {};
   return ReadGrowing([&](char* buffer, std::size_t declared) -> std::size_t {
     return GetEnvironmentVariableA(name.c_str(), buffer, static_cast<DWORD>(declared));
+  });
+}
+
+std::string WindowsDirectory() {
+  return ReadGrowing([](char* buffer, std::size_t declared) -> std::size_t {
+    return GetWindowsDirectoryA(buffer, static_cast<UINT>(declared));
+  });
+}
+
+std::string SystemDirectory() {
+  return ReadGrowing([](char* buffer, std::size_t declared) -> std::size_t {
+    return GetSystemDirectoryA(buffer, static_cast<UINT>(declared));
   });
 }
 

@@ -1,4 +1,4 @@
-#include "platform/messages_win.h"
+#include "os/messages_win.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "server/request_lines.h"
+#include "request/request_lines.h"
 
-#include "fileinfo/text.h"
+#include "base/text.h"
 
 namespace tavrel {
 

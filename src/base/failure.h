@@ -9,10 +9,10 @@ namespace tavrel {
 
 // Run-time failure numbers a user of the program sees in its message boxes.
 namespace errnum {
-constexpr std::int32_t kInvalidCall = 5;      // invalid procedure call or argument
-constexpr std::int32_t kOverflow = 6;         // a 16-bit counter went past 32767
+constexpr std::int32_t kInvalidCall = 5;  // invalid procedure call or argument
+constexpr std::int32_t kOverflow = 6;     // a 16-bit counter went past 32767
 constexpr std::int32_t kOutOfMemory = 7;
-constexpr std::int32_t kSubscript = 9;        // a missing line, field or list slot
+constexpr std::int32_t kSubscript = 9;  // a missing line, field or list slot
 constexpr std::int32_t kTypeMismatch = 13;
 constexpr std::int32_t kFileNotFound = 53;
 constexpr std::int32_t kDeviceUnavailable = 68;

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <string_view>
 
-#include "platform/ansi_win.h"
-#include "platform/unique.h"
-#include "server/trace_output.h"
+#include "base/unique.h"
+#include "os/ansi_win.h"
+#include "request/trace_output.h"
 
 namespace tavrel {
 namespace {

@@ -1,11 +1,11 @@
-#include "platform/ansi_win.h"
+#include "os/ansi_win.h"
 
 #include <windows.h>
 
 #include <algorithm>
 #include <climits>
 
-#include "platform/ansi.h"
+#include "os/ansi.h"
 
 namespace tavrel {
 namespace {

@@ -1,5 +1,5 @@
 // Outside Windows the narrow code page of the system is UTF-8 itself: nothing to convert.
-#include "platform/ansi.h"
+#include "os/ansi.h"
 
 namespace tavrel::os {
 
