@@ -14,6 +14,7 @@
 
 #include "base/unique.h"
 #include "data/catalogue.h"
+#include "data/choice_data.h"
 #include "data/package_writer.h"
 #include "data/unpack.h"
 #include "data/user_choices.h"
@@ -78,14 +79,13 @@ bool WritePackage(int rows, bool icons) {
 // then of the programs' icons arriving, and the number of rows.
 int ChooserRound() {
   const auto start = Clock::now();
-  ResetUserChoices();
   ReadSystemDir();
   DataFiles files = UnpackFiles();
   if (!files.add) return 1;
-  GetUserChoices(files);
-  LoadCatalogue(files.catalogue);
+  CatalogueKeeper catalogues;
+  const ChoiceData choiceData = ReadChoiceData(std::move(files), catalogues);
   std::int32_t last = 0;
-  const std::int32_t first = FindKeyRange(".txt", AddChoices(), last);
+  const std::int32_t first = FindKeyRange(".txt", choiceData.choices.add, last);
   const double data = MillisecondsSince(start);
   // The only icon work before the chooser is visible is its list of one generic icon: made and
   // dropped here once alone, cold, to show what it costs (the window then makes its own).
@@ -96,8 +96,8 @@ int ChooserRound() {
   const double iconList = MillisecondsSince(start);
   ChooserWindow& chooser = Chooser();
   const double created = MillisecondsSince(start);
-  BuildCandidateRows(AddChoices(), first, last, DefaultInfo::FromDescription(""), Catalogue(),
-                     chooser);
+  BuildCandidateRows(choiceData.choices.add, first, last, DefaultInfo::Of(std::nullopt),
+                     *choiceData.catalogue, chooser);
   const double rows = MillisecondsSince(start);
   ChosenIndex() = -1;
   if (!chooser.FitToList()) return 1;

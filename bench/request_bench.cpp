@@ -28,6 +28,7 @@
 
 #include "chooser_visible_bench.h"
 #include "data/catalogue.h"
+#include "data/choice_data.h"
 #include "data/package_writer.h"
 #include "data/unpack.h"
 #include "data/user_choices.h"
@@ -86,20 +87,22 @@ double Milliseconds(Clock::time_point from) {
   return std::chrono::duration<double, std::milli>(Clock::now() - from).count();
 }
 
+// The catalogue the requests keep between them, as the server does.
+tavrel::CatalogueKeeper catalogues;
+int loadedEntries = 0;  // the entries of the catalogue the last request used
+
 // One request's data work as the server does it; returns the number of rows built.
 int Request() {
-  tavrel::ResetUserChoices();
   tavrel::ReadSystemDir();
-  tavrel::DataFiles files = tavrel::UnpackFiles();
-  tavrel::GetUserChoices(files);
-  tavrel::LoadCatalogue(files.catalogue);
+  const tavrel::ChoiceData data = tavrel::ReadChoiceData(tavrel::UnpackFiles(), catalogues);
   std::int32_t last = 0;
-  tavrel::FindKeyRange(".txt", tavrel::DefChoices(), last);
-  tavrel::FindKeyRange(".txt", tavrel::DelChoices(), last);
-  const std::int32_t first = tavrel::FindKeyRange(".txt", tavrel::AddChoices(), last);
+  tavrel::FindKeyRange(".txt", data.choices.def, last);
+  tavrel::FindKeyRange(".txt", data.choices.del, last);
+  const std::int32_t first = tavrel::FindKeyRange(".txt", data.choices.add, last);
   tavrel::CandidateVector rows;
-  tavrel::BuildCandidateRows(tavrel::AddChoices(), first, last,
-                             tavrel::DefaultInfo::FromDescription(""), tavrel::Catalogue(), rows);
+  tavrel::BuildCandidateRows(data.choices.add, first, last, tavrel::DefaultInfo::Of(std::nullopt),
+                             *data.catalogue, rows);
+  loadedEntries = static_cast<int>(data.catalogue->size()) - 1;
   return rows.Count();
 }
 
@@ -299,8 +302,7 @@ int main(int argc, char** argv) {
     std::printf(
         "%s case (%d choice lines, %d catalogue entries, %d rows, %d loaded): request "
         "median %.2f ms, floor median %.2f ms over %d rounds\n",
-        c.name, c.lines, c.entries, rows, tavrel::CatalogueCount(), Median(requests),
-        Median(floors), rounds);
+        c.name, c.lines, c.entries, rows, loadedEntries, Median(requests), Median(floors), rounds);
     std::printf("%s: %.2fx its floor\n", c.name, Median(requests) / Median(floors));
     if (c.lines == 10000) {
       std::printf(

@@ -10,11 +10,6 @@
 namespace tavrel {
 namespace {
 
-CatalogueList& Entries() {
-  static CatalogueList entries(1);
-  return entries;
-}
-
 using Field = std::string CatalogueEntry::*;
 struct AttributeField {
   std::string_view name;
@@ -70,32 +65,46 @@ pugi::xml_node NextBelow(pugi::xml_node node, const pugi::xml_node& root) {
 
 }  // namespace
 
-const CatalogueList& Catalogue() {
-  return Entries();
+std::string_view CatalogueLoadText(CatalogueLoad load) {
+  switch (load) {
+    case CatalogueLoad::kLoaded:
+      return {};
+    case CatalogueLoad::kMissing:
+      return "missing";
+    case CatalogueLoad::kTooLarge:
+      return "too large";
+    case CatalogueLoad::kNotWellFormed:
+      return "not well-formed";
+    case CatalogueLoad::kDocumentType:
+      return "has a document type declaration";
+    case CatalogueLoad::kNoRoot:
+      return "has no root element";
+    case CatalogueLoad::kFailed:
+      break;
+  }
+  return "could not be read";
 }
 
-std::int16_t CatalogueCount() {
-  return static_cast<std::int16_t>(Entries().size() - 1);
-}
-
-bool ParseCatalogue(std::string_view xml, CatalogueList& out) {
+CatalogueLoad ParseCatalogue(std::string_view xml, CatalogueList& out) {
   std::string buffer(xml);
   return ParseCatalogueBuffer(buffer, out);
 }
 
-bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out) {
+CatalogueLoad ParseCatalogueBuffer(std::string& xml, CatalogueList& out) {
   pugi::xml_document document;
   // Document type declarations are parsed only to be refused: a catalogue has no use for one,
   // and refusing it keeps entity tricks out entirely. The text is parsed where it lies.
   const unsigned options = pugi::parse_default | pugi::parse_doctype;
   const pugi::xml_parse_result parsed =
       document.load_buffer_inplace(xml.data(), xml.size(), options, pugi::encoding_auto);
-  if (!parsed) return false;
+  if (parsed.status == pugi::status_out_of_memory) return CatalogueLoad::kFailed;
+  if (parsed.status == pugi::status_no_document_element) return CatalogueLoad::kNoRoot;
+  if (!parsed) return CatalogueLoad::kNotWellFormed;
   for (const pugi::xml_node& node : document.children()) {
-    if (node.type() == pugi::node_doctype) return false;
+    if (node.type() == pugi::node_doctype) return CatalogueLoad::kDocumentType;
   }
   const pugi::xml_node root = document.document_element();
-  if (!root) return false;
+  if (!root) return CatalogueLoad::kNoRoot;
 
   // Counted first, so that the entries are made in place once, not moved as the list grows.
   const auto isAlias = [](const pugi::xml_node& node) {
@@ -111,19 +120,21 @@ bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out) {
        node = NextBelow(node, root))
     if (isAlias(node)) ReadEntry(node, entries[n++]);
   out = std::move(entries);
-  return true;
+  return CatalogueLoad::kLoaded;
 }
 
-bool LoadCatalogue(std::optional<std::string>& xml) {
-  bool replaced = false;
+CatalogueLoad LoadCatalogue(std::optional<std::string>& xml, CatalogueList& out) {
+  CatalogueLoad load = CatalogueLoad::kFailed;
   SkipFailure([&] {
-    if (!xml || xml->size() > kMaxCatalogueFileBytes) return;
-    CatalogueList entries;
-    if (!ParseCatalogueBuffer(*xml, entries)) return;
-    Entries() = std::move(entries);
-    replaced = true;
+    if (!xml) {
+      load = CatalogueLoad::kMissing;
+    } else if (xml->size() > kMaxCatalogueFileBytes) {
+      load = CatalogueLoad::kTooLarge;
+    } else {
+      load = ParseCatalogueBuffer(*xml, out);
+    }
   });
-  return replaced;
+  return load;
 }
 
 }  // namespace tavrel

@@ -24,7 +24,7 @@ struct CatalogueEntry {
   std::string ShortPathA;  // kept, not used
 };
 
-// Entries numbered 1 to CatalogueCount(); slot 0 exists and stays empty.
+// Entries numbered from 1; slot 0 exists and stays empty.
 using CatalogueList = std::vector<CatalogueEntry>;
 
 // The most entries a catalogue holds: its count is a signed 16-bit number. Further "Alias"
@@ -34,21 +34,32 @@ inline constexpr std::size_t kMaxCatalogueEntries = 32767;
 // A catalogue larger than this is not read at all.
 inline constexpr std::uintmax_t kMaxCatalogueFileBytes = 32u << 20;
 
-// The process-wide catalogue, replaced by every successful load.
-const CatalogueList& Catalogue();
-std::int16_t CatalogueCount();
+// How a catalogue load went: loaded, or why it was refused. A refused catalogue leaves the one
+// loaded before in use.
+enum class CatalogueLoad {
+  kLoaded,
+  kMissing,        // the request's data hold no catalogue
+  kTooLarge,       // larger than kMaxCatalogueFileBytes
+  kNotWellFormed,  // not well-formed XML
+  kDocumentType,   // carries a document type declaration
+  kNoRoot,         // has no root element
+  kFailed,         // failed while reading (no memory, say)
+};
 
-// Loads the request's catalogue, parsing the text where it lies (xml is changed). A catalogue
-// that is not there, too large, not well-formed or carries a document type declaration leaves
-// the catalogue as it was. Returns whether it was replaced. Never throws and shows nothing.
-bool LoadCatalogue(std::optional<std::string>& xml);
+// The reason in plain words ("not well-formed"); empty for kLoaded.
+std::string_view CatalogueLoadText(CatalogueLoad load);
+
+// Loads the request's catalogue into out, parsing the text where it lies (xml is changed). A
+// catalogue that is not there, too large, not well-formed, carries a document type declaration
+// or has no root leaves out as it was; the result says which. Never throws and shows nothing.
+[[nodiscard]] CatalogueLoad LoadCatalogue(std::optional<std::string>& xml, CatalogueList& out);
 
 // Parses catalogue XML into entries (slot 0 empty). Attribute values are converted from UTF-8 to
-// the ANSI code page and decoded from the escape form. Returns false, leaving out untouched, when
-// the document is not well-formed, has a document type declaration or has no root element.
-bool ParseCatalogue(std::string_view xml, CatalogueList& out);
+// the ANSI code page and decoded from the escape form. Leaves out untouched unless it returns
+// kLoaded.
+[[nodiscard]] CatalogueLoad ParseCatalogue(std::string_view xml, CatalogueList& out);
 
 // The same, parsing the text where it lies: xml is changed and must not be used afterwards.
-bool ParseCatalogueBuffer(std::string& xml, CatalogueList& out);
+[[nodiscard]] CatalogueLoad ParseCatalogueBuffer(std::string& xml, CatalogueList& out);
 
 }  // namespace tavrel

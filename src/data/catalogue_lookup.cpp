@@ -12,11 +12,10 @@ constexpr std::string_view kNoVersionInfo = "No version info.";
 
 }  // namespace
 
-std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const CatalogueList& catalogue) noexcept {
+std::int32_t FindCatalogEntry(const ChoiceLine& line, const CatalogueList& catalogue) noexcept {
   try {
-    const std::string_view display = text::At(program, 0);
-    const std::string_view version = text::At(program, 1);
+    const std::string_view display = Need(line.displayName);
+    const std::string_view version = Need(line.version);
     // The display name reads company " - " product: the company ends two characters before the
     // first "-", the product starts two after it. A name without "-", or starting with it, has
     // no company at all.
@@ -28,7 +27,7 @@ std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
                             !text::EqualsNoCase(product, kMissingInfo) &&
                             !text::EqualsNoCase(version, kNoVersionInfo);
     std::string_view path;
-    if (!byIdentity) path = text::At(program, 3);
+    if (!byIdentity) path = Need(line.program);
     for (std::size_t n = 1; n < catalogue.size(); ++n) {
       const CatalogueEntry& e = catalogue[n];
       const bool match = byIdentity ? text::EqualsNoCase(e.Company, company) &&

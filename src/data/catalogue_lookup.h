@@ -2,18 +2,16 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
-#include <vector>
 
 #include "data/catalogue.h"
+#include "data/user_choices.h"
 
 namespace tavrel {
 
 // The number (from 1; slot 0 is never looked at) of the first catalogue entry matching a user-added
-// program, given the fields of its line without the key (display name, version, status, path, short
-// path): by company, product and version, or by path when one of them is missing. -1 when none
-// matches or the fields cannot be read. Never raises.
-std::int32_t FindCatalogEntry(const std::vector<std::string_view>& program,
-                              const CatalogueList& catalogue) noexcept;
+// program's choice line: by company, product and version (from its display name and version), or
+// by its program path when one of them is missing. -1 when none matches or a field it needs is
+// not on the line. Never raises.
+std::int32_t FindCatalogEntry(const ChoiceLine& line, const CatalogueList& catalogue) noexcept;
 
 }  // namespace tavrel

@@ -3,6 +3,7 @@
 #include <string_view>
 #include <utility>
 
+#include "base/failure.h"
 #include "errors/reporting.h"
 
 namespace tavrel {
@@ -11,27 +12,27 @@ namespace {
 // Lists grow by this many lines at a time and are trimmed to their size after reading.
 constexpr std::size_t kGrowthStep = 1000;
 
-ChoiceList& ListFor(int which) {
-  static ChoiceList lists[3] = {ChoiceList(1), ChoiceList(1), ChoiceList(1)};
-  return lists[which];
-}
-
 }  // namespace
 
-ChoiceList& AddChoices() {
-  return ListFor(0);
-}
-ChoiceList& DelChoices() {
-  return ListFor(1);
-}
-ChoiceList& DefChoices() {
-  return ListFor(2);
+ChoiceLine ParseChoiceLine(std::string_view line) {
+  ChoiceLine fields;
+  std::optional<std::string_view>* const slots[] = {&fields.key,     &fields.displayName,
+                                                    &fields.version, &fields.status,
+                                                    &fields.program, &fields.shortProgram};
+  if (line.empty()) return fields;
+  std::size_t start = 0;
+  for (auto* slot : slots) {
+    const std::size_t end = line.find('|', start);
+    *slot = line.substr(start, end == std::string_view::npos ? end : end - start);
+    if (end == std::string_view::npos) break;
+    start = end + 1;
+  }
+  return fields;
 }
 
-void ResetUserChoices() {
-  AddChoices().assign(1, std::string());
-  DelChoices().assign(1, std::string());
-  DefChoices().assign(1, std::string());
+std::string_view Need(const std::optional<std::string_view>& field) {
+  if (!field) Raise(errnum::kSubscript);
+  return *field;
 }
 
 ChoiceList SplitChoiceLines(std::string_view content) {
@@ -57,10 +58,11 @@ ChoiceList SplitChoiceLines(std::string_view content) {
   return lines;
 }
 
-void GetUserChoices(const DataFiles& files) {
+UserChoices GetUserChoices(const DataFiles& files) {
   CallDepthScope depth;
+  UserChoices choices;
   const std::pair<const std::optional<std::string>*, ChoiceList*> sources[] = {
-      {&files.add, &AddChoices()}, {&files.del, &DelChoices()}, {&files.def, &DefChoices()}};
+      {&files.add, &choices.add}, {&files.del, &choices.del}, {&files.def, &choices.def}};
   // Each file is one statement: a failure is reported and the next file is read.
   for (const auto& [content, list] : sources) {
     try {
@@ -70,6 +72,7 @@ void GetUserChoices(const DataFiles& files) {
       ReportFailure("GetUserChoices");
     }
   }
+  return choices;
 }
 
 }  // namespace tavrel

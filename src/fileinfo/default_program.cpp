@@ -3,7 +3,7 @@
 
 namespace tavrel {
 
-std::string GetDefaultProgramInfo(const std::string& document) {
+std::optional<ProgramDescription> GetDefaultProgramInfo(const std::string& document) {
   const std::string program = GetAssociatedProgram(document);
   const std::string shortPath = GetShortPath(program);
   const FileVersionInfo info = GetFileInfo(shortPath);

@@ -17,8 +17,8 @@ constexpr std::string_view kCompanySuffixes[] = {
 std::string ShortCompanyName(std::string_view company, std::string_view fallback) {
   std::string base = StripChrs(company, "", true, false);
   if (const auto comma = base.find(','); comma != std::string::npos) base.resize(comma);
-  // The name becomes a field of a "|"-joined record, so a "|" in it turns into "/" whether or
-  // not the reduction is kept.
+  // A "|" separates the fields of the user's choice lines, where these names are kept; it turns
+  // into "/" whether or not the reduction is kept.
   base = StrReplace(base, "|", "/", false);
   std::string name = base;
   for (auto suffix : kCompanySuffixes)
@@ -35,10 +35,10 @@ std::string CompactVersion(std::string_view version) {
   return StrReplace(v, " ", "", false);
 }
 
-std::string DescribeProgram(const FileVersionInfo& info, const std::string& shortPath,
-                            const std::string& shortOfShortPath) {
-  // The display text is the first field of a "|"-joined record: a "|" in the description or
-  // product name is shown as "/", as in the company name, so the fields after it stay in place.
+std::optional<ProgramDescription> DescribeProgram(const FileVersionInfo& info,
+                                                  const std::string& shortPath,
+                                                  const std::string& shortOfShortPath) {
+  // A "|" in the description or product name is shown as "/", as in the company name.
   const auto asField = [](std::string_view s) { return StrReplace(s, "|", "/", false); };
   const std::string company = ShortCompanyName(info.CompanyName, "Missing Info.");
   std::string display;
@@ -47,10 +47,11 @@ std::string DescribeProgram(const FileVersionInfo& info, const std::string& shor
   else if (!info.ProductName.empty())
     display = company + "- " + asField(info.ProductName);
   else
-    return {};
-  const std::string version = CompactVersion(info.FileVersion);
-  if (version.find('.') == std::string::npos) return {};
-  return display + "|" + version + "|OK|" + shortPath + "|" + shortOfShortPath;
+    return std::nullopt;
+  std::string version = CompactVersion(info.FileVersion);
+  if (version.find('.') == std::string::npos) return std::nullopt;
+  return ProgramDescription{std::move(display), std::move(version), "OK", shortPath,
+                            shortOfShortPath};
 }
 
 }  // namespace tavrel

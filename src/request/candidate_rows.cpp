@@ -7,36 +7,25 @@
 
 namespace tavrel {
 
-DefaultInfo DefaultInfo::FromDescription(std::string_view description) {
-  std::vector<std::string> fields;
-  for (auto piece : text::Split(description, "|"))
-    fields.emplace_back(piece);
-  return DefaultInfo(true, std::move(fields));
-}
-
-std::size_t DefaultInfo::FieldCount() const {
+const std::optional<ProgramDescription>& DefaultInfo::Program() const {
   if (!obtained_) Raise(errnum::kSubscript);
-  return fields_.size();
-}
-
-const std::string& DefaultInfo::Field(std::size_t i) const {
-  if (i >= FieldCount()) Raise(errnum::kSubscript);
-  return fields_[i];
+  return program_;
 }
 
 namespace {
 // The program of an added line, for its icon: its path, else its short path; a line without
 // either still gives a row.
-std::string_view ProgramPath(const std::vector<std::string_view>& fields) {
-  for (std::size_t i : {std::size_t{4}, std::size_t{5}})
-    if (i < fields.size() && !fields[i].empty()) return fields[i];
+std::string_view ProgramPath(const ChoiceLine& line) {
+  for (const auto* path : {&line.program, &line.shortProgram})
+    if (*path && !(*path)->empty()) return **path;
   return {};
 }
 
 // An empty line has no key at all: it matches no type, so a blank line left in a choice file
 // neither stops the search nor joins a group.
 bool HasKey(const std::string& line, std::string_view key) {
-  return !line.empty() && text::EqualsNoCase(text::Field(line, '|', 0), key);
+  const std::optional<std::string_view> lineKey = ParseChoiceLine(line).key;
+  return lineKey && text::EqualsNoCase(*lineKey, key);
 }
 }  // namespace
 
@@ -73,35 +62,34 @@ std::int32_t BuildCandidateRows(const ChoiceList& addChoices, std::int32_t first
 
   for (std::int32_t k = first; k <= last; ++k) {
     if (k < 0 || static_cast<std::size_t>(k) >= addChoices.size()) Raise(errnum::kSubscript);
-    const auto fields = text::Split(addChoices[k], "|");
+    const ChoiceLine line = ParseChoiceLine(addChoices[k]);
     std::string_view suffix;
     // Only the first added program with the default program's short path is marked.
-    if (info.FieldCount() > 1 && !defaultFound &&
-        text::EqualsNoCase(text::At(fields, 5), info.Field(4))) {
+    if (const auto& windows = info.Program();
+        windows && !defaultFound &&
+        text::EqualsNoCase(Need(line.shortProgram), windows->shortOfShortPath)) {
       suffix = kDefaultMarker;
       defaultRowId = rowId;
       defaultFound = true;
     }
-    const std::vector<std::string_view> program(
-        fields.begin() + std::min<std::size_t>(1, fields.size()), fields.end());
-    const std::int32_t entry = FindCatalogEntry(program, catalogue);
+    const std::int32_t entry = FindCatalogEntry(line, catalogue);
     if (entry < 0) {
-      add(std::string(text::At(fields, 1)), std::string(text::At(fields, 2)) + std::string(suffix),
-          kColourBlack, ProgramPath(fields));
+      add(std::string(Need(line.displayName)),
+          std::string(Need(line.version)) + std::string(suffix), kColourBlack, ProgramPath(line));
     } else {
       const CatalogueEntry& e = catalogue[static_cast<std::size_t>(entry)];
       add(e.CompanyA + " - " + e.ProductA, e.VersionA + std::string(suffix), kColourBlue,
-          ProgramPath(fields));
+          ProgramPath(line));
     }
   }
 
-  if (info.FieldCount() < 2) {
+  if (const auto& windows = info.Program(); !windows) {
     defaultRowId = rowId;
     add("Windows Default", "No version info.", kColourBlack, {});
   } else if (!defaultFound) {
     defaultRowId = rowId;
-    add(info.Field(0), info.Field(1) + std::string(kDefaultMarker), kColourBlack,
-        info.FieldCount() > 3 ? std::string_view(info.Field(3)) : std::string_view());
+    add(windows->display, windows->version + std::string(kDefaultMarker), kColourBlack,
+        windows->shortPath);
   }
   return defaultRowId;
 }

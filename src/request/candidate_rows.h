@@ -2,37 +2,36 @@
 // then the program Windows itself would use, unless that one is among the added and marked there.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
 #include <utility>
-#include <vector>
 
 #include "data/catalogue.h"
 #include "data/user_choices.h"
+#include "fileinfo/display_names.h"
 #include "ui/candidate.h"
 
 namespace tavrel {
 
-// The Windows default program's description for a request, split at "|": usable (five fields),
-// empty (no fields), failed (one empty field), or not obtained at all (the type is one the user
-// wants no chooser for). Reading a description that was not obtained fails with 9.
+// The Windows default program for a request: its description, none (there is none, or obtaining
+// it failed), or not obtained at all (the type is one the user wants no chooser for). Reading a
+// description that was not obtained fails with 9.
 class DefaultInfo {
  public:
-  static DefaultInfo NotObtained() { return DefaultInfo(false, {}); }
-  static DefaultInfo Failed() { return DefaultInfo(true, {std::string()}); }
-  static DefaultInfo FromDescription(std::string_view description);
+  static DefaultInfo NotObtained() { return DefaultInfo(false, std::nullopt); }
+  static DefaultInfo Failed() { return DefaultInfo(true, std::nullopt); }
+  static DefaultInfo Of(std::optional<ProgramDescription> program) {
+    return DefaultInfo(true, std::move(program));
+  }
 
-  bool Obtained() const { return obtained_; }
-  std::size_t FieldCount() const;
-  const std::string& Field(std::size_t i) const;
+  const std::optional<ProgramDescription>& Program() const;
 
  private:
-  DefaultInfo(bool obtained, std::vector<std::string> fields)
-      : obtained_(obtained), fields_(std::move(fields)) {}
+  DefaultInfo(bool obtained, std::optional<ProgramDescription> program)
+      : obtained_(obtained), program_(std::move(program)) {}
   bool obtained_;
-  std::vector<std::string> fields_;
+  std::optional<ProgramDescription> program_;
 };
 
 // Finds the group of key in a choice list: the first run of consecutive lines whose field 0

@@ -1,7 +1,6 @@
 #include "request/launch.h"
 
 #include "base/failure.h"
-#include "data/ignore_marker.h"
 #include "errors/reporting.h"
 #include "errors/system_error_text.h"
 #include "fileinfo/file_type.h"
@@ -45,20 +44,6 @@ LaunchCall PlanLaunch(const std::string& program, const std::string& document,
 LaunchResult LaunchResultOf(std::int32_t shellAnswer) {
   if (shellAnswer > 32) return {true, shellAnswer, 0};
   return {false, shellAnswer, SystemErrorOf(shellAnswer)};
-}
-
-LaunchResult StartProgram(const std::string& program, const std::string& document,
-                          const std::string& verb) {
-  const IgnoreMarkerState before = ArmIgnoreMarker();
-  LaunchResult result;
-  try {
-    result = LaunchProgram(program, document, verb);
-  } catch (...) {
-    RestoreIgnoreMarker(before);
-    throw;
-  }
-  if (!result.started) RestoreIgnoreMarker(before);
-  return result;
 }
 
 void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept {

@@ -32,11 +32,6 @@ LaunchResult LaunchResultOf(std::int32_t shellAnswer);
 LaunchResult LaunchProgram(const std::string& program, const std::string& document,
                            const std::string& verb);
 
-// Arms the ignore marker and launches the program; when it does not start, the marker is put
-// back as it was, so that no later request is passed through for a start that never happened.
-LaunchResult StartProgram(const std::string& program, const std::string& document,
-                          const std::string& verb);
-
 // Tells the user that the program did not start, with the system's reason, in the error
 // handler's message box. Never throws.
 void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept;

@@ -5,15 +5,33 @@
 #include <cstdint>
 #include <string_view>
 
+#include "request/request_services.h"
+#include "request/request_trace.h"
+
 namespace tavrel {
 
 constexpr std::int32_t kNotHandled = 1;  // the caller carries on with its own handling
 constexpr std::int32_t kHandled = 0;
 
-// Serves one request. Never throws; a failure anywhere ends the request with kNotHandled. A call
-// that arrives while another request is in progress on this thread (the chooser and the shell
-// pump messages) uses up an armed ignore marker, gets kNotHandled at once and leaves the first
-// request alone.
+// Serves the requests of one server process through the services it is given.
+class RequestDriver {
+ public:
+  explicit RequestDriver(const RequestServices& services) : services_(services) {}
+
+  // Serves one request and records in trace what it decided and why. Never throws; a failure
+  // anywhere ends the request with kNotHandled. A call that arrives while another request is in
+  // progress on this thread (the chooser and the shell pump messages) uses up an armed ignore
+  // marker, gets kNotHandled at once and leaves the first request alone.
+  std::int32_t Serve(std::string_view rsParams, RequestTrace& trace) noexcept;
+
+ private:
+  std::int32_t ServeOne(std::string_view rsParams, RequestTrace& trace);
+
+  RequestServices services_;
+  bool inProgress_ = false;
+};
+
+// Serves one request with the system's services and publishes its trace line.
 std::int32_t ServeRequest(std::string_view rsParams) noexcept;
 
 }  // namespace tavrel

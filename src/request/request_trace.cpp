@@ -59,6 +59,10 @@ void RequestTrace::SetDocument(std::string_view documentPath) noexcept {
   Keep(fileName_, [&] { return Printable(FileNameOf(documentPath), kLongField); });
 }
 
+void RequestTrace::CatalogueNotLoaded(std::string_view reason) noexcept {
+  Keep(catalogueProblem_, [&] { return std::string(reason); });
+}
+
 std::int32_t RequestTrace::Pass(std::string_view reason) noexcept {
   Keep(decision_, [&] { return "pass: " + std::string(reason); });
   return kNotHandled;
@@ -114,6 +118,7 @@ std::string RequestTrace::Line(std::int32_t result, Clock::time_point end) const
     line += "; rows " + std::to_string(rows_) + ", result " + std::to_string(result) + ", " +
             Milliseconds(end - start_ - userTime_);
     if (userTime_ != Clock::duration::zero()) line += ", chooser open " + Milliseconds(userTime_);
+    if (!catalogueProblem_.empty()) line += "; catalogue not loaded: " + catalogueProblem_;
     return line;
   } catch (...) {
     return {};

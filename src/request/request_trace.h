@@ -24,6 +24,8 @@ class RequestTrace {
   void SetTypeKey(std::string_view typeKey) noexcept;
   void SetDocument(std::string_view documentPath) noexcept;  // keeps the file name only
   void SetRows(std::int32_t rows) noexcept { rows_ = rows; }
+  // The request's catalogue did not load, for this reason; the one loaded before was used.
+  void CatalogueNotLoaded(std::string_view reason) noexcept;
 
   // The endings; the last one recorded is the request's. Pass returns the result it stands for
   // (1: the caller carries on), so that an ending reads "return trace.Pass(...)".
@@ -48,7 +50,8 @@ class RequestTrace {
   void AddUserTime(Clock::duration time) noexcept { userTime_ += time; }
 
   // The request's line for the result it ended with, timed up to end; empty when it cannot be
-  // made. A decision other than "pass" that still gives 1 says that the shell carries on.
+  // made. A decision other than "pass" that still gives 1 says that the shell carries on. A
+  // catalogue that did not load is named last.
   std::string Line(std::int32_t result, Clock::time_point end = Clock::now()) const noexcept;
 
  private:
@@ -56,6 +59,7 @@ class RequestTrace {
   std::string typeKey_;
   std::string fileName_;
   std::int32_t rows_ = 0;
+  std::string catalogueProblem_;    // empty: loaded, or not read at all
   std::string decision_;            // empty: none recorded
   std::int32_t failureNumber_ = 0;  // set: the decision is this failure
   Clock::time_point start_;

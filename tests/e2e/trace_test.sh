@@ -68,6 +68,10 @@ fresh && touch "$markers/Bl1.ign"
 ending "the ignore marker" 1 "pass: ignore marker used up" "$(request)"
 fresh QXDel.dat .TVTR
 ending "the skip list" 1 "pass: type .tvtr is in the skip list" "$(request)"
+echo '<Programs><Alias>' >"$work/QXma.xml"
+ending "a catalogue that does not load" 1 "pass: type .tvtr is in the skip list" "$(request)"
+check "... says why, last" "catalogue not loaded: not well-formed" \
+  "$(last_line | grep -o 'catalogue not loaded: .*$')"
 fresh QXDef.dat ".tvtr|Beta|2.0|OK|$R\\progs\\beta.exe"
 ending "a default program" 0 'default: started C:\...\beta.exe' "$(request)"
 fresh QXDef.dat ".tvtr|Gone|1.0|OK|$R\\progs\\gone.exe"

@@ -7,8 +7,9 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   tavrel::CatalogueList entries;
-  const bool parsed = tavrel::ParseCatalogue(
-      std::string_view(reinterpret_cast<const char*>(data), size), entries);
+  const bool parsed =
+      tavrel::ParseCatalogue(std::string_view(reinterpret_cast<const char*>(data), size),
+                             entries) == tavrel::CatalogueLoad::kLoaded;
   if (parsed && (entries.empty() || entries.size() > tavrel::kMaxCatalogueEntries + 1)) {
     std::abort();
   }

@@ -42,8 +42,7 @@ const char* const kViewer = ".txt|Globex - Viewer|1.0|OK|C:\\Globex\\view.exe|C:
 const char* const kPadLine = ".txt|Tavrel - Pad|3.0|OK|C:\\Pad\\pad.exe|C:\\PAD\\PAD.EXE";
 
 DefaultInfo Usable(const char* shortPath) {
-  return DefaultInfo::FromDescription(std::string("Tavrel - Pad|3.0.1|OK|") + shortPath + "|" +
-                                      shortPath);
+  return DefaultInfo::Of(ProgramDescription{"Tavrel - Pad", "3.0.1", "OK", shortPath, shortPath});
 }
 
 // The default row's id, then each row as "id key text|detail", those in the catalogue marked.
@@ -82,7 +81,7 @@ TEST(CandidateRows, TheWindowsDefaultIsMarkedOnceInPlaceOrLast) {
        "1\n0 k0 Acme - Writer|2.1\n1 k1 Globex Corp - Viewer Pro|1.0 (2024)    [Windows Default] "
        "(blue)\n"},
       // Without a usable description the short path is not compared, so a line may stop early.
-      {Lines({".txt|Acme - Writer|2.1"}), DefaultInfo::FromDescription(""),
+      {Lines({".txt|Acme - Writer|2.1"}), DefaultInfo::Of(std::nullopt),
        "1\n0 k0 Acme - Writer|2.1\n1 k1 Windows Default|No version info.\n"},
       {Lines({".txt|Acme - Writer|2.1"}), DefaultInfo::Failed(),
        "1\n0 k0 Acme - Writer|2.1\n1 k1 Windows Default|No version info.\n"},
@@ -109,7 +108,7 @@ TEST(CandidateRows, RowsCarryTheirProgramsPath) {
   };
   EXPECT_EQ(programs(Lines({kWriter, ".txt|Short|1|OK||C:\\SHORT.EXE"}), Usable("C:\\PAD.EXE")),
             "C:\\Acme\\writer.exe;C:\\SHORT.EXE;C:\\PAD.EXE;");
-  EXPECT_EQ(programs(Lines({".txt|Bare|2"}), DefaultInfo::FromDescription("")), ";;");
+  EXPECT_EQ(programs(Lines({".txt|Bare|2"}), DefaultInfo::Of(std::nullopt)), ";;");
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::string Fields(const CatalogueEntry& e) {
 
 TEST(Catalogue, ReadsEveryAliasBelowTheRootInDocumentOrder) {
   CatalogueList entries;
-  ASSERT_TRUE(ParseCatalogue(kTwoEntries, entries));
+  ASSERT_EQ(ParseCatalogue(kTwoEntries, entries), CatalogueLoad::kLoaded);
   ASSERT_EQ(entries.size(), 3u);
   EXPECT_EQ(Fields(entries[0]), "|||||||||");  // slot 0 stays empty
   EXPECT_EQ(
@@ -30,34 +30,37 @@ TEST(Catalogue, ReadsEveryAliasBelowTheRootInDocumentOrder) {
       R"(Quill&Co|Writer|2.1|C:\Q\w.exe|C:\Q\W.EXE|Quill|Writer Pro|2|C:\Q\wp.exe|C:\Q\WP.EXE)");
   EXPECT_EQ(Fields(entries[2]), "Nested||||||Only|||");
   // The root itself is no entry.
-  ASSERT_TRUE(ParseCatalogue(R"(<Alias Company="root"><ALIAS/></Alias>)", entries));
+  ASSERT_EQ(ParseCatalogue(R"(<Alias Company="root"><ALIAS/></Alias>)", entries),
+            CatalogueLoad::kLoaded);
   EXPECT_EQ(entries.size(), 1u);
 }
 
-TEST(Catalogue, FailedLoadsLeaveTheCatalogueAsItWas) {
+TEST(Catalogue, FailedLoadsSayWhyAndLeaveTheCatalogueAsItWas) {
+  CatalogueList catalogue;
   std::optional<std::string> xml = kTwoEntries;
-  ASSERT_TRUE(LoadCatalogue(xml));
-  const std::optional<std::string> bad[] = {
-      "<Programs><Alias Company='x'>",
-      "<Programs><Alias/></Other>",
-      "",
-      "just text",
-      "<!DOCTYPE Programs [<!ENTITY a 'aaaa'>]><Programs><Alias Company='&a;'/></Programs>",
-      "<!DOCTYPE p SYSTEM 'file:///etc/passwd'><p><Alias/></p>",
-      "<Programs>" + std::string(32u << 20, ' ') + "<Alias/></Programs>",  // too large
-      std::nullopt,
+  ASSERT_EQ(LoadCatalogue(xml, catalogue), CatalogueLoad::kLoaded);
+  const std::pair<std::optional<std::string>, CatalogueLoad> bad[] = {
+      {"<Programs><Alias Company='x'>", CatalogueLoad::kNotWellFormed},
+      {"<Programs><Alias/></Other>", CatalogueLoad::kNotWellFormed},
+      {"", CatalogueLoad::kNoRoot},
+      {"just text", CatalogueLoad::kNoRoot},
+      {"<!DOCTYPE Programs [<!ENTITY a 'aaaa'>]><Programs><Alias Company='&a;'/></Programs>",
+       CatalogueLoad::kDocumentType},
+      {"<!DOCTYPE p SYSTEM 'file:///etc/passwd'><p><Alias/></p>", CatalogueLoad::kDocumentType},
+      {"<Programs>" + std::string(32u << 20, ' ') + "<Alias/></Programs>",
+       CatalogueLoad::kTooLarge},
+      {std::nullopt, CatalogueLoad::kMissing},
   };
-  for (std::optional<std::string> text : bad) {
-    EXPECT_FALSE(LoadCatalogue(text)) << text.value_or("(none)").substr(0, 40);
-    EXPECT_EQ(CatalogueCount(), 2);
-    EXPECT_EQ(Catalogue()[1].Company, "Quill&Co");
+  for (auto [text, why] : bad) {
+    EXPECT_EQ(LoadCatalogue(text, catalogue), why) << text.value_or("(none)").substr(0, 40);
+    EXPECT_EQ(catalogue.size(), 3u);
+    EXPECT_EQ(catalogue[1].Company, "Quill&Co");
   }
 
   // A well-formed catalogue without any entry empties it.
   xml = "<Programs><Program Company='x'/></Programs>";
-  EXPECT_TRUE(LoadCatalogue(xml));
-  EXPECT_EQ(CatalogueCount(), 0);
-  EXPECT_EQ(Catalogue().size(), 1u);
+  EXPECT_EQ(LoadCatalogue(xml, catalogue), CatalogueLoad::kLoaded);
+  EXPECT_EQ(catalogue.size(), 1u);
 }
 
 TEST(Catalogue, KeepsTheFirst32767EntriesOfALargerFile) {
@@ -65,10 +68,10 @@ TEST(Catalogue, KeepsTheFirst32767EntriesOfALargerFile) {
   for (int i = 1; i <= 32770; ++i)
     *xml += "<Alias Company='c" + std::to_string(i) + "'/>";
   *xml += "</Programs>";
-  ASSERT_TRUE(LoadCatalogue(xml));
-  EXPECT_EQ(CatalogueCount(), 32767);
-  ASSERT_EQ(Catalogue().size(), 32768u);
-  EXPECT_EQ(Catalogue()[32767].Company, "c32767");
+  CatalogueList catalogue;
+  ASSERT_EQ(LoadCatalogue(xml, catalogue), CatalogueLoad::kLoaded);
+  ASSERT_EQ(catalogue.size(), 32768u);
+  EXPECT_EQ(catalogue[32767].Company, "c32767");
 }
 
 TEST(Catalogue, DeepNestingIsRead) {
@@ -79,7 +82,7 @@ TEST(Catalogue, DeepNestingIsRead) {
   for (int i = 0; i < 100000; ++i)
     deep += "</a>";
   CatalogueList entries;
-  ASSERT_TRUE(ParseCatalogue(deep, entries));
+  ASSERT_EQ(ParseCatalogue(deep, entries), CatalogueLoad::kLoaded);
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[1].Company, "deep");
 }

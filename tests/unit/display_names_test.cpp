@@ -39,7 +39,10 @@ TEST(DisplayNames, DescriptionOrProductAndADottedVersion) {
     info.FileDescription = description;
     info.ProductName = product;
     info.FileVersion = version;
-    return DescribeProgram(info, "S", "T");
+    const std::optional<ProgramDescription> d = DescribeProgram(info, "S", "T");
+    return d ? d->display + "|" + d->version + "|" + d->status + "|" + d->shortPath + "|" +
+                   d->shortOfShortPath
+             : "";
   };
   EXPECT_EQ(describe("Acme Corporation", " Acme Writer ", "", "1, 2"),
             "Acme - Acme Writer|1.2|OK|S|T");
@@ -83,8 +86,13 @@ TEST(DisplayNames, CatalogueEntryByIdentityOrElseByPath) {
       {{"Acme - Writer"}, -1},
       {{}, -1},
   };
-  for (const auto& l : lookups)
-    EXPECT_EQ(FindCatalogEntry(l.fields, c), l.entry) << (l.fields.empty() ? "" : l.fields[0]);
+  for (const auto& l : lookups) {
+    // The line these fields would come from, after its key.
+    std::string line = ".txt";
+    for (std::string_view field : l.fields)
+      line += "|" + std::string(field);
+    EXPECT_EQ(FindCatalogEntry(ParseChoiceLine(line), c), l.entry) << line;
+  }
 }
 
 }  // namespace

@@ -1,92 +1,60 @@
 #include "fake_request.h"
 
-#include <utility>
+#include <regex>
 
-#include "data/unpack.h"
-#include "fileinfo/display_names.h"
-#include "fileinfo/version_info.h"
-#include "request/chooser_wait.h"
-#include "request/trace_output.h"
-#include "ui/chooser_window.h"
+#include "fileinfo/file_type.h"
+#include "os/files.h"
+#include "os/os.h"
 
-namespace tavrel {
-namespace {
+namespace tavrel::fake_request {
 
-class FakeChooser final : public ChooserWindow {
- public:
-  void Clear() override { rows_.Clear(); }
-  void Add(const Candidate& row) override { rows_.Add(row); }
-  std::int32_t Count() const override { return rows_.Count(); }
-  void SetCaption(const std::string&) override {}
-  bool FitToList() override { return true; }
-  void Show() override {
-    std::string shown;
-    for (const Candidate& row : rows_.rows)
-      shown += (shown.empty() ? "" : "\n") + row.text + "|" + row.detail;
-    fake_request::S().shownRows.push_back(shown);
-  }
-
- private:
-  CandidateVector rows_;
-};
-
-}  // namespace
-
-namespace fake_request {
-State& S() {
-  static State state;
-  return state;
-}
-State& Reset() {
-  return S() = State{};
-}
-}  // namespace fake_request
-
-DataFiles UnpackFiles() {
+ChoiceData Choices::Read() {
   DataFiles data;
-  const auto& package = fake_request::S().package;
   for (auto [name, file] :
        {std::pair{"QXAdd.dat", &data.add}, std::pair{"QXDel.dat", &data.del},
         std::pair{"QXDef.dat", &data.def}, std::pair{"QXma.xml", &data.catalogue}})
-    if (const auto it = package.find(name); it != package.end()) *file = it->second;
-  return data;
+    if (const auto it = files.find(name); it != files.end()) *file = it->second;
+  data.problem = packageProblem;
+  return ReadChoiceData(std::move(data), catalogues_);
 }
 
-ChooserWindow& Chooser() {
-  static FakeChooser chooser;
-  return chooser;
+void Chooser::Show() {
+  std::string shown = "show \"" + caption + "\":";
+  for (const Candidate& row : rows.rows)
+    shown += " " + row.text + "|" + row.detail + (row.colour == kColourBlue ? " (blue)" : "") + ";";
+  shown.pop_back();
+  log_.push_back(shown);
 }
 
-std::int32_t& ChosenIndex() {
-  static std::int32_t index = -1;
-  return index;
-}
-
-void WaitUntilChooserGone() {
-  ChosenIndex() = fake_request::S().pick();
-}
-
-LaunchResult LaunchProgram(const std::string& program, const std::string& document,
+LaunchResult Shell::Launch(const std::string& program, const std::string& document,
                            const std::string& verb) {
-  fake_request::S().starts.push_back(PlanLaunch(program, document, verb));
-  fake_request::S().whileStarting();
-  return LaunchResultOf(fake_request::S().shellAnswer);
+  const bool armed = files::IsFile(files::ProgramFolder() + "\\Bl1.ign");
+  const LaunchCall call = PlanLaunch(program, document, verb);
+  log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
+                 (armed ? " armed" : ""));
+  whileStarting();
+  return LaunchResultOf(answer);
 }
 
-std::wstring ConfiguredTraceLog() noexcept {
-  return {};
+void Shell::ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept {
+  log_.push_back("report " + program);
+  tavrel::ReportFailedStart(program, result);
 }
 
-void PublishTrace(const std::string& line, const std::wstring&) noexcept {
-  fake_request::S().traces.push_back(line);
+std::optional<std::uint32_t> Files::Attributes(const std::string& path) {
+  return os::FileAttributes(path);
 }
 
-std::string GetAssociatedProgram(const std::string&) {
-  return {};
+std::string Files::ShortPath(const std::string& path) {
+  return GetShortPath(path);
 }
 
-FileVersionInfo GetFileInfo(const std::string&) {
-  return {};
+std::int32_t World::Serve(std::string_view rsParams) {
+  RequestTrace trace;
+  const std::int32_t result = driver.Serve(rsParams, trace);
+  static const std::regex time(", (chooser open )?[0-9]+ ms");
+  traces.push_back(std::regex_replace(trace.Line(result), time, ""));
+  return result;
 }
 
-}  // namespace tavrel
+}  // namespace tavrel::fake_request

@@ -1,33 +1,97 @@
-// Stand-ins for the Windows edge of a request in native tests: the data files a request reads
-// (by name: QXAdd.dat, QXDel.dat, QXDef.dat, QXma.xml), the chooser window (its rows are kept,
-// and a pick is made while it is shown), the shell's answer to a start, and a document without
-// an associated program; the trace lines are kept instead of published.
+// Stand-ins for the services of a request in native tests: the user's data files by name (read
+// as the server reads them), the chooser (its rows are logged when shown, and a pick is made
+// while it waits), the shell's answer to a start, and the file queries (over fake_os, with a
+// chosen description of the Windows default program). The markers are the real ones, in
+// fake_os's program folder. What happens is logged in order.
 #pragma once
 
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "request/launch.h"
-#include "ui/candidate.h"
+#include "request/request_driver.h"
 
 namespace tavrel::fake_request {
 
-struct State {
-  std::map<std::string, std::string> package;  // file name -> content
-  std::vector<std::string> shownRows;          // the rows of each chooser shown, as "text|detail"
-  // The 1-based row picked (0: closed without a pick). Runs while the chooser is shown.
-  std::function<std::int32_t()> pick = [] { return 0; };
-  std::int32_t shellAnswer = 42;  // above 32: started
-  std::function<void()> whileStarting = [] {};
-  std::vector<LaunchCall> starts;
-  std::vector<std::string> traces;  // each request's trace line
+using Log = std::vector<std::string>;
+
+class Choices final : public ChoiceSource {
+ public:
+  ChoiceData Read() override;
+
+  std::map<std::string, std::string> files;  // QXAdd.dat, QXDel.dat, QXDef.dat, QXma.xml
+  std::string packageProblem;
+
+ private:
+  CatalogueKeeper catalogues_;  // kept across requests, as the server keeps it
 };
 
-// Resets the stand-ins; the markers live in fake_os's file system.
-State& Reset();
-State& S();
+// Logs "show" with its rows ("text|detail", blue rows marked "(blue)") and its caption.
+class Chooser final : public RequestChooser {
+ public:
+  explicit Chooser(Log& log) : log_(log) {}
+  void SetCaption(const std::string& text) override { caption = text; }
+  CandidateList& Rows() override { return rows; }
+  bool FitToList() override { return fits; }
+  void Show() override;
+  std::int32_t WaitForPick() override { return pick(); }
+
+  std::string caption;
+  CandidateVector rows;
+  bool fits = true;
+  std::function<std::int32_t()> pick = [] { return 0; };  // the 1-based row picked; 0: none
+
+ private:
+  Log& log_;
+};
+
+// Logs "start PROGRAM DOCUMENT VERB" (with "armed" when the ignore marker is armed at that
+// moment) and "report PROGRAM"; a report goes to the error handler as the server's does.
+class Shell final : public Launcher {
+ public:
+  explicit Shell(Log& log) : log_(log) {}
+  LaunchResult Launch(const std::string& program, const std::string& document,
+                      const std::string& verb) override;
+  void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override;
+
+  std::int32_t answer = 42;  // above 32: started
+  std::function<void()> whileStarting = [] {};
+
+ private:
+  Log& log_;
+};
+
+class Files final : public RequestFiles {
+ public:
+  void RefreshSearchFolders() override { ++refreshes; }
+  std::optional<std::uint32_t> Attributes(const std::string& path) override;
+  std::string ShortPath(const std::string& path) override;
+  std::optional<ProgramDescription> DefaultProgram(const std::string&) override {
+    return defaultProgram();
+  }
+
+  int refreshes = 0;
+  std::function<std::optional<ProgramDescription>()> defaultProgram = [] { return std::nullopt; };
+};
+
+// One server process's worth of services and its driver.
+struct World {
+  World() : driver({choices, chooser, shell, markers, files}) {}
+  // Serves one request; returns the result, and "result DECISION" of its trace line without the
+  // server's time.
+  std::int32_t Serve(std::string_view rsParams);
+
+  Log log;
+  Choices choices;
+  Chooser chooser{log};
+  Shell shell{log};
+  ProgramFolderMarkers markers;
+  Files files;
+  RequestDriver driver;
+  std::vector<std::string> traces;  // each request's trace line, timings left out
+};
 
 }  // namespace tavrel::fake_request

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 #include "errors_fakes.h"
 #include "fake_os.h"
 #include "fake_request.h"
@@ -10,106 +12,223 @@
 namespace tavrel {
 namespace {
 
-using Names = std::vector<std::string>;
+using fake_request::World;
 
+const std::string kPrograms = "C:\\Tools\\Quillbox\\Programs";
 const std::string kAlpha = ".txt|Acme - Alpha|1.0|OK|C:\\A\\a.exe|C:\\A\\A.EXE";
 const std::string kBeta = ".TXT|Globex - Beta|2.0|OK|C:\\B\\b.exe|C:\\B\\B.EXE";
+const std::string kAdd = kAlpha + "\r\n" + kBeta;
+const std::string kDefBeta = ".txt|Globex - Beta|2.0|OK|C:\\B\\b.exe";
+// The chooser of the usual request: the two added programs, then the Windows default.
+const std::string kShown =
+    "show \"  [.txt] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Globex - Beta|2.0; "
+    "Windows Default|No version info.";
+const std::string kStartBeta = "start C:\\B\\b.exe C:\\DOCS\\A.TXT open armed";
 
-// Whole requests on the fake file system, with the package, chooser and shell of fake_request.
-class RequestFlow : public ErrorsTest {
- protected:
-  RequestFlow() {
-    fake_os::AddFolder(programs);
-    fake_os::AddFile("C:\\Docs\\a.txt", "text");
-    texts.texts[2] = "Gone.";
-  }
-  ~RequestFlow() override { fake_request::Reset(); }
+// A request of eight lines (or fewer) with the verb, document and status lines given.
+std::string RequestOf(const std::string& verb = "open",
+                      const std::string& document = "C:\\Docs\\a.txt",
+                      const std::string& status = "", int lines = 8) {
+  std::string request = verb + "\r\n\r\n" + document;
+  for (int line = 3; line < lines; ++line)
+    request += "\r\n" + std::string(line == 7 ? status : "");
+  return request;
+}
 
-  static std::int32_t Request() {
-    return ServeRequest("open\r\n\r\nC:\\Docs\\a.txt\r\n\r\n\r\n\r\n\r\n");
-  }
-  // Whether the last request's trace line holds the text.
-  bool Traced(const std::string& text) const {
-    return !edge.traces.empty() && edge.traces.back().find(text) != std::string::npos;
-  }
-  Names Markers() const { return files::FindFiles(programs, "*"); }
-  void SetMarkers(const Names& names) {
-    for (const auto& name : Markers())
-      files::RemoveFile(programs + "\\" + name);
-    for (const auto& name : names)
-      fake_os::AddFile(programs + "\\" + name);
-  }
+// The decision and figures of a trace line, from "pass:", "default:" or "chooser:" on.
+std::string DecisionOf(const std::string& line) {
+  std::smatch m;
+  return std::regex_search(line, m, std::regex("(pass|default|chooser): .*")) ? m.str() : line;
+}
 
-  fake_os::Scope os_;
-  fake_request::State& edge = fake_request::Reset();
-  const std::string programs = "C:\\Tools\\Quillbox\\Programs";
+void AddMarker(const std::string& name) {
+  fake_os::AddFile(kPrograms + "\\" + name);
+}
+
+// Serves a request from inside another and logs how it ended.
+void ServeDuring(World& w) {
+  const std::int32_t result = w.Serve(RequestOf());
+  w.log.push_back("during: " + std::to_string(result) + " " + DecisionOf(w.traces.back()));
+}
+
+struct Case {
+  const char* name;
+  std::function<void(World&)> arrange;  // changes to the usual world: kAdd, no catalogue entries
+  std::string request;
+  std::int32_t result;
+  std::string decision;  // the trace line from its decision on, without the server's time
+  std::string log;       // what happened in order, then the marker files left
 };
 
-TEST_F(RequestFlow, ADefaultProgramThatDoesNotStartLeavesTheDocumentToTheShell) {
-  edge.package = {{"QXDef.dat", ".txt|Gone|1.0|OK|C:\\gone.exe"}, {"QXAdd.dat", kAlpha}};
-  edge.shellAnswer = 2;
-  for (const Names& before : {Names{}, Names{"Bl1.ok"}, Names{}}) {
-    SetMarkers(before);
-    EXPECT_EQ(Request(), kNotHandled);
-    EXPECT_EQ(Markers(), before);
-    EXPECT_TRUE(Traced("default: start failed (2, ")) << edge.traces.back();
-    EXPECT_TRUE(Traced("shell carries on; rows 0, result 1")) << edge.traces.back();
+class RequestDriverTest : public ErrorsTest {
+ protected:
+  RequestDriverTest() { texts.texts[2] = "Gone."; }
+  fake_os::Scope os_;
+};
+
+TEST_F(RequestDriverTest, EveryBranchOfARequest) {
+  const Case cases[] = {
+      {"an armed ignore marker is used up", [](World&) { AddMarker("Bl1.ign"); }, RequestOf(), 1,
+       "pass: ignore marker used up; rows 0, result 1", "markers Bl1.ok"},
+      {"seven lines", [](World&) {}, RequestOf("open", "C:\\Docs\\a.txt", "", 7), 1,
+       "pass: request has 7 lines, fewer than 8; rows 0, result 1", "markers"},
+      {"no request verb", [](World&) {}, RequestOf("print"), 1,
+       "pass: no open, new or play verb; rows 0, result 1", "markers"},
+      {"an executable, even for Open With", [](World&) {},
+       RequestOf("openas", "C:\\Docs\\setup.EXE"), 1,
+       "pass: document is an executable; rows 0, result 1", "markers"},
+      {"launched, but the document is hidden",
+       [](World&) { fake_os::AddFile("C:\\Docs\\h.txt", "", 0x22); },
+       RequestOf("open", "C:\\Docs\\h.txt", "was Launched"), 1,
+       "pass: launched, but the document is not a normal file; rows 0, result 1", "markers"},
+      {"launched, but the document is a folder",
+       [](World&) { fake_os::AddFolder("C:\\Docs\\f.txt"); },
+       RequestOf("open", "C:\\Docs\\f.txt", "launched"), 1,
+       "pass: launched, but the document is not a normal file; rows 0, result 1", "markers"},
+      {"a missing document", [](World&) {}, RequestOf("open", "C:\\Docs\\gone.txt"), 1,
+       "pass: document not found; rows 0, result 1", "markers"},
+      // The default program gets the verb line as it came, and the document's short path.
+      {"the type's default program, verb play",
+       [](World& w) { w.choices.files["QXDef.dat"] = kDefBeta; }, RequestOf("Play it"), 0,
+       "default: started C:\\...\\b.exe; rows 0, result 0",
+       "start C:\\B\\b.exe C:\\DOCS\\A.TXT Play it armed; markers Bl1.ign"},
+      {"a default program that does not start puts the marker back",
+       [](World& w) {
+         w.choices.files["QXDef.dat"] = kDefBeta;
+         w.shell.answer = 2;
+         AddMarker("Bl1.ok");
+       },
+       RequestOf("new"), 1,
+       "default: start failed (2, file not found), shell carries on; rows 0, result 1",
+       "start C:\\B\\b.exe C:\\DOCS\\A.TXT new armed; markers Bl1.ok"},
+      {"a default line without a program arms nothing",
+       [](World& w) { w.choices.files["QXDef.dat"] = ".txt|Globex - Beta"; }, RequestOf(), 1,
+       "pass: failure 9 (Subscript out of range); rows 0, result 1", "markers"},
+      {"the skip list", [](World& w) { w.choices.files["QXDel.dat"] = ".doc\r\n.TXT"; },
+       RequestOf(), 1, "pass: type .txt is in the skip list; rows 0, result 1", "markers"},
+      {"no programs for the type", [](World& w) { w.choices.files["QXAdd.dat"] = ".doc|x"; },
+       RequestOf(), 1, "pass: type .txt has no programs to offer; rows 0, result 1", "markers"},
+      {"a package that gave nothing",
+       [](World& w) {
+         w.choices.files.clear();
+         w.choices.packageProblem = "data package damaged (wrong password)";
+       },
+       RequestOf(), 1, "pass: data package damaged (wrong password); rows 0, result 1", "markers"},
+      {"one row: the only added program is the Windows default",
+       [](World& w) {
+         w.choices.files["QXAdd.dat"] = kAlpha;
+         w.files.defaultProgram = [] {
+           return ProgramDescription{"Acme - Alpha", "1.0.0", "OK", "C:\\A\\A.EXE", "c:\\a\\a.exe"};
+         };
+       },
+       RequestOf(), 1, "pass: 1 row only, nothing to choose; rows 1, result 1", "markers"},
+      {"a chooser that cannot be fitted", [](World& w) { w.chooser.fits = false; }, RequestOf(), 1,
+       "pass: the chooser could not be fitted to its rows; rows 3, result 1", "markers"},
+      {"closed without a pick", [](World&) {}, RequestOf(), 0,
+       "chooser: 3 rows, closed without a pick; rows 3, result 0", kShown + "; markers"},
+      {"empty lines in the choice files belong to no type",
+       [](World& w) {
+         w.choices.files = {{"QXma.xml", "<Programs/>"},
+                            {"QXDef.dat", "\r\n"},
+                            {"QXDel.dat", "\r\n.doc\r\n\r\n"},
+                            {"QXAdd.dat", "\r\n.doc|x\r\n\r\n" + kAdd + "\r\n\r\n"}};
+       },
+       RequestOf(), 0, "chooser: 3 rows, closed without a pick; rows 3, result 0",
+       kShown + "; markers"},
+      {"Open With: the type's rows are those of *",
+       [](World& w) { w.choices.files["QXAdd.dat"] = kAdd + "\r\n*|Omega - Any|3|OK|C:\\o.exe"; },
+       RequestOf("Open With... "), 0, "chooser: 2 rows, closed without a pick; rows 2, result 0",
+       "show \"  [*] - Tavrel Ferrule Choices \": Omega - Any|3; Windows Default|No version "
+       "info.; markers"},
+      {"a pick, for a launched document", [](World& w) { w.chooser.pick = [] { return 2; }; },
+       RequestOf("open", "C:\\Docs\\a.txt", "LAUNCHED"), 0,
+       "chooser: 3 rows, picked 2 (Globex - Beta); rows 3, result 0",
+       kShown + "; " + kStartBeta + "; markers Bl1.ign"},
+      {"the Windows default row", [](World& w) { w.chooser.pick = [] { return 3; }; }, RequestOf(),
+       1, "chooser: 3 rows, picked 3 (the Windows default), shell carries on; rows 3, result 1",
+       kShown + "; markers"},
+      {"the described Windows default, and a description that fails",
+       [](World& w) {
+         w.files.defaultProgram = [] {
+           return ProgramDescription{"Tavrel - Pad", "3.0.1", "OK", "C:\\P\\P.EXE", "C:\\P\\P.EXE"};
+         };
+         w.Serve(RequestOf());
+         w.files.defaultProgram = []() -> std::optional<ProgramDescription> { Raise(53); };
+       },
+       RequestOf(), 0, "chooser: 3 rows, closed without a pick; rows 3, result 0",
+       "show \"  [.txt] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Globex - Beta|2.0; "
+       "Tavrel - Pad|3.0.1    [Windows Default]; " +
+           kShown + "; markers"},
+      {"a picked program that does not start is reported and puts the marker back",
+       [](World& w) {
+         w.chooser.pick = [] { return 2; };
+         w.shell.answer = 2;
+         AddMarker("Bl1.ok");
+       },
+       RequestOf(), 0,
+       "chooser: 3 rows, picked 2 (Globex - Beta), start failed (2, file not found); rows 3, "
+       "result 0",
+       kShown + "; " + kStartBeta + "; report C:\\B\\b.exe; box; markers Bl1.ok"},
+      // The catalogue of the last good load stays when a request's own catalogue is refused.
+      {"a refused catalogue leaves the one before",
+       [](World& w) {
+         w.choices.files["QXma.xml"] =
+             "<c><Alias Company='Globex' Product='Beta' Version='2.0' CompanyA='Globex' "
+             "ProductA='Beta Pro' VersionA='2.5'/></c>";
+         w.Serve(RequestOf());
+         w.log.clear();
+         w.choices.files["QXma.xml"] = "<c><Alias></c>";
+       },
+       RequestOf(), 0,
+       "chooser: 3 rows, closed without a pick; rows 3, result 0; catalogue not loaded: not "
+       "well-formed",
+       "show \"  [.txt] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Globex - Beta Pro|2.5 "
+       "(blue); Windows Default|No version info.; markers"},
+      {"a request while the chooser is open",
+       [](World& w) {
+         w.chooser.pick = [&w] {
+           ServeDuring(w);
+           ServeDuring(w);  // the first one's end leaves the outer request in progress
+           return 0;
+         };
+       },
+       RequestOf(), 0, "chooser: 3 rows, closed without a pick; rows 3, result 0",
+       kShown + "; during: 1 pass: another request is in progress; rows 0, result 1" +
+           "; during: 1 pass: another request is in progress; rows 0, result 1; markers"},
+      // The start hands the document back to the server while the shell is still busy: the
+      // marker armed for it is used up, so the user's next document gets the chooser.
+      {"a request during a start uses up the marker armed for it",
+       [](World& w) {
+         w.chooser.pick = [] { return 2; };
+         w.shell.whileStarting = [&w] { ServeDuring(w); };
+       },
+       RequestOf(), 0, "chooser: 3 rows, picked 2 (Globex - Beta); rows 3, result 0",
+       kShown + "; " + kStartBeta +
+           "; during: 1 pass: another request is in progress, marker used up; rows 0, result 1; "
+           "markers Bl1.ok"},
+  };
+  for (const Case& c : cases) {
+    fake_os::Reset();
+    fake_os::AddFolder(kPrograms);
+    fake_os::AddFile("C:\\DOCS\\A.TXT", "text");
+    fake_os::AddFile("C:\\Docs\\setup.exe", "MZ");
+    box.shown.clear();
+    World w;
+    w.choices.files = {{"QXAdd.dat", kAdd}, {"QXma.xml", "<Programs/>"}};
+    c.arrange(w);
+
+    EXPECT_EQ(w.Serve(c.request), c.result) << c.name;
+    EXPECT_EQ(DecisionOf(w.traces.back()), c.decision) << c.name;
+    for (std::size_t i = 0; i < box.shown.size(); ++i)
+      w.log.push_back("box");
+    std::string log;
+    for (const std::string& entry : w.log)
+      log += entry + "; ";
+    log += "markers";
+    for (const std::string& name : files::FindFiles(kPrograms, "*"))
+      log += " " + name;
+    EXPECT_EQ(log, c.log) << c.name;
   }
-  EXPECT_EQ(edge.starts.size(), 3u);
-  EXPECT_TRUE(edge.shownRows.empty());
-  EXPECT_TRUE(box.shown.empty());
-  edge.shellAnswer = 33;
-  EXPECT_EQ(Request(), kHandled);
-  EXPECT_EQ(Markers(), Names{"Bl1.ign"});
-}
-
-TEST_F(RequestFlow, APickedProgramThatDoesNotStartIsReportedAndTheNextRequestShowsTheChooser) {
-  edge.package = {{"QXAdd.dat", kAlpha + "\r\n" + kBeta}};
-  edge.pick = [] { return 2; };
-  edge.shellAnswer = 2;
-  SetMarkers({"Bl1.ok"});
-  EXPECT_EQ(Request(), kHandled);
-  EXPECT_EQ(Markers(), Names{"Bl1.ok"});
-  ASSERT_EQ(box.shown.size(), 1u);
-  EXPECT_EQ(box.shown[0].caption, CaptionOf(2, "2"));
-  EXPECT_NE(box.shown[0].text.find("C:\\B\\b.exe: Gone."), std::string::npos) << box.shown[0].text;
-  EXPECT_TRUE(Traced("picked 2 (Globex - Beta), start failed (2, ")) << edge.traces.back();
-
-  edge.shellAnswer = 42;
-  EXPECT_EQ(Request(), kHandled);
-  EXPECT_EQ(edge.shownRows.size(), 2u);
-  EXPECT_EQ(Markers(), Names{"Bl1.ign"});
-  EXPECT_EQ(box.shown.size(), 1u);
-}
-
-TEST_F(RequestFlow, ARequestDuringAnotherUsesUpTheMarkerArmedForIt) {
-  // The start itself hands the document back to the server while the shell is still busy.
-  edge.package = {{"QXAdd.dat", kAlpha + "\r\n" + kBeta}};
-  edge.pick = [] { return 1; };
-  std::int32_t during = -1;
-  edge.whileStarting = [&] { during = Request(); };
-  EXPECT_EQ(Request(), kHandled);
-  EXPECT_EQ(during, kNotHandled);
-  ASSERT_EQ(edge.traces.size(), 2u);
-  EXPECT_NE(edge.traces[0].find("another request is in progress, marker used up"),
-            std::string::npos)
-      << edge.traces[0];
-  EXPECT_EQ(Markers(), Names{"Bl1.ok"});
-  // So the user's next document gets the chooser.
-  edge.whileStarting = [] {};
-  edge.pick = [] { return 0; };
-  EXPECT_EQ(Request(), kHandled);
-  EXPECT_EQ(edge.shownRows.size(), 2u);
-}
-
-TEST_F(RequestFlow, EmptyLinesInTheChoiceFilesBelongToNoType) {
-  edge.package = {{"QXDef.dat", "\r\n"},
-                  {"QXDel.dat", "\r\n.doc\r\n\r\n"},
-                  {"QXAdd.dat", "\r\n.doc|x\r\n\r\n" + kAlpha + "\r\n" + kBeta + "\r\n\r\n"}};
-  EXPECT_EQ(Request(), kHandled);
-  ASSERT_EQ(edge.shownRows.size(), 1u);
-  EXPECT_EQ(edge.shownRows[0],
-            "Acme - Alpha|1.0\nGlobex - Beta|2.0\nWindows Default|No version info.");
 }
 
 }  // namespace

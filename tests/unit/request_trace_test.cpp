@@ -67,6 +67,14 @@ TEST(RequestTrace, EachEndingReadsAsOneLine) {
        },
        1, "pass: failure 9 (Subscript out of range); rows 0, result 1, 3412 ms"},
       {[](RequestTrace&) {}, 1, "pass: no decision recorded; rows 0, result 1, 3412 ms"},
+      // A catalogue that did not load is named after the figures, whatever the decision.
+      {[](RequestTrace& t) {
+         t.CatalogueNotLoaded("not well-formed");
+         t.Pass("type .txt is in the skip list");
+       },
+       1,
+       "pass: type .txt is in the skip list; rows 0, result 1, 3412 ms; catalogue not loaded: "
+       "not well-formed"},
   };
   for (const auto& c : cases)
     EXPECT_EQ(LineOf(c.fill, c.result), about + c.expected);

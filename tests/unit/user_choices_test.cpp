@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "base/failure.h"
+
 namespace tavrel {
 namespace {
 
@@ -39,18 +41,37 @@ TEST(ChoiceLines, ManyAndLongLinesAreReadCompletely) {
   EXPECT_EQ(SplitChoiceLines(longLine + "\r" + longLine), Lines({longLine, longLine}));
 }
 
-TEST(ChoiceFiles, EachFileFillsItsListAndAMissingOneLeavesItsList) {
-  ResetUserChoices();
-  DefChoices() = Lines({".old|kept"});
+// Each field by its name; one the line does not have is missing, and reading it fails with 9.
+TEST(ChoiceLines, FieldsByName) {
+  const auto fields = [](std::string_view line) {
+    const ChoiceLine l = ParseChoiceLine(line);
+    std::string shown;
+    for (const auto* field :
+         {&l.key, &l.displayName, &l.version, &l.status, &l.program, &l.shortProgram}) {
+      try {
+        shown += "[" + std::string(Need(*field)) + "]";
+      } catch (const Failure& e) {
+        shown += "failure " + std::to_string(e.number);
+        break;
+      }
+    }
+    return shown;
+  };
+  EXPECT_EQ(fields(".txt|A - B|1.0|OK|C:\\b.exe|C:\\B.EXE|extra"),
+            "[.txt][A - B][1.0][OK][C:\\b.exe][C:\\B.EXE]");
+  EXPECT_EQ(fields(".txt|A - B||"), "[.txt][A - B][][]failure 9");
+  EXPECT_EQ(fields("|"), "[][]failure 9");
+  EXPECT_EQ(fields(""), "failure 9");
+}
+
+TEST(ChoiceFiles, EachFileFillsItsListAndAMissingOneLeavesItsListEmpty) {
   DataFiles files;
   files.add = ".txt|a\r\n.doc|b";
   files.del = "";
-  GetUserChoices(files);
-  EXPECT_EQ(AddChoices(), Lines({".txt|a", ".doc|b"}));
-  EXPECT_EQ(DelChoices(), Lines({}));
-  EXPECT_EQ(DefChoices(), Lines({".old|kept"}));
-  ResetUserChoices();
-  EXPECT_EQ(DefChoices(), Lines({}));
+  const UserChoices choices = GetUserChoices(files);
+  EXPECT_EQ(choices.add, Lines({".txt|a", ".doc|b"}));
+  EXPECT_EQ(choices.del, Lines({}));
+  EXPECT_EQ(choices.def, Lines({}));
 }
 
 }  // namespace

@@ -32,6 +32,13 @@ class Association {
   std::string extension_;
 };
 
+// A description's fields as one text, "" for none.
+std::string Joined(const std::optional<ProgramDescription>& d) {
+  return d ? d->display + "|" + d->version + "|" + d->status + "|" + d->shortPath + "|" +
+                 d->shortOfShortPath
+           : "";
+}
+
 // The recorder's description is checked end to end; these are the programs it cannot stand for.
 TEST(DefaultProgram, ProductNameWithoutADescriptionAndNothingToDescribe) {
   wintest::ScratchFolder dir("assoc");
@@ -43,12 +50,12 @@ TEST(DefaultProgram, ProductNameWithoutADescriptionAndNothingToDescribe) {
 
   char shortPath[MAX_PATH] = {};
   GetShortPathNameA(driver.c_str(), shortPath, MAX_PATH);
-  EXPECT_EQ(GetDefaultProgramInfo(dir / "a.tvrdrv"),
+  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "a.tvrdrv")),
             std::string("Globex- Reader|6.1.7600.16385|OK|") + shortPath + "|" + shortPath);
-  EXPECT_EQ(GetDefaultProgramInfo(dir / "a.tvrfnt"), "");  // version "7" has no dot
+  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "a.tvrfnt")), "");  // version "7" has no dot
   EXPECT_EQ(GetAssociatedProgram(dir / "a.tvrnone"), "");
-  EXPECT_EQ(GetDefaultProgramInfo(dir / "a.tvrnone"), "");
-  EXPECT_EQ(GetDefaultProgramInfo(dir / "missing.tvrdrv"), "");
+  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "a.tvrnone")), "");
+  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "missing.tvrdrv")), "");
 }
 
 }  // namespace

@@ -1,0 +1,89 @@
+// The request's services on Windows, each a thin adapter over the system's implementation, and
+// the server's one request driver that uses them.
+#include "data/unpack.h"
+#include "fileinfo/file_type.h"
+#include "fileinfo/system_dirs.h"
+#include "os/os.h"
+#include "request/chooser_wait.h"
+#include "request/request_driver.h"
+#include "request/trace_output.h"
+#include "ui/chooser_window.h"
+
+namespace tavrel {
+namespace {
+
+// The work folder's choice files or the data package's. The catalogue of the last successful
+// load lives as long as the process.
+class PackageChoices final : public ChoiceSource {
+ public:
+  ChoiceData Read() override { return ReadChoiceData(UnpackFiles(), catalogues_); }
+
+ private:
+  CatalogueKeeper catalogues_;
+};
+
+// The process's one chooser window, created on first use and freed when it unloads: it is
+// looked up anew for every step.
+class WindowChooser final : public RequestChooser {
+ public:
+  void SetCaption(const std::string& caption) override { Chooser().SetCaption(caption); }
+  CandidateList& Rows() override { return Chooser(); }
+  bool FitToList() override { return Chooser().FitToList(); }
+  void Show() override {
+    ChosenIndex() = -1;
+    Chooser().Show();
+  }
+  std::int32_t WaitForPick() override {
+    WaitUntilChooserGone();
+    return ChosenIndex();
+  }
+};
+
+class ShellLauncher final : public Launcher {
+ public:
+  LaunchResult Launch(const std::string& program, const std::string& document,
+                      const std::string& verb) override {
+    return LaunchProgram(program, document, verb);
+  }
+  void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override {
+    tavrel::ReportFailedStart(program, result);
+  }
+};
+
+class SystemFiles final : public RequestFiles {
+ public:
+  void RefreshSearchFolders() override {
+    ReadWindowsDir();
+    ReadSystemDir();
+    LoadPathDirs();
+  }
+  std::optional<std::uint32_t> Attributes(const std::string& path) override {
+    return os::FileAttributes(path);
+  }
+  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
+  std::optional<ProgramDescription> DefaultProgram(const std::string& document) override {
+    return GetDefaultProgramInfo(document);
+  }
+};
+
+RequestDriver& Driver() {
+  static PackageChoices choices;
+  static WindowChooser chooser;
+  static ShellLauncher launcher;
+  static ProgramFolderMarkers markers;
+  static SystemFiles files;
+  static RequestDriver driver({choices, chooser, launcher, markers, files});
+  return driver;
+}
+
+}  // namespace
+
+std::int32_t ServeRequest(std::string_view rsParams) noexcept {
+  RequestTrace trace;
+  const std::int32_t result = Driver().Serve(rsParams, trace);
+  // Last, and unable to change the result.
+  PublishTrace(trace.Line(result), ConfiguredTraceLog());
+  return result;
+}
+
+}  // namespace tavrel
