@@ -15,28 +15,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "../support/chooser_view.h"
 #include "ui/chooser_window.h"
 
 namespace {
-
-int TextWidth(HWND list, int item, int subItem) {
-  char text[4096] = {};
-  LVITEMA query{};
-  query.iSubItem = subItem;
-  query.pszText = text;
-  query.cchTextMax = sizeof text;
-  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&query));
-  return static_cast<int>(
-      SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text)));
-}
-
-RECT CellRect(HWND list, int item, int subItem, int code) {
-  RECT r{};
-  r.top = subItem;
-  r.left = code;
-  SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
-  return r;
-}
 
 // The process's DPI awareness as its manifest set it: 0 unaware, 1 system, 2 per monitor; -1
 // before Windows 10.
@@ -52,6 +34,8 @@ int Awareness() {
 }
 
 }  // namespace
+
+using namespace tavrel::testing;
 
 int main(int argc, char** argv) {
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
@@ -75,8 +59,8 @@ int main(int argc, char** argv) {
   if (!chooser.FitToList()) return 2;
   tavrel::ChosenIndex() = -1;
   chooser.Show();
-  HWND frame = FindWindowA("frmList", nullptr);
-  HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
+  HWND frame = ChooserFrame();
+  HWND list = ListOf(frame);
   RECT client{};
   GetClientRect(list, &client);
   int visible = 0;
@@ -88,20 +72,14 @@ int main(int argc, char** argv) {
     SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r));
     rowHeight = r.bottom - r.top;
     if (r.top >= 0 && r.bottom <= client.bottom && r.right <= client.right) ++visible;
-    for (int c = 0; c < 2; ++c) {
-      const RECT cell = CellRect(list, i, c, LVIR_LABEL);
-      if (cell.right - cell.left < TextWidth(list, i, c)) ++clipped;
-    }
+    clipped += CellIsCut(list, i, 0) + CellIsCut(list, i, 1);
     POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     ClientToScreen(list, &centre);
     std::printf("ROW %d %ld %ld\n", i + 1, centre.x, centre.y);
   }
   RECT window{};
   GetWindowRect(frame, &window);
-  MONITORINFO monitor{};
-  monitor.cbSize = sizeof monitor;
-  GetMonitorInfoW(MonitorFromWindow(frame, MONITOR_DEFAULTTONEAREST), &monitor);
-  const RECT& work = monitor.rcWork;
+  const RECT work = WorkAreaOf(frame);
   HDC screen = GetDC(nullptr);
   std::printf("AWARENESS %d\n", Awareness());
   std::printf("DPI %d\nROWHEIGHT %ld\nWINDOW %ld %ld %ld %ld\nWORK %ld %ld %ld %ld\n",
@@ -110,14 +88,7 @@ int main(int argc, char** argv) {
   ReleaseDC(nullptr, screen);
   std::printf("VISIBLE %d\nCLIPPED %d\nSHOWN\n", visible, clipped);
   std::fflush(stdout);
-  while (tavrel::ChooserIsLoaded()) {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    if (tavrel::ChooserIsLoaded()) WaitMessage();
-  }
+  PumpMessages(INFINITE);
   std::printf("PICK=%d\n", tavrel::ChosenIndex());
   std::fflush(stdout);
   return 0;

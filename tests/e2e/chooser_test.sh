@@ -22,19 +22,24 @@ start_harness() {  # ROWS [NAME_LENGTH [PROGRAM]]
 }
 field() { tr -d '\r' <"$out" | sed -n "s/^$1 //p"; }
 row_xy() { tr -d '\r' <"$out" | awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }'; }
+inside_work() {  # "yes" when the window lies inside its monitor's work area
+  local l t r b wl wt wr wb
+  read -r l t r b <<<"$(field WINDOW)"
+  read -r wl wt wr wb <<<"$(field WORK)"
+  ((l >= wl && t >= wt && r <= wr && b <= wb)) && echo yes
+}
 # The pick the harness printed once its chooser had gone, in $pick.
 picked() {  # ACTION
   await_client 20 "the chooser's end after $1"
   pick=$(tr -d '\r' <"$out" | sed -n 's/^PICK=//p')
 }
 
+# start_harness finds the chooser by its caption: await_chooser_input looks for it so.
 start_harness 3 && {
-  window=$(xdotool search --name 'Tavrel Ferrule Choices' | head -n 1)
-  check "the chooser is found by its caption" yes "$([ -n "$window" ] && echo yes)"
   # Read from outside: the list's image list and each row's image (notepad's own, then generic;
   # the programs' own icons arrive once the chooser is shown).
   own_icon() {
-    view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r')
+    view=$(probe)
     icons=$(awk '$1 == "ICON" { print $3 }' <<<"$view")
     [ "$(sed -n 1p <<<"$icons")" != "$(sed -n 2p <<<"$icons")" ]
   }
@@ -52,23 +57,18 @@ $(grep -c -- '^-' <<<"$icons") $(own_icon && echo yes)"
 # Wine reads the density when a program starts.
 wine_run reg add "$dpi_key" /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 start_harness 5 && {
-  read -r l t r b <<<"$(field WINDOW)"
-  read -r wl wt wr wb <<<"$(field WORK)"
   check "at 144 dpi, per monitor aware: rows taller than at 96, all visible, no text clipped, \
 inside the work area" "2 144 yes 5 0 yes" \
     "$(field AWARENESS) $(field DPI) $([ "$(field ROWHEIGHT)" -gt "${h96:-99}" ] && echo yes) \
-$(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$t" -ge "$wt" ] && [ "$r" -le "$wr" ] &&
-      [ "$b" -le "$wb" ] && echo yes)"
+$(field VISIBLE) $(field CLIPPED) $(inside_work)"
   xdotool key Escape
   picked "Escape"
 }
 # Names far wider than the screen: only the names give way (three cells cut), the window stays
 # inside the work area and every row shows without scroll bars.
 start_harness 3 400 && {
-  read -r l t r b <<<"$(field WINDOW)"
-  read -r wl wt wr wb <<<"$(field WORK)"
   check "at 144 dpi, long names: rows visible, cells cut, inside the work area" "3 3 yes" \
-    "$(field VISIBLE) $(field CLIPPED) $([ "$l" -ge "$wl" ] && [ "$r" -le "$wr" ] && echo yes)"
+    "$(field VISIBLE) $(field CLIPPED) $(inside_work)"
   xdotool key Escape
   picked "Escape"
 }

@@ -75,6 +75,25 @@ await_client() {
   return 0
 }
 
+# The server's chooser read from outside by chooser_probe.exe; "NONE" when none is shown.
+probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
+# The rows of a probe's view, "<column 1>|<column 2>" each.
+rows_of() { sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$1"; }
+chooser_shown() { view=$(probe) && grep -q '^ROW ' <<<"$view"; }
+# open_chooser WHAT CLIENT ARGS...: a request through a client (in $client, its output in $out)
+# left waiting for its chooser, which has the keyboard focus; the probe's view of it in $view.
+open_chooser() {
+  local what=$1; shift
+  view=
+  start_client "$out" "$@"
+  await 30 "the chooser of $what" chooser_shown && await_chooser_input
+}
+# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
+ended_by() {  # ACTION
+  await_client 20 "the end of the request after $1"
+  got=$(tr -d '\r' <"$out" | sed -n 's/^\(HRESULT=0x00000000 \)\{0,1\}RESULT=\([-0-9]*\)\( TYPE=Long\)\{0,1\}$/\2/p')
+}
+
 # The Windows form of a Unix path.
 winpath() { wine_run winepath -w "$1" 2>/dev/null | tr -d '\r'; }
 

@@ -1,6 +1,6 @@
 # Requests served with the user's choice files already in the work folder (they stay there): a
-# click starting the picked program on the document in its folder, the ignore marker, Escape and
-# the Windows default row, and the QXDef.dat, QXDel.dat and open-with cases.
+# click starting the picked program on the document in its folder, the ignore marker, the Windows
+# default row, the one added program that is the Windows default, and an Open With default.
 . "$TAVREL_E2E/lib.sh"
 root=$WINEPREFIX/drive_c/tavrelpp
 P='C:\tavrelpp\progs'
@@ -34,19 +34,9 @@ choices() {  # FILE LINE... : the lines joined with CR LF, the last one without 
   printf '%s' "$*" | sed 's/$/\r/; $ s/\r$//' >"$work/$file"
 }
 request() { request_vtable 8 "${1:-open}" "$DOC" ""; }
-view=
-chooser() {  # VERB: a request left waiting for its chooser; the probe's view of it in $view
-  view=
-  start_client "$out" "$BIN/qxh1_client.exe" 8 "$1" "$DOC" ""
-  await 30 "the chooser of a request to $1 the document" chooser_shown && await_chooser_input
+chooser() {  # VERB: a request left waiting for its chooser
+  open_chooser "a request to $1 the document" "$BIN/qxh1_client.exe" 8 "$1" "$DOC" ""
 }
-chooser_shown() { view=$(probe) && [[ $view == CAPTION=* ]]; }
-# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
-ended_by() {  # ACTION
-  await_client 20 "the end of the request after $1"
-  got=$(tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p')
-}
-probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
 click_row() {  # N: a click on row N of the chooser in $view
   local x y
   read -r x y <<<"$(awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view")"
@@ -74,10 +64,6 @@ check "... arms the marker and leaves the choice files in the work folder" "Bl1.
   "$(marker)$(ls "$work")"
 check "the next request passes through and uses the marker up" "1 Bl1.ok " "$(request) $(marker)"
 chooser open
-xdotool key Escape
-ended_by "Escape"
-check "Escape gives 0" 0 "$got"
-chooser open
 click_row 3
 ended_by "a click on the Windows default row"
 check "the Windows default row gives 1 and starts nothing" "1 recb.log Bl1.ok " \
@@ -88,74 +74,9 @@ choices QXAdd.dat ".tvrx|Tavrel - Recorder|1.4|OK|$P\\recw.exe|$P\\RECW.EXE"
 check "a single added line that is the default gives 1 without a chooser" "1 none" \
   "$(request) $(probe | head -c 4 | sed 's/NONE/none/')"
 
-# QXDef.dat: the first default line's program started at once with the request's verb.
-fresh
-choices QXAdd.dat "$A" "$B"
-choices QXDef.dat ".tvrx|Globex - Beta|2.0|OK|$P\\recb.exe" ".tvrx|Acme - Alpha|1.0|OK|$P\\reca.exe"
-check "a QXDef.dat default starts at once" "0 $DOC Bl1.ign " \
-  "$(request) $(launched recb longargs) $(marker)"
+# Open With: the default of "*" started at once, through the shell with that verb.
 fresh
 choices QXDef.dat "*|Acme - Alpha|1.0|OK|$P\\reca.exe"
 check "open with: the default of * starts at once" "0 $DOC" \
   "$(request "Open With...") $(launched reca longargs)"
-fresh
-choices QXDef.dat ".tvrx|Gone|1.0|OK|$P\\missing.exe"
-check "a default program that does not exist gives 1, starts nothing and arms no marker" "1 " \
-  "$(request) $(logs)$(marker)"
-touch "$markers/Bl1.ok"
-check "... the next request too, and a used marker stays as it was" "1 Bl1.ok " \
-  "$(request) $(logs)$(marker)"
-
-# A picked program that does not exist: the user is told in a box, and nothing stays armed.
-fresh
-choices QXAdd.dat "$A" ".tvrx|Gone - Missing|1.0|OK|$P\\missing.exe|$P\\MISSING.EXE"
-chooser open
-click_row 2
-box=$(timeout 30 xdotool search --sync --name '^Error - ' | head -n 1)
-check "a picked program that does not start is reported in a box" "Error -  2   :   h02" \
-  "$([ -n "$box" ] && xdotool getwindowname "$box")"
-for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
-  xdotool windowfocus --sync "$w" key Return
-done
-ended_by "the box's dismissal"
-check "... the request then ends with 0, having started nothing and armed no marker" "0 " \
-  "$got $(logs)$(marker)"
-chooser open
-check "... and the next request shows the chooser again" "CAPTION=  [.tvrx] - Tavrel Ferrule Choices " \
-  "$(head -n 1 <<<"$view")"
-xdotool key Escape
-ended_by Escape
-
-passes() {  # QXADD-LINE...: the request's result and the programs it started
-  rm -f "$root"/progs/*.log "$markers"/Bl1.*
-  choices QXAdd.dat "$@"
-  echo "$(request)$(logs)"
-}
-fresh
-choices QXDel.dat ".TVRX"
-check "a type in QXDel.dat gives 1" 1 "$(passes "$A" "$B")"
-fresh
-check "a type without QXAdd.dat lines gives 1" 1 "$(passes ".doc|Other - Thing|1.0|OK|x|x")"
-
-# Empty lines belong to no type: before, between and after groups, and in every file.
-fresh
-printf '\r\n.doc|Other - Thing|1.0|OK|x|x\r\n\r\n%s\r\n%s\r\n\r\n' "$A" "$B" >"$work/QXAdd.dat"
-printf '\r\n.doc\r\n\r\n' >"$work/QXDel.dat"
-printf '\r\n' >"$work/QXDef.dat"
-chooser open
-check "choice files with empty lines: the chooser shows the type's rows" \
-  "Acme - Alpha|1.0
-Globex - Beta|2.0
-Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
-  "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
-xdotool key Escape
-ended_by Escape
-
-fresh
-choices QXAdd.dat "$B" "*|Acme - Alpha|1.0|OK|$P\\reca.exe|$P\\reca.exe"
-chooser "Open With..."
-check "open with: the caption shows *" "CAPTION=  [*] - Tavrel Ferrule Choices " \
-  "$(head -n 1 <<<"$view")"
-xdotool key Escape
-ended_by "Escape"
 finish

@@ -1,6 +1,6 @@
 # Requests served from a real data package beside the server, made by tavrel-pack: the chooser's
 # rows with a program the catalogue knows shown by the catalogue's names, picks made with the
-# keyboard, the ignore marker, and a request arriving while another's chooser is open.
+# keyboard, and a request arriving while another's chooser is open, which uses up the marker.
 . "$TAVREL_E2E/lib.sh"
 bin_dir=$(dirname "$SERVER")
 flow=$WINEPREFIX/drive_c/tavrel-flow
@@ -45,37 +45,22 @@ check "the data package is made" 0 $?
 D='C:\tavrel-flow\My Documents'
 started() { for app in alpha beta gamma; do [ -f "$flow/Apps/${app^}/$app.log" ] && echo -n "$app "; done; }
 await_start() { await 15 "a started program's record" eval '[ -n "$(started)" ]'; started; }
-# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
-ended_by() {  # ACTION
-  await_client 20 "the end of the request after $1"
-  got=$(tr -d '\r' <"$out" | sed -n 's/^RESULT=\([-0-9]*\).*/\1/p')
-}
-chooser_shown() {
-  view=$(wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r') && grep -q '^ROW ' <<<"$view"
-}
-open_document() {  # VERB: starts a request through cscript; the chooser's rows in $view
-  view=
-  start_client "$out" cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 "$1" "$D\\a.tftxt" ""
-  await 30 "the chooser of a request to $1 the document" chooser_shown && await_chooser_input
+open_document() {  # VERB: a request through cscript left waiting for its chooser
+  open_chooser "a request to $1 the document" \
+    cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 "$1" "$D\\a.tftxt" ""
 }
 
 open_document open
-check "the caption names the document's type" "CAPTION=  [.tftxt] - Tavrel Ferrule Choices " \
-  "$(head -n 1 <<<"$view")"
 check "rows: the group in file order, the catalogue's names in place of Beta's, the default last" \
   "Alpha Soft - Alpha|1.0
 B$(printf '\xe9')ta Works - Beta Studio|2.0 (2026)
 Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
-  "$(sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$view")"
+  "$(rows_of "$view")"
 xdotool key Down Down Return
 ended_by "Down Down Return"
 check "the second row, picked with the keyboard" "0 beta " "$got $(await_start)"
 check "Beta got the short document path" "$(short "$D\\a.tftxt")" \
   "$(tr -d '\r' <"$flow/Apps/Beta/beta.log" | sed -n 's/^args=//p' | head -n 1)"
-check "the unpacked files are gone again" "" \
-  "$(ls "$(wine_run winepath -u "$(wine_run cmd /c echo %TEMP% | tr -d '\r')\\ZV" 2>/dev/null)" 2>/dev/null)"
-check "the request after a launch passes straight through" "HRESULT=0x00000000 RESULT=1" \
-  "$(wine_run "$BIN/qxh1_client.exe" 8 open "$D\\a.tftxt" "" 2>&1 | tr -d '\r')"
 
 # A second request while the first one's chooser is open is answered at once and uses up an
 # armed marker; the first goes on.
@@ -88,6 +73,4 @@ check "a request during another is answered at once and uses up the marker" \
 xdotool key Down Return
 ended_by "Down Return"
 check "the first request goes on to its pick" "0 alpha " "$got $(await_start)"
-
-check "the server leaves after the last client" gone "$(server_gone)"
 finish

@@ -1,5 +1,6 @@
 // A fresh folder under the system's temporary folder for one test, removed afterwards with
-// everything in it, read-only files included. Native and Windows tests share it.
+// everything in it, read-only files included; and the Windows path of a build file. Native and
+// Windows tests share them.
 #pragma once
 
 #include <chrono>
@@ -45,5 +46,13 @@ class ScratchFolder {
  private:
   std::filesystem::path path_;
 };
+
+// The Windows path of a file of the build tree (the build runs on the host; Wine maps / to Z:).
+inline std::string WinPath(const char* hostPath) {
+  std::string path = std::string("Z:") + hostPath;
+  for (auto& c : path)
+    if (c == '/') c = '\\';
+  return path;
+}
 
 }  // namespace tavrel::testing

@@ -33,11 +33,6 @@ ensure() {
     cp "$prefix"/*.reg "$pristine.new/"
     drive_c_files >"$pristine.new/files"
     mv "$pristine.new" "$pristine"
-    # The earlier layout had a prefix per build folder and one for the demo: no longer used.
-    local old
-    for old in "$(dirname "$prefix")"/{mingw,demo}/wineprefix; do
-      if [ -f "$old/system.reg" ]; then rm -rf "$old" "$old.lock"; fi
-    done
   ) 9>"$prefix.lock"
 }
 

@@ -5,13 +5,14 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "../support/scratch_folder.h"
-#include "data/package_writer.h"
+#include "../support/package_maker.h"
 
 namespace tavrel::package {
 namespace {
 
-using Members = std::vector<std::pair<std::string, std::string>>;
+using testing::MakePackage;
+using testing::Members;
+using Folder = testing::ScratchFolder;
 using Names = std::vector<std::string>;
 
 std::string Lines(int count) {
@@ -25,19 +26,6 @@ const Members kProductFiles = {{"QXcat.xml", "<c/>"},
                                {"QXma.xml", "<Programs><Alias Company='x'/></Programs>"},
                                {"QXAdd.dat", Lines(200)}};
 
-// Packages made on disk by the writer (or other zip tools) and read back as bytes.
-struct Folder : testing::ScratchFolder {
-  std::string Make(const std::string& name, const Members& members,
-                   Encryption encryption = Encryption::kPkware,
-                   std::string_view password = kPassword) {
-    PackageWriter writer(*this / name, encryption, password);
-    for (const auto& [member, content] : members)
-      EXPECT_TRUE(writer.AddBytes(member, content));
-    EXPECT_TRUE(writer.Close()) << writer.Error();
-    return Read(name);
-  }
-};
-
 Names NamesOf(const Result& result) {
   Names names;
   for (const Member& member : result.members)
@@ -48,7 +36,7 @@ Names NamesOf(const Result& result) {
 TEST(Package, ReadsWhatTavrelPackWritesWithEitherEncryption) {
   for (const Encryption encryption : {Encryption::kPkware, Encryption::kAes256}) {
     Folder folder;
-    const Result result = package::Read(folder.Make("p.dat", kProductFiles, encryption));
+    const Result result = package::Read(MakePackage(folder, "p.dat", kProductFiles, encryption));
     ASSERT_TRUE(result.ok()) << result.message;
     EXPECT_EQ(NamesOf(result), (Names{"QXcat.xml", "QXma.xml", "QXAdd.dat"}));
     EXPECT_EQ(result.members[2].content, Lines(200));
@@ -83,10 +71,11 @@ TEST(Package, ReadsPackagesOfOtherZipTools) {
 
 TEST(Package, SizeRatioAndMemberCountBounds) {
   Folder folder;
-  const std::string bytes = folder.Make("p.dat", {{"small.dat", "abc"},
-                                                  {"big.dat", std::string(5000, 'x') + Lines(100)},
-                                                  {"zeros.dat", std::string(4000, '\0')},
-                                                  {"last.dat", Lines(10)}});
+  const std::string bytes = MakePackage(folder, "p.dat",
+                                        {{"small.dat", "abc"},
+                                         {"big.dat", std::string(5000, 'x') + Lines(100)},
+                                         {"zeros.dat", std::string(4000, '\0')},
+                                         {"last.dat", Lines(10)}});
   Limits limits;
   limits.maxMemberBytes = 6000;
   limits.ratioCheckFrom = 1000;
@@ -97,6 +86,13 @@ TEST(Package, SizeRatioAndMemberCountBounds) {
   EXPECT_EQ(result.skipped[0].name, "big.dat");
   EXPECT_EQ(result.skipped[1].name, "zeros.dat");
   EXPECT_EQ(NamesOf(result), (Names{"small.dat", "last.dat"}));
+  // The default bounds: a member over 64 MiB and one compressed beyond 200:1 are left out.
+  result = package::Read(MakePackage(folder, "bomb.dat",
+                                     {{"bomb.dat", std::string((64u << 20) + 1, '\0')},
+                                      {"ratio.dat", std::string(2u << 20, 'z')},
+                                      {"ok.dat", "x"}}));
+  EXPECT_EQ(NamesOf(result), Names{"ok.dat"});
+  EXPECT_EQ(result.skipped.size(), 2u);
 
   limits = Limits{};
   limits.maxTotalBytes = 100;  // only what fits in the total is kept
@@ -116,18 +112,25 @@ TEST(Package, SizeRatioAndMemberCountBounds) {
   EXPECT_TRUE(package::Read(bytes, {}, kPassword, limits).ok());
 }
 
-TEST(Package, MembersOfTheSameName) {
+TEST(Package, MemberNames) {
   Folder folder;
   // Base names equal without regard to case: one member, the later bytes under the first name.
-  Result result = package::Read(folder.Make(
-      "base.dat", {{"a/QXAdd.dat", "first"}, {"other.dat", "o"}, {"b/qxadd.DAT", "second"}}));
+  // Names that would reach outside a folder or name a device are left out.
+  Result result = package::Read(MakePackage(folder, "base.dat",
+                                            {{"a/QXAdd.dat", "first"},
+                                             {"..\\up.dat", "x"},
+                                             {"other.dat", "o"},
+                                             {"CON", "x"},
+                                             {"b/qxadd.DAT", "second"}}));
   ASSERT_TRUE(result.ok()) << result.message;
   EXPECT_EQ(NamesOf(result), (Names{"QXAdd.dat", "other.dat"}));
   EXPECT_EQ(result.members[0].content, "second");
+  ASSERT_EQ(result.skipped.size(), 2u);
+  EXPECT_EQ(result.skipped[0].name, "..\\up.dat");
 
   // Exactly the same stored name twice: the package is inconsistent and yields nothing.
-  std::string same =
-      folder.Make("same.dat", {{"QXAdd.dat", "one"}, {"QXAdd.daX", "two"}}, Encryption::kNone);
+  std::string same = MakePackage(folder, "same.dat", {{"QXAdd.dat", "one"}, {"QXAdd.daX", "two"}},
+                                 Encryption::kNone);
   for (std::size_t at = same.find("QXAdd.daX"); at != std::string::npos;
        at = same.find("QXAdd.daX"))
     same[at + 8] = 't';
@@ -138,18 +141,19 @@ TEST(Package, MembersOfTheSameName) {
 
 TEST(Package, BrokenPackagesYieldNothing) {
   Folder folder;
-  const std::string good = folder.Make("good.dat", kProductFiles);
-  const std::string otherAes = folder.Make("o.dat", kProductFiles, Encryption::kAes256, "other");
+  const std::string good = MakePackage(folder, "good.dat", kProductFiles);
+  const std::string otherAes =
+      MakePackage(folder, "o.dat", kProductFiles, Encryption::kAes256, "other");
   // The member claims 10 bytes in its local header and in the central directory.
   std::string liar =
-      folder.Make("liar.dat", {{"liar.dat", std::string(100000, 'a')}}, Encryption::kNone);
+      MakePackage(folder, "liar.dat", {{"liar.dat", std::string(100000, 'a')}}, Encryption::kNone);
   for (const std::size_t at : {std::size_t{22}, liar.find("PK\x01\x02") + 24})
     liar.replace(at, 4, std::string("\x0A\0\0\0", 4));
   // Damage inside the last member, which is read after the others were taken.
   std::string corrupted = good;
   corrupted[corrupted.rfind("QXAdd.dat", corrupted.find("PK\x01\x02")) + 9 + 12 + 200] ^= 0x55;
   // Strong encryption (general-purpose bit 6) announced in the local and the central header.
-  std::string strong = folder.Make("strong.dat", {{"QXAdd.dat", Lines(3)}});
+  std::string strong = MakePackage(folder, "strong.dat", {{"QXAdd.dat", Lines(3)}});
   for (const std::size_t at : {std::size_t{6}, strong.find("PK\x01\x02") + 8})
     strong[at] = static_cast<char>(strong[at] | 0x40);
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 namespace tavrel {
 namespace {
 
@@ -23,67 +26,15 @@ PlacementRequest At(double x, double y, TaskbarRect taskbar) {
   return r;
 }
 
-TEST(Placement, CentredOnThePointerWhenThereIsRoom) {
-  const auto p = PlaceAtPointer(At(7000, 5000, {11070, 0, 15360, 450}));
-  EXPECT_DOUBLE_EQ(p.left, 5500);
-  EXPECT_DOUBLE_EQ(p.top, 4000);
-}
-
-TEST(Placement, TaskbarAtTheBottomKeepsTheChooserAboveItsBand) {
-  const TaskbarRect bottom{738 * 15, 0, 1024 * 15, 30 * 15};
-  const auto low = PlaceAtPointer(At(7000, kScreenH - 10, bottom));
-  EXPECT_DOUBLE_EQ(kScreenH - (low.top + 2000), 30 * 15 + 75);
-  const auto high = PlaceAtPointer(At(7000, 10, bottom));
-  EXPECT_DOUBLE_EQ(high.top, 75);
-}
-
-TEST(Placement, TaskbarAtTheTopKeepsTheChooserBelowItsBand) {
-  const TaskbarRect top{0, 0, 1024 * 15, 30 * 15};
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(7000, 0, top)).top, 450 + 75);
-  const auto low = PlaceAtPointer(At(7000, kScreenH, top));
-  EXPECT_DOUBLE_EQ(low.top, kScreenH - 2000 - 75);
-}
-
-TEST(Placement, TaskbarOnTheLeftKeepsADoubleMargin) {
-  const TaskbarRect left{0, 0, 60 * 15, 768 * 15};
-  const auto p = PlaceAtPointer(At(0, 5000, left));
-  EXPECT_DOUBLE_EQ(p.left, 900 + 75 + 75);
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(0, 0, left)).top, 0) << "no band at the top";
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(kScreenW, 5000, left)).left, kScreenW - 3000 - 75);
-}
-
-TEST(Placement, TaskbarOnTheRightKeepsTheChooserClearOfIt) {
-  const TaskbarRect right{0, (1024 - 60) * 15, 60 * 15, 768 * 15};
-  const auto p = PlaceAtPointer(At(kScreenW, 5000, right));
-  EXPECT_DOUBLE_EQ(kScreenW - (p.left + 3000), 900 + 75);
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(0, 5000, right)).left, 75);
-}
-
-TEST(Placement, NoTaskbarLeavesAMarginOnEverySide) {
-  const TaskbarRect none{};
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(0, 0, none)).left, 75);
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(0, 0, none)).top, 75);
-  const auto far = PlaceAtPointer(At(kScreenW, kScreenH, none));
-  EXPECT_DOUBLE_EQ(far.left, kScreenW - 3000 - 75);
-  EXPECT_DOUBLE_EQ(far.top, kScreenH - 2000 - 75);
-  // Ending inside the margin at the right or the bottom counts as running over.
-  const auto near = PlaceAtPointer(At(kScreenW - 1530, kScreenH - 1030, none));
-  EXPECT_DOUBLE_EQ(near.left, kScreenW - 3000 - 75);
-  EXPECT_DOUBLE_EQ(near.top, kScreenH - 2000 - 75);
-}
-
-TEST(Placement, TaskbarPartlyOffTheTopCountsItsHiddenPart) {
-  // Auto-hidden at the top: 2 pixels showing of 30; it still lies across the screen.
-  const TaskbarRect hidden{-28 * 15, 0, 1024 * 15, 30 * 15};
-  EXPECT_DOUBLE_EQ(PlaceAtPointer(At(7000, 0, hidden)).top, 450 + 75);
-}
-
 constexpr double kP = 15;  // twips per pixel
 constexpr TaskbarRect kPrimaryBar{1040 * 15, 0, 1920 * 15, 40 * 15};
 
-// Monitors of 1920 x 1080 and 1024 x 768 pixels at 15 twips per pixel, arranged around the
-// primary one at 0,0. Each case gives the monitor under the pointer, the main taskbar (at the
-// bottom of the primary unless said otherwise) and where the 3000 x 2000 chooser must go.
+constexpr double kAny = std::numeric_limits<double>::quiet_NaN();  // not checked
+
+// A single monitor, and monitors of 1920 x 1080 and 1024 x 768 pixels at 15 twips per pixel
+// arranged around the primary one at 0,0. Each case gives the monitor under the pointer, the main
+// taskbar (at the bottom of the primary unless said otherwise) and where the 3000 x 2000 chooser
+// must go.
 struct MultiMonitorCase {
   const char* what;
   TwipsRect bounds;
@@ -101,8 +52,8 @@ TEST_P(PlacementOnMonitors, StaysOnTheMonitorUnderThePointer) {
   PlacementRequest r = At(c.x, c.y, c.taskbar);
   r.monitor = {c.bounds, c.work};
   const auto p = PlaceAtPointer(r);
-  EXPECT_DOUBLE_EQ(p.left, c.left);
-  EXPECT_DOUBLE_EQ(p.top, c.top);
+  EXPECT_DOUBLE_EQ(p.left, std::isnan(c.left) ? p.left : c.left);
+  EXPECT_DOUBLE_EQ(p.top, std::isnan(c.top) ? p.top : c.top);
   EXPECT_GE(p.left, c.bounds.left);
   EXPECT_LE(p.left + 3000, c.bounds.right);
   EXPECT_GE(p.top, c.bounds.top);
@@ -121,9 +72,48 @@ constexpr TwipsRect kLeftWork{-1024 * kP, 200 * kP, 0, 938 * kP};
 constexpr TwipsRect kLowLeft{-1200 * kP, 500 * kP, 0, 2000 * kP};
 constexpr TaskbarRect kHiddenLeftBar{0, -58 * 15, 60 * 15, 1080 * 15};
 
+constexpr TwipsRect kOne{0, 0, kScreenW, kScreenH};
+constexpr TaskbarRect kBottom{738 * 15, 0, 1024 * 15, 30 * 15};
+constexpr TaskbarRect kTop{0, 0, 1024 * 15, 30 * 15};
+constexpr TaskbarRect kLeftBar{0, 0, 60 * 15, 768 * 15};
+constexpr TaskbarRect kRightBar{0, (1024 - 60) * 15, 60 * 15, 768 * 15};
+// Auto-hidden at the top: 2 pixels showing of 30; it still lies across the screen.
+constexpr TaskbarRect kHiddenTop{-28 * 15, 0, 1024 * 15, 30 * 15};
+constexpr TaskbarRect kNoBar{};
+
 INSTANTIATE_TEST_SUITE_P(
-    TwoAndThreeMonitors, PlacementOnMonitors,
+    OneTwoAndThreeMonitors, PlacementOnMonitors,
     ::testing::Values(
+        MultiMonitorCase{"one, centred on the pointer",
+                         kOne,
+                         kOne,
+                         7000,
+                         5000,
+                         5500,
+                         4000,
+                         {11070, 0, 15360, 450}},
+        MultiMonitorCase{"one, bottom bar, pointer low: above its band", kOne, kOne, 7000,
+                         kScreenH - 10, kAny, kScreenH - 30 * 15 - 75 - 2000, kBottom},
+        MultiMonitorCase{"one, bottom bar, pointer high", kOne, kOne, 7000, 10, kAny, 75, kBottom},
+        MultiMonitorCase{"one, top bar: below its band", kOne, kOne, 7000, 0, kAny, 450 + 75, kTop},
+        MultiMonitorCase{"one, top bar, pointer low", kOne, kOne, 7000, kScreenH, kAny,
+                         kScreenH - 2000 - 75, kTop},
+        MultiMonitorCase{"one, left bar: a double margin", kOne, kOne, 0, 5000, 900 + 75 + 75, kAny,
+                         kLeftBar},
+        MultiMonitorCase{"one, left bar: no band at the top", kOne, kOne, 0, 0, kAny, 0, kLeftBar},
+        MultiMonitorCase{"one, left bar, pointer right", kOne, kOne, kScreenW, 5000,
+                         kScreenW - 3000 - 75, kAny, kLeftBar},
+        MultiMonitorCase{"one, right bar: clear of it", kOne, kOne, kScreenW, 5000,
+                         kScreenW - 3000 - 900 - 75, kAny, kRightBar},
+        MultiMonitorCase{"one, right bar, pointer left", kOne, kOne, 0, 5000, 75, kAny, kRightBar},
+        MultiMonitorCase{"one, no bar: a margin at the top left", kOne, kOne, 0, 0, 75, 75, kNoBar},
+        MultiMonitorCase{"one, no bar: a margin at the bottom right", kOne, kOne, kScreenW,
+                         kScreenH, kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
+        // Ending inside the margin at the right or the bottom counts as running over.
+        MultiMonitorCase{"one, no bar: ending inside the margin", kOne, kOne, kScreenW - 1530,
+                         kScreenH - 1030, kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
+        MultiMonitorCase{"one, the top bar's hidden part counts", kOne, kOne, 7000, 0, kAny,
+                         450 + 75, kHiddenTop},
         MultiMonitorCase{"primary, centred, as with one monitor", kPrimary, kPrimary, 7000, 5000,
                          5500, 4000},
         MultiMonitorCase{"primary, pointer low: above the main taskbar", kPrimary, kPrimary, 7000,

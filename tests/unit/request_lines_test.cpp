@@ -25,24 +25,18 @@ TEST(RequestLines, VerbDocumentAndStatusAreLinesZeroTwoAndSeven) {
   EXPECT_EQ(request.StatusLine(), "7");
 }
 
-TEST(RequestLines, VerbsAreFoundAnywhereInTheLineWithoutRegardToCase) {
-  EXPECT_TRUE(HasRequestVerb("OPEN"));
-  EXPECT_TRUE(HasRequestVerb("reopen now"));
-  EXPECT_TRUE(HasRequestVerb("New"));
-  EXPECT_TRUE(HasRequestVerb("autoplay"));
-  EXPECT_FALSE(HasRequestVerb("print"));
-  EXPECT_FALSE(HasRequestVerb(""));
-}
-
-TEST(RequestLines, OpenWithIsReadFromTheFirstOpenToTheEnd) {
-  EXPECT_TRUE(IsOpenWith("Open With..."));
-  EXPECT_TRUE(IsOpenWith("openas"));
-  EXPECT_TRUE(IsOpenWith("OPENAS   "));
-  EXPECT_TRUE(IsOpenWith("shell:open with..."));
-  EXPECT_FALSE(IsOpenWith("open"));
-  EXPECT_FALSE(IsOpenWith("open openas"));  // only the first "open" counts
-  EXPECT_FALSE(IsOpenWith("  openas x"));
-  EXPECT_FALSE(IsOpenWith("print"));
+// Verbs are found anywhere in the line without regard to case; "open with" is read from the
+// first "open" to the end.
+TEST(RequestLines, VerbsAndOpenWith) {
+  for (const char* verb : {"OPEN", "reopen now", "New", "autoplay"})
+    EXPECT_TRUE(HasRequestVerb(verb)) << verb;
+  for (const char* verb : {"print", ""})
+    EXPECT_FALSE(HasRequestVerb(verb)) << verb;
+  for (const char* verb : {"Open With...", "openas", "OPENAS   ", "shell:open with..."})
+    EXPECT_TRUE(IsOpenWith(verb)) << verb;
+  // Only the first "open" counts.
+  for (const char* verb : {"open", "open openas", "  openas x", "print"})
+    EXPECT_FALSE(IsOpenWith(verb)) << verb;
 }
 
 TEST(RequestLines, TypeKeysAndExecutables) {

@@ -5,24 +5,18 @@
 #include <map>
 #include <vector>
 
-#include "../support/scratch_folder.h"
+#include "../support/package_maker.h"
 #include "base/failure.h"
 #include "base/text.h"
-#include "data/package_writer.h"
 
 namespace tavrel {
 namespace {
 
 using files::FileRead;
-using Members = std::vector<std::pair<std::string, std::string>>;
+using testing::Members;
 
 std::string MakePackage(const Members& members) {
-  testing::ScratchFolder folder;
-  package::PackageWriter writer(folder / "p.dat", package::Encryption::kPkware);
-  for (const auto& [name, content] : members)
-    EXPECT_TRUE(writer.AddBytes(name, content));
-  EXPECT_TRUE(writer.Close()) << writer.Error();
-  return folder.Read("p.dat");
+  return testing::MakePackage(testing::ScratchFolder(), "p.dat", members);
 }
 
 const Members kPackage = {{"QXcat.xml", "<c/>"},
@@ -67,32 +61,28 @@ std::string Show(const std::optional<std::string>& file) {
   return file ? *file : "(none)";
 }
 
-TEST(ReadDataFiles, ThePackageGivesTheChoiceFilesAndCatalogue) {
-  FakeSource source;
-  const DataFiles files = ReadDataFiles(source);
-  EXPECT_EQ(Show(files.add), ".txt|from the package");
-  EXPECT_EQ(Show(files.del), ".tmp");
-  EXPECT_EQ(Show(files.def), "(none)");
-  EXPECT_EQ(Show(files.catalogue), "<p/>");
-  EXPECT_EQ(source.reads, 1);
-  EXPECT_EQ(source.reports, 0);
-}
-
+// The package gives the choice files and the catalogue, unless any of the three choice files is
+// in the work folder.
 TEST(ReadDataFiles, OnlyTheThreeChoiceFilesInTheWorkFolderWinOverThePackage) {
   struct Case {
     std::map<std::string, std::string> work;
-    std::string add, catalogue;
+    std::string add, del, def, catalogue;
     int packageReads;
   } cases[] = {
-      {{{"qxdef.dat", ".log|x"}, {"QXma.xml", "<w/>"}}, "(none)", "<w/>", 0},
-      {{{"QXAdd.dat", "locked"}}, "(none)", "(none)", 0},  // there, though unreadable
+      {{}, ".txt|from the package", ".tmp", "(none)", "<p/>", 1},
+      {{{"qxdef.dat", ".log|x"}, {"QXma.xml", "<w/>"}}, "(none)", "(none)", ".log|x", "<w/>", 0},
+      {{{"QXAdd.dat", "locked"}}, "(none)", "(none)", "(none)", "(none)", 0},  // though unreadable
       {{{"QXAdd.dat", ".txt|w"}, {"QXma.xml", std::string((32u << 20) + 1, ' ')}},
        ".txt|w",
+       "(none)",
+       "(none)",
        "(none)",
        0},
       // A leftover package, other data files or a catalogue alone are no unpacked choices.
       {{{"QXTavrel.dat", "PK"}, {"other.dat", "x"}, {"QXma.xml", "<w/>"}},
        ".txt|from the package",
+       ".tmp",
+       "(none)",
        "<p/>",
        1},
   };
@@ -100,9 +90,11 @@ TEST(ReadDataFiles, OnlyTheThreeChoiceFilesInTheWorkFolderWinOverThePackage) {
     FakeSource source;
     source.work = c.work;
     const DataFiles files = ReadDataFiles(source);
-    EXPECT_EQ(Show(files.add), c.add);
+    EXPECT_EQ(Show(files.add) + " " + Show(files.del) + " " + Show(files.def),
+              c.add + " " + c.del + " " + c.def);
     EXPECT_EQ(Show(files.catalogue), c.catalogue);
     EXPECT_EQ(source.reads, c.packageReads);
+    EXPECT_EQ(source.reports, 0);
   }
 }
 

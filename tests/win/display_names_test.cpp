@@ -1,15 +1,17 @@
 // The description of the program Windows associates with a document, on real programs.
+#include <windows.h>
+
 #include "fileinfo/display_names.h"
 
 #include <gtest/gtest.h>
 
+#include "../support/scratch_folder.h"
 #include "os/files.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
 
-using wintest::WinPath;
+using testing::WinPath;
 
 // A document type associated with a program for the length of a test, as an installer does it.
 class Association {
@@ -41,7 +43,7 @@ std::string Joined(const std::optional<ProgramDescription>& d) {
 
 // The recorder's description is checked end to end; these are the programs it cannot stand for.
 TEST(DefaultProgram, ProductNameWithoutADescriptionAndNothingToDescribe) {
-  wintest::ScratchFolder dir("assoc");
+  testing::ScratchFolder dir("assoc");
   const std::string driver = WinPath(TAVREL_VERSION_DRIVER_EXE);
   Association driverType(".tvrdrv", driver);
   Association fontType(".tvrfnt", WinPath(TAVREL_VERSION_FONT_EXE));

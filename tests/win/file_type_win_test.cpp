@@ -6,13 +6,13 @@
 
 #include <filesystem>
 
+#include "../support/scratch_folder.h"
 #include "base/failure.h"
 #include "base/text.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/strings.h"
 #include "fileinfo/system_dirs.h"
 #include "os/os.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
@@ -40,7 +40,7 @@ class FileTypeWinTest : public ::testing::Test {
     SetFileAttributesA(path.c_str(), attributes);
     return path;
   }
-  wintest::ScratchFolder dir_{"File Type"};
+  testing::ScratchFolder dir_{"File Type"};
   std::string savedPath_ = os::EnvironmentVariable("Path");
 };
 
@@ -65,11 +65,8 @@ TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   EXPECT_TRUE(EqualsNoCase(notepad.FullPath, JoinPaths(WindowsDir(), "notepad.exe")));
   EXPECT_EQ(notepad.Arguments, "%1");
 
-  // In a folder with blanks, quoted, or unquoted and cut at the last blank that finds it.
+  // In a folder with blanks, unquoted and cut at the last blank that finds it.
   const std::string program = MakeFile(R"(App Folder\my app.exe)");
-  const auto quoted = GetFileType('"' + program + R"(" "%1")");
-  EXPECT_EQ(quoted.FullPath + "|" + quoted.Arguments, program + R"(| "%1")");
-  EXPECT_EQ(quoted.Drive + quoted.Folder, dir_ / "App Folder\\");
   const auto unquoted = GetFileType(program + " /x -y");
   EXPECT_EQ(unquoted.FullPath + "|" + unquoted.Arguments, program + "|/x -y");
 
@@ -88,11 +85,6 @@ TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   ASSERT_TRUE(SetEnvironmentVariableA("TAVREL_TEST_DIR", longValue.c_str()));
   EXPECT_EQ(os::EnvironmentVariable("TAVREL_TEST_DIR"), longValue);
   SetEnvironmentVariableA("TAVREL_TEST_DIR", nullptr);
-
-  // A quoted network path is taken from the text and never looked up.
-  const auto network = GetFileType(R"("\\srv\pub\my dir\a.doc" %1)");
-  EXPECT_EQ(network.Drive + "|" + network.Folder + "|" + network.FileName,
-            R"(\\srv\pub|\my dir\|a.doc)");
 }
 
 TEST_F(FileTypeWinTest, HiddenFilesCountSystemFilesFoldersAndMissingFilesDoNot) {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <functional>
 
+#include "../support/scratch_folder.h"
 #include "base/failure.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
@@ -23,7 +23,7 @@ std::int32_t FailureOf(const std::function<void()>& f) {
 }
 
 TEST(Files, FoldersAndFilesOnTheRealFileSystem) {
-  wintest::ScratchFolder dir("files");
+  testing::ScratchFolder dir("files");
   const std::string sub = dir / "sub";
   std::filesystem::create_directory(sub);
   EXPECT_FALSE(os::IsFile(sub));

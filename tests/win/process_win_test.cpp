@@ -5,16 +5,16 @@
 
 #include <filesystem>
 
+#include "../support/scratch_folder.h"
 #include "../unit/errors_fakes.h"
 #include "data/process.h"
 #include "os/files.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
 
 TEST(ProcessWin, RegisterDllRunsRegsvr32AndIgnoresItsExitCode) {
-  wintest::ScratchFolder folder;
+  testing::ScratchFolder folder;
   std::filesystem::create_directory(folder / "with blanks");
   const std::string library = folder / "with blanks\\reg test.dll";
   std::filesystem::copy_file(files::ProgramFolder() + "\\regtest.dll", library);
@@ -28,7 +28,7 @@ TEST(ProcessWin, RegisterDllRunsRegsvr32AndIgnoresItsExitCode) {
 }
 
 TEST(ProcessWin, ShellAndWaitWaitsForTheChildOrReportsItCannotStart) {
-  wintest::ScratchFolder folder;
+  testing::ScratchFolder folder;
   const std::string marker = folder / "done.txt";
   EXPECT_TRUE(ShellAndWaitUntilDone("cmd.exe", "/c echo x> \"" + marker + "\" & exit 3"));
   EXPECT_TRUE(folder.Has("done.txt"));  // written before the wait ended

@@ -9,17 +9,16 @@
 #include <filesystem>
 #include <fstream>
 
+#include "../support/package_maker.h"
+#include "../support/scratch_folder.h"
 #include "../unit/errors_fakes.h"
 #include "base/unique.h"
-#include "data/package_writer.h"
 #include "data/unpack.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
 
 namespace fs = std::filesystem;
-using Members = std::vector<std::pair<std::string, std::string>>;
 constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
@@ -50,11 +49,8 @@ class UnpackWin : public ::testing::Test {
     fs::create_directories(temp_);
     fs::create_directories(install_ / L"Data");
   }
-  void MakePackage(const Members& members) {
-    package::PackageWriter writer(Utf8(package_), package::Encryption::kAes256);
-    for (const auto& [name, content] : members)
-      ASSERT_TRUE(writer.AddBytes(name, content));
-    ASSERT_TRUE(writer.Close()) << writer.Error();
+  void MakePackage(const testing::Members& members) {
+    testing::WritePackage(Utf8(package_), members, package::Encryption::kAes256);
   }
   void PutInWorkFolder(const char* name, const std::string& content) {
     fs::create_directories(temp_ / L"ZV");
@@ -62,7 +58,7 @@ class UnpackWin : public ::testing::Test {
   }
   DataFiles Unpack() { return UnpackFilesFor(Utf8(temp_) + "\\", Utf8(install_ / L"Programs")); }
 
-  wintest::ScratchFolder scratch_;
+  testing::ScratchFolder scratch_;
   fs::path temp_ = fs::path(scratch_.path()) / L"Jos\u00e9 \u65e5\u672c\\Temp";
   fs::path install_ = fs::path(scratch_.path()) / L"Inst\u00e9 \u65e5\u672c";
   fs::path package_ = install_ / L"Data\\QXTavrel.dat";

@@ -1,15 +1,17 @@
 // Version resources of real executables the build makes for the purpose.
+#include <windows.h>
+
 #include "fileinfo/version_info.h"
 
 #include <gtest/gtest.h>
 
+#include "../support/scratch_folder.h"
 #include "os/files.h"
-#include "scratch.h"
 
 namespace tavrel {
 namespace {
 
-using wintest::WinPath;
+using testing::WinPath;
 
 std::string Shown(const FileVersionInfo& i) {
   const FixedFileInfo& f = i.Fixed;
@@ -21,7 +23,7 @@ std::string Shown(const FileVersionInfo& i) {
 }
 
 TEST(VersionResource, TheFirstTranslationsValuesAndTheFileType) {
-  wintest::ScratchFolder dir("version");
+  testing::ScratchFolder dir("version");
   files::WriteWholeFile(dir / "plain.txt", "no resources here");
   const struct {
     std::string path;

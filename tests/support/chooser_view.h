@@ -1,0 +1,74 @@
+// The chooser window read from inside its own process, for the Windows tests and the end-to-end
+// harness: its frame and list, a cell's text, the width that text needs and the width the cell
+// gives it, and this thread's messages run while the chooser is up.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "ui/chooser_window.h"
+
+namespace tavrel::testing {
+
+inline HWND ChooserFrame() {
+  return FindWindowA("frmList", nullptr);
+}
+
+inline HWND ListOf(HWND frame) {
+  return FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
+}
+
+inline std::string CellText(HWND list, int item, int subItem) {
+  char text[4096] = {};
+  LVITEMA query{};
+  query.iSubItem = subItem;
+  query.pszText = text;
+  query.cchTextMax = sizeof text;
+  SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&query));
+  return text;
+}
+
+inline int TextWidth(HWND list, int item, int subItem) {
+  return static_cast<int>(
+      SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
+                   reinterpret_cast<LPARAM>(CellText(list, item, subItem).c_str())));
+}
+
+// The width a cell gives its text: the label after the icon, or the whole sub-item.
+inline int CellWidth(HWND list, int item, int subItem) {
+  RECT r{};
+  r.top = subItem;
+  r.left = LVIR_LABEL;
+  SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+  return r.right - r.left;
+}
+
+inline bool CellIsCut(HWND list, int item, int subItem) {
+  return CellWidth(list, item, subItem) < TextWidth(list, item, subItem);
+}
+
+inline RECT WorkAreaOf(HWND window) {
+  MONITORINFO info{};
+  info.cbSize = sizeof info;
+  GetMonitorInfoW(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &info);
+  return info.rcWork;
+}
+
+// Runs this thread's messages for at most maxMilliseconds; with untilUnloaded, it stops as soon
+// as the chooser has unloaded.
+inline void PumpMessages(DWORD maxMilliseconds, bool untilUnloaded = true) {
+  const DWORD start = GetTickCount();
+  while ((!untilUnloaded || ChooserIsLoaded()) && GetTickCount() - start < maxMilliseconds) {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+}  // namespace tavrel::testing
