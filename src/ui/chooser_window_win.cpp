@@ -5,6 +5,7 @@
 #include "errors/reporting.h"
 #include "os/ansi_win.h"
 #include "os/messages_win.h"
+#include "ui/screen_win.h"
 
 namespace tavrel {
 namespace {
@@ -53,7 +54,7 @@ void ChooserPopup::RegisterClassOnce() {
   if (!registered) RaiseLastError();
 }
 
-ChooserPopup::ChooserPopup() {
+ChooserPopup::ChooserPopup() : pointer_(PointerPosition()) {
   RegisterClassOnce();
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -122,6 +123,7 @@ void ChooserPopup::Add(const Candidate& row) {
 }
 
 void ChooserPopup::Clear() {
+  pointer_ = PointerPosition();
   SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
   colours_.clear();
   details_.clear();
