@@ -1,9 +1,9 @@
 // Reads the chooser window of another process (the server's) from outside, as a user sees it:
-// prints its caption, whether its list has a small-icon image list, then one line per row with
-// the row's centre on the screen and its two column texts, and one with the row's image index.
-// Exit code 1 when no chooser is shown.
-// Output: CAPTION=<caption>  ICONS=<yes|no>  then  ROW <n> <x> <y> <column 1>|<column 2>
-//         and  ICON <n> <image index>
+// prints its caption, its rectangle on the screen, whether its list has a small-icon image list,
+// then one line per row with the row's centre on the screen and its two column texts, and one
+// with the row's image index. Exit code 1 when no chooser is shown.
+// Output: CAPTION=<caption>  WINDOW <left> <top> <right> <bottom>  ICONS=<yes|no>
+//         then  ROW <n> <x> <y> <column 1>|<column 2>  and  ICON <n> <image index>
 #include <windows.h>
 
 #include <commctrl.h>
@@ -83,6 +83,9 @@ int main() {
   char caption[512] = {};
   GetWindowTextA(frame, caption, sizeof caption);
   std::printf("CAPTION=%s\n", caption);
+  RECT window{};
+  GetWindowRect(frame, &window);
+  std::printf("WINDOW %ld %ld %ld %ld\n", window.left, window.top, window.right, window.bottom);
 
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
