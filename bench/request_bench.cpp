@@ -6,7 +6,8 @@
 // read into memory, every member inflated by libzip, the catalogue parsed in place by pugixml with
 // every Alias's ten attributes copied, the choice lines split). Prints the medians, the ratio to
 // the floor, and the private bytes of the large case.
-// Then the time from a request to the chooser on the screen, with and without program icons.
+// Then the time from a request to the chooser on the screen, with and without program icons,
+// against a bare window with the same list. Exits non-zero when a round of that fails.
 // Usage: request_bench [ROUNDS]   (the executable must stand in a folder named "Programs")
 #include <windows.h>
 // After windows.h, which it needs.
@@ -26,6 +27,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_round.h"
 #include "chooser_visible_bench.h"
 #include "data/catalogue.h"
 #include "data/choice_data.h"
@@ -258,7 +260,8 @@ void TraceCost() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (tavrel::bench::RunChooserRoundIfAsked(argc, argv)) return 0;
+  const std::int64_t entered = tavrel::bench::Ticks();
+  if (int code = 0; tavrel::bench::RunRoundIfAsked(argc, argv, entered, code)) return code;
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
   // A temporary folder of the benchmark's own: no choice files there, so the package is read.
   wchar_t system[MAX_PATH + 2] = {};
@@ -314,7 +317,7 @@ int main(int argc, char** argv) {
   }
   TraceCost();
   DeleteFileA(PackagePath().c_str());
-  tavrel::bench::ChooserVisibleBench(21);
+  const bool visibleOk = tavrel::bench::ChooserVisibleBench(rounds);
   RemoveDirectoryW(temp.c_str());
-  return 0;
+  return visibleOk ? 0 : 1;
 }

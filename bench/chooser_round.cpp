@@ -1,0 +1,201 @@
+// The chooser's round: one real request through the request driver, with the system's choice
+// data, file queries and chooser, each wrapped to note when its step ends. The chooser is painted
+// as soon as it is shown; the wait for a pick lets the programs' icons arrive, paints them and
+// closes the window without a pick.
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "bench_round.h"
+#include "data/choice_data.h"
+#include "data/unpack.h"
+#include "fileinfo/display_names.h"
+#include "fileinfo/file_type.h"
+#include "fileinfo/system_dirs.h"
+#include "os/os.h"
+#include "request/request_driver.h"
+#include "ui/chooser_window.h"
+
+namespace tavrel::bench {
+namespace {
+
+// The steps of a round, in order; each ends at the mark of its name.
+enum Step { kRequest, kData, kDefault, kWindow, kRows, kFit, kShow, kIcons, kSteps };
+
+class Marks {
+ public:
+  explicit Marks(std::int64_t entered) : entered_(entered) {}
+  void Set(Step step) { ticks_[step] = Ticks(); }
+  bool Complete() const {
+    for (const std::int64_t t : ticks_)
+      if (t == 0) return false;
+    return true;
+  }
+  // Each step's own time: from the end of the one before (the process's entry for the first).
+  void Print() const {
+    std::printf("times");
+    std::int64_t from = entered_;
+    for (const std::int64_t t : ticks_) {
+      std::printf(" %.3f", MillisecondsBetween(from, t));
+      from = t;
+    }
+    std::printf("\n");
+  }
+
+ private:
+  std::int64_t entered_;
+  std::int64_t ticks_[kSteps] = {};
+};
+
+// The package's rows, noted as they go into the window.
+class NotedRows final : public CandidateList {
+ public:
+  void Clear() override {
+    Chooser().Clear();
+    rows_.clear();
+  }
+  void Add(const Candidate& row) override {
+    Chooser().Add(row);
+    rows_.push_back(row.text + "\t" + row.detail);
+  }
+  std::int32_t Count() const override { return Chooser().Count(); }
+  const std::vector<std::string>& Texts() const { return rows_; }
+
+ private:
+  std::vector<std::string> rows_;
+};
+
+class TimedChoices final : public ChoiceSource {
+ public:
+  explicit TimedChoices(Marks& marks) : marks_(marks) {}
+  ChoiceData Read() override {
+    marks_.Set(kRequest);
+    ChoiceData data = ReadChoiceData(UnpackFiles(), catalogues_);
+    marks_.Set(kData);
+    return data;
+  }
+
+ private:
+  Marks& marks_;
+  CatalogueKeeper catalogues_;
+};
+
+class TimedFiles final : public RequestFiles {
+ public:
+  explicit TimedFiles(Marks& marks) : marks_(marks) {}
+  void RefreshSearchFolders() override {
+    ReadWindowsDir();
+    ReadSystemDir();
+    LoadPathDirs();
+  }
+  std::optional<std::uint32_t> Attributes(const std::string& path) override {
+    return os::FileAttributes(path);
+  }
+  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
+  std::optional<ProgramDescription> DefaultProgram(const std::string& document) override {
+    std::optional<ProgramDescription> program = GetDefaultProgramInfo(document);
+    marks_.Set(kDefault);
+    return program;
+  }
+
+ private:
+  Marks& marks_;
+};
+
+// The window and its list as shown: the frame line of the round's report.
+void PrintFrame() {
+  const HWND frame = FindWindowA("frmList", nullptr);
+  const HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
+  RECT outer{};
+  RECT inner{};
+  GetWindowRect(frame, &outer);
+  GetWindowRect(list, &inner);
+  std::printf("frame %ld %ld %ld %ld %ld %ld %d %d\n", outer.left, outer.top,
+              outer.right - outer.left, outer.bottom - outer.top, inner.right - inner.left,
+              inner.bottom - inner.top,
+              static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0)),
+              static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
+}
+
+void Paint() {
+  RedrawWindow(FindWindowA("frmList", nullptr), nullptr, nullptr,
+               RDW_UPDATENOW | RDW_ALLCHILDREN);
+  GdiFlush();
+}
+
+class TimedChooser final : public RequestChooser {
+ public:
+  explicit TimedChooser(Marks& marks) : marks_(marks) {}
+  void SetCaption(const std::string& caption) override {
+    Chooser().SetCaption(caption);
+    marks_.Set(kWindow);
+  }
+  CandidateList& Rows() override { return rows_; }
+  bool FitToList() override {
+    marks_.Set(kRows);
+    const bool fitted = Chooser().FitToList();
+    marks_.Set(kFit);
+    return fitted;
+  }
+  void Show() override {
+    ChosenIndex() = -1;
+    Chooser().Show();
+    Paint();
+    marks_.Set(kShow);
+  }
+  // The icons arrive one a message, each posting the next: the queue runs dry when the last one
+  // is in.
+  std::int32_t WaitForPick() override {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
+      DispatchMessageA(&msg);
+    Paint();
+    marks_.Set(kIcons);
+    PrintFrame();
+    DestroyWindow(FindWindowA("frmList", nullptr));
+    return 0;
+  }
+  const std::vector<std::string>& Texts() const { return rows_.Texts(); }
+
+ private:
+  Marks& marks_;
+  NotedRows rows_;
+};
+
+// A launcher that is never asked: the round closes the chooser without a pick.
+class NoLauncher final : public Launcher {
+ public:
+  LaunchResult Launch(const std::string&, const std::string&, const std::string&) override {
+    return {};
+  }
+  void ReportFailedStart(const std::string&, const LaunchResult&) noexcept override {}
+};
+
+}  // namespace
+
+int ChooserRound(std::int64_t entered, const char* document) {
+  Marks marks(entered);
+  TimedChoices choices(marks);
+  TimedChooser chooser(marks);
+  NoLauncher launcher;
+  ProgramFolderMarkers markers;
+  TimedFiles files(marks);
+  RequestDriver driver({choices, chooser, launcher, markers, files});
+  RequestTrace trace;
+  const std::string request = std::string("open\r\n\r\n") + document + "\r\n\r\n\r\n\r\n\r\n\r\n";
+  const std::int32_t result = driver.Serve(request, trace);
+  if (!marks.Complete()) {
+    std::printf("failed %s\n", trace.Line(result).c_str());
+    return 1;
+  }
+  marks.Print();
+  for (const std::string& row : chooser.Texts())
+    std::printf("row %s\n", row.c_str());
+  return 0;
+}
+
+}  // namespace tavrel::bench
