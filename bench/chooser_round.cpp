@@ -1,7 +1,8 @@
 // The chooser's round: one real request through the request driver, with the system's choice
-// data, file queries and chooser, each wrapped to note when its step ends. The chooser is painted
-// as soon as it is shown; the wait for a pick lets the programs' icons arrive, paints them and
-// closes the window without a pick.
+// data, file queries and chooser, each wrapped to note when its step ends. The wait for a pick
+// processes the window's messages as the server's wait does, until none is left: the list's
+// first paint ends the time to visible, the last message (the programs' icons in and painted)
+// the round; the window then closes without a pick.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -16,6 +17,7 @@
 #include "fileinfo/display_names.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
+#include "os/messages_win.h"
 #include "os/os.h"
 #include "request/request_driver.h"
 #include "ui/chooser_window.h"
@@ -24,12 +26,13 @@ namespace tavrel::bench {
 namespace {
 
 // The steps of a round, in order; each ends at the mark of its name.
-enum Step { kRequest, kData, kDefault, kWindow, kRows, kFit, kShow, kIcons, kSteps };
+enum Step { kRequest, kData, kDefault, kWindow, kRows, kFit, kShow, kPaint, kIcons, kSteps };
 
 class Marks {
  public:
   explicit Marks(std::int64_t entered) : entered_(entered) {}
   void Set(Step step) { ticks_[step] = Ticks(); }
+  bool IsSet(Step step) const { return ticks_[step] != 0; }
   bool Complete() const {
     for (const std::int64_t t : ticks_)
       if (t == 0) return false;
@@ -106,25 +109,36 @@ class TimedFiles final : public RequestFiles {
   Marks& marks_;
 };
 
+HWND Frame() {
+  return FindWindowA("frmList", nullptr);
+}
+
+HWND List() {
+  return FindWindowExA(Frame(), nullptr, WC_LISTVIEWA, nullptr);
+}
+
 // The window and its list as shown: the frame line of the round's report.
 void PrintFrame() {
-  const HWND frame = FindWindowA("frmList", nullptr);
-  const HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
   RECT outer{};
   RECT inner{};
-  GetWindowRect(frame, &outer);
-  GetWindowRect(list, &inner);
+  GetWindowRect(Frame(), &outer);
+  GetWindowRect(List(), &inner);
   std::printf("frame %ld %ld %ld %ld %ld %ld %d %d\n", outer.left, outer.top,
               outer.right - outer.left, outer.bottom - outer.top, inner.right - inner.left,
               inner.bottom - inner.top,
-              static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 0, 0)),
-              static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0)));
+              static_cast<int>(SendMessageA(List(), LVM_GETCOLUMNWIDTH, 0, 0)),
+              static_cast<int>(SendMessageA(List(), LVM_GETCOLUMNWIDTH, 1, 0)));
 }
 
-void Paint() {
-  RedrawWindow(FindWindowA("frmList", nullptr), nullptr, nullptr,
-               RDW_UPDATENOW | RDW_ALLCHILDREN);
-  GdiFlush();
+// Notes the end of the list's first paint, its drawing flushed.
+LRESULT CALLBACK WatchPaint(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                            DWORD_PTR data) {
+  const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+  if (auto& marks = *reinterpret_cast<Marks*>(data); message == WM_PAINT && !marks.IsSet(kPaint)) {
+    GdiFlush();
+    marks.Set(kPaint);
+  }
+  return result;
 }
 
 class TimedChooser final : public RequestChooser {
@@ -143,20 +157,18 @@ class TimedChooser final : public RequestChooser {
   }
   void Show() override {
     ChosenIndex() = -1;
+    SetWindowSubclass(List(), &WatchPaint, 1, reinterpret_cast<DWORD_PTR>(&marks_));
     Chooser().Show();
-    Paint();
     marks_.Set(kShow);
   }
   // The icons arrive one a message, each posting the next: the queue runs dry when the last one
-  // is in.
+  // is in and painted.
   std::int32_t WaitForPick() override {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-      DispatchMessageA(&msg);
-    Paint();
+    PumpPendingMessages();
     marks_.Set(kIcons);
     PrintFrame();
-    DestroyWindow(FindWindowA("frmList", nullptr));
+    RemoveWindowSubclass(List(), &WatchPaint, 1);
+    DestroyWindow(Frame());
     return 0;
   }
   const std::vector<std::string>& Texts() const { return rows_.Texts(); }

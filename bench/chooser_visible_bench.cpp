@@ -24,8 +24,8 @@ constexpr char kRoundFlag[] = "--round";
 constexpr char kChooser[] = "chooser";
 constexpr char kFloor[] = "floor";
 // The chooser's steps as its round reports them; all but the last lead up to visible.
-constexpr const char* kStepNames[] = {"request", "data", "default", "window",
-                                      "rows",    "fit",  "show",    "+icons"};
+constexpr const char* kStepNames[] = {"request", "data", "default", "window", "rows",
+                                      "fit",     "show", "paint",   "+icons"};
 constexpr std::size_t kSteps = std::size(kStepNames);
 using ProcessHandle = Unique<HANDLE, &CloseHandle>;
 constexpr auto kNoFile = [] { return INVALID_HANDLE_VALUE; };

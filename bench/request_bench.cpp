@@ -7,7 +7,8 @@
 // every Alias's ten attributes copied, the choice lines split). Prints the medians, the ratio to
 // the floor, and the private bytes of the large case.
 // Then the time from a request to the chooser on the screen, with and without program icons,
-// against a bare window with the same list. Exits non-zero when a round of that fails.
+// against a bare window with the same list; then the registered server at rest. Exits non-zero
+// when a round of those fails.
 // Usage: request_bench [ROUNDS]   (the executable must stand in a folder named "Programs")
 #include <windows.h>
 // After windows.h, which it needs.
@@ -29,6 +30,7 @@
 
 #include "bench_round.h"
 #include "chooser_visible_bench.h"
+#include "server_idle.h"
 #include "data/catalogue.h"
 #include "data/choice_data.h"
 #include "data/package_writer.h"
@@ -319,5 +321,6 @@ int main(int argc, char** argv) {
   DeleteFileA(PackagePath().c_str());
   const bool visibleOk = tavrel::bench::ChooserVisibleBench(rounds);
   RemoveDirectoryW(temp.c_str());
-  return visibleOk ? 0 : 1;
+  const bool idleOk = tavrel::bench::ServerIdleReport();
+  return visibleOk && idleOk ? 0 : 1;
 }

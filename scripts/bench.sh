@@ -4,7 +4,8 @@
 # doing the least a request needs). Prints the medians of 21 rounds, each case's ratio to its
 # floor, and the private bytes of the large case. Then the time from a request to the chooser
 # painted, each round a fresh process, against a bare window with the same list, on a private
-# virtual display. Exits non-zero when any round fails.
+# virtual display; and the private bytes and modules of the server at rest, holding one object for
+# its client. Exits non-zero when any round fails.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=$root/build/mingw
@@ -14,6 +15,8 @@ prefix=${TAVREL_WINEPREFIX:-$root/build/wineprefix}
 # Windows need a display: the build's own, so that nothing appears on the user's screen.
 "$root/tests/support/xvfb.sh" start "$build" "$prefix"
 trap '"$root/tests/support/xvfb.sh" stop "$build" "$prefix"' EXIT
+# The server at rest is measured through COM: the build's server is the registered one.
+"$build/wine-emu.sh" "$build/bin/TavrelCommander.exe" /RegServer
 echo "load: $(uptime)"
 status=0
 "$build/wine-emu.sh" "$build/bench/Programs/request_bench.exe" "$@" || status=$?
