@@ -8,6 +8,8 @@
 #include <commctrl.h>
 
 #include <cstdio>
+#include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,21 +56,23 @@ class Marks {
   std::int64_t ticks_[kSteps] = {};
 };
 
-// The package's rows, noted as they go into the window.
+// The rows, noted as they go into the window.
 class NotedRows final : public CandidateList {
  public:
+  explicit NotedRows(CandidateList& window) : window_(window) {}
   void Clear() override {
-    Chooser().Clear();
+    window_.Clear();
     rows_.clear();
   }
   void Add(const Candidate& row) override {
-    Chooser().Add(row);
+    window_.Add(row);
     rows_.push_back(row.text + "\t" + row.detail);
   }
-  std::int32_t Count() const override { return Chooser().Count(); }
+  std::int32_t Count() const override { return window_.Count(); }
   const std::vector<std::string>& Texts() const { return rows_; }
 
  private:
+  CandidateList& window_;
   std::vector<std::string> rows_;
 };
 
@@ -145,20 +149,21 @@ class TimedChooser final : public RequestChooser {
  public:
   explicit TimedChooser(Marks& marks) : marks_(marks) {}
   void SetCaption(const std::string& caption) override {
-    Chooser().SetCaption(caption);
+    window_ = CreateChooserWindow();
+    rows_.emplace(*window_);
+    window_->SetCaption(caption);
     marks_.Set(kWindow);
   }
-  CandidateList& Rows() override { return rows_; }
+  CandidateList& Rows() override { return *rows_; }
   bool FitToList() override {
     marks_.Set(kRows);
-    const bool fitted = Chooser().FitToList();
+    const bool fitted = window_->FitToList();
     marks_.Set(kFit);
     return fitted;
   }
   void Show() override {
-    ChosenIndex() = -1;
     SetWindowSubclass(List(), &WatchPaint, 1, reinterpret_cast<DWORD_PTR>(&marks_));
-    Chooser().Show();
+    window_->Show();
     marks_.Set(kShow);
   }
   // The icons arrive one a message, each posting the next: the queue runs dry when the last one
@@ -168,14 +173,15 @@ class TimedChooser final : public RequestChooser {
     marks_.Set(kIcons);
     PrintFrame();
     RemoveWindowSubclass(List(), &WatchPaint, 1);
-    DestroyWindow(Frame());
-    return 0;
+    window_.reset();
+    return -1;
   }
-  const std::vector<std::string>& Texts() const { return rows_.Texts(); }
+  const std::vector<std::string>& Texts() const { return rows_->Texts(); }
 
  private:
   Marks& marks_;
-  NotedRows rows_;
+  std::unique_ptr<ChooserWindow> window_;
+  std::optional<NotedRows> rows_;
 };
 
 // A launcher that is never asked: the round closes the chooser without a pick.

@@ -175,8 +175,8 @@ bool RunCase(const char* self, const std::string& document, int rows, bool icons
   const Round warm = RunRound(self, kChooser, document);
   if (!warm.failure.empty()) return fail(kChooser, warm.failure);
   if (warm.rows != rows)
-    return fail(kChooser, "showed " + std::to_string(warm.rows) + " rows, not " +
-                              std::to_string(rows));
+    return fail(kChooser,
+                "showed " + std::to_string(warm.rows) + " rows, not " + std::to_string(rows));
   SetEnvironmentVariableA(kLayoutVariable, warm.layout.c_str());
   std::vector<double> steps[kSteps];
   std::vector<double> visible, floor, start;

@@ -26,9 +26,9 @@ struct Layout {
 
 std::wstring Wide(const std::string& text) {
   std::wstring wide(text.size(), L'\0');
-  wide.resize(static_cast<std::size_t>(MultiByteToWideChar(
-      CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-      static_cast<int>(wide.size()))));
+  wide.resize(static_cast<std::size_t>(
+      MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                          static_cast<int>(wide.size()))));
   return wide;
 }
 
@@ -70,10 +70,10 @@ int FloorRound(std::int64_t entered) {
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = L"BenchFloor";
   RegisterClassExW(&wc);
-  const HWND frame = CreateWindowExW(
-      WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"Floor",
-      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, layout.x, layout.y, layout.width,
-      layout.height, nullptr, nullptr, wc.hInstance, nullptr);
+  const HWND frame =
+      CreateWindowExW(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, wc.lpszClassName, L"Floor",
+                      WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN, layout.x, layout.y,
+                      layout.width, layout.height, nullptr, nullptr, wc.hInstance, nullptr);
   const HWND list = CreateWindowExW(
       WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"", WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_NOCOLUMNHEADER,
       0, 0, layout.listWidth, layout.listHeight, frame, nullptr, wc.hInstance, nullptr);

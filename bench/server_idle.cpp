@@ -50,7 +50,7 @@ std::string ModuleNames(HANDLE process, int& count) {
 
 }  // namespace
 
-bool ServerIdleReport() {
+bool ServerIdleReport(int holdSeconds) {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return false;
   bool ok = false;
   {
@@ -68,25 +68,17 @@ bool ServerIdleReport() {
     } else {
       const ProcessHandle process(
           OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, *started.begin()));
-      PROCESS_MEMORY_COUNTERS_EX counters{};
-      counters.cb = sizeof counters;
       int count = 0;
-      std::string names;
-      ok = process &&
-           GetProcessMemoryInfo(process.get(),
-                                reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&counters),
-                                sizeof counters) &&
-           !(names = ModuleNames(process.get(), count)).empty();
+      const std::string names = process ? ModuleNames(process.get(), count) : std::string();
+      ok = !names.empty();
       if (ok) {
-        std::printf(
-            "server idle, one object held: private bytes %.2f MiB, working set %.2f MiB, %d "
-            "modules: %s\n",
-            static_cast<double>(counters.PrivateUsage) / (1024.0 * 1024.0),
-            static_cast<double>(counters.WorkingSetSize) / (1024.0 * 1024.0), count,
-            names.c_str());
+        std::printf("server idle, one object held: process %lu, %d modules: %s\n", *started.begin(),
+                    count, names.c_str());
       } else {
         std::printf("server idle: FAILED: its process could not be read\n");
       }
+      std::fflush(stdout);
+      if (ok) Sleep(static_cast<DWORD>(holdSeconds) * 1000);
     }
   }
   CoUninitialize();

@@ -4,8 +4,9 @@
 
 namespace tavrel::bench {
 
-// Creates the registered server's object out of process, holds it, and prints the server
-// process's private bytes and the modules it has loaded. False when there is no such server.
-[[nodiscard]] bool ServerIdleReport();
+// Creates the registered server's object out of process, prints the modules the server process
+// has loaded, then holds the object for holdSeconds (its memory is read from outside meanwhile:
+// Wine reports no private bytes of another process). False when there is no such server.
+[[nodiscard]] bool ServerIdleReport(int holdSeconds);
 
 }  // namespace tavrel::bench

@@ -17,10 +17,34 @@ prefix=${TAVREL_WINEPREFIX:-$root/build/wineprefix}
 trap '"$root/tests/support/xvfb.sh" stop "$build" "$prefix"' EXIT
 # The server at rest is measured through COM: the build's server is the registered one.
 "$build/wine-emu.sh" "$build/bin/TavrelCommander.exe" /RegServer
+
+# The server at rest, started through COM for one object its client holds. Wine reports no
+# private bytes of another process: the server's anonymous resident memory stands in, read on
+# the Linux side while the object is held.
+server_at_rest() {
+  local out holder pid found=0
+  out=$(mktemp)
+  "$build/wine-emu.sh" "$build/bench/Programs/request_bench.exe" --hold-server 5 >"$out" &
+  holder=$!
+  for _ in $(seq 200); do grep -q '^server idle' "$out" && break; sleep 0.1; done
+  tr -d '\r' <"$out"
+  for pid in $(pgrep -f 'TavrelCommander\.exe'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix" || continue
+    awk '/^(RssAnon|VmSwap):/ { private += $2 } /^VmRSS:/ { rss = $2 }
+      END { printf "server idle, one object held: private bytes %.1f MiB (anonymous resident and swapped), resident %.1f MiB\n", private / 1024, rss / 1024 }' \
+      "/proc/$pid/status"
+    found=1
+  done
+  rm -f "$out"
+  [ "$found" = 1 ] || echo "server idle: FAILED: no server process of this prefix found"
+  wait "$holder" && [ "$found" = 1 ]
+}
+
 echo "load: $(uptime)"
 status=0
 "$build/wine-emu.sh" "$build/bench/Programs/request_bench.exe" "$@" || status=$?
+server_at_rest || status=$?
 if [ "$status" -ne 0 ]; then
-  echo "bench: FAILED (request_bench exited with $status)" >&2
+  echo "bench: FAILED (exit status $status)" >&2
 fi
 exit "$status"
