@@ -12,7 +12,6 @@
 #include <string>
 #include <vector>
 
-#include "base/unique.h"
 #include "data/catalogue.h"
 #include "data/choice_data.h"
 #include "data/package_writer.h"
@@ -20,6 +19,7 @@
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "fileinfo/system_dirs.h"
+#include "os/handles_win.h"
 #include "os/unicode_files.h"
 #include "request/candidate_rows.h"
 #include "ui/chooser_window.h"
@@ -30,10 +30,6 @@ namespace {
 constexpr char kRoundFlag[] = "--chooser-round";
 constexpr int kSteps = 6;
 using Clock = std::chrono::steady_clock;
-using ProcessHandle = Unique<HANDLE, &CloseHandle>;
-constexpr auto kNoFile = [] { return INVALID_HANDLE_VALUE; };
-using FileHandle = Unique<HANDLE, &CloseHandle, kNoFile>;
-using SearchHandle = Unique<HANDLE, &FindClose, kNoFile>;
 
 std::string PackagePath() {
   return PackagePathIn(InstallRootOf(files::ProgramFolderUtf8()));
@@ -138,8 +134,8 @@ bool RunRound(const char* self, double (&times)[kSteps], int& count) {
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                       &startup, &child))
     return false;
-  const ProcessHandle process(child.hProcess);
-  const ProcessHandle thread(child.hThread);
+  const KernelHandle process(child.hProcess);
+  const KernelHandle thread(child.hThread);
   if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) {
     TerminateProcess(process.get(), 1);
     return false;

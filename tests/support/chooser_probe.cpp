@@ -11,11 +11,9 @@
 #include <cstdio>
 #include <string>
 
-#include "base/unique.h"
+#include "os/handles_win.h"
 
 namespace {
-
-using ProcessHandle = tavrel::Unique<HANDLE, &CloseHandle>;
 
 // A block of memory in the window's process: the list view answers there.
 class RemoteBlock {
@@ -86,7 +84,7 @@ int main() {
 
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  const ProcessHandle process(
+  const tavrel::KernelHandle process(
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process) return 2;
   const RemoteBlock block(process.get(), kTextOffset + kTextSize);
