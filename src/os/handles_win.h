@@ -28,8 +28,9 @@ inline HANDLE InvalidHandle() noexcept {
 template <class T, auto Close, auto Invalid = &NullValue<T>>
 using WinUnique = Unique<T, &CloseKeepingError<Close, T>, Invalid>;
 
-using FileHandle = WinUnique<HANDLE, &CloseHandle, &InvalidHandle>;  // CreateFile's
-using SearchHandle = WinUnique<HANDLE, &FindClose, &InvalidHandle>;  // FindFirstFile's
+using FileHandle = WinUnique<HANDLE, &CloseHandle, &InvalidHandle>;      // CreateFile's
+using SearchHandle = WinUnique<HANDLE, &FindClose, &InvalidHandle>;      // FindFirstFile's
+using SnapshotHandle = WinUnique<HANDLE, &CloseHandle, &InvalidHandle>;  // a Toolhelp snapshot
 using KernelHandle = WinUnique<HANDLE, &CloseHandle>;  // processes, threads, events: null when none
 using ModuleHandle = WinUnique<HMODULE, &FreeLibrary>;
 using KeyHandle = WinUnique<HKEY, &RegCloseKey>;
