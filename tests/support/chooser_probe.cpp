@@ -16,11 +16,9 @@
 #include <cstring>
 #include <string>
 
-#include "base/unique.h"
+#include "os/handles_win.h"
 
 namespace {
-
-using ProcessHandle = tavrel::Unique<HANDLE, &CloseHandle>;
 
 // A block of memory in the window's process: the list view answers there.
 class RemoteBlock {
@@ -110,7 +108,7 @@ int main(int argc, char** argv) {
 
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  const ProcessHandle process(
+  const tavrel::KernelHandle process(
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process) return 2;
   const RemoteBlock block(process.get(), kTextOffset + kTextSize);
