@@ -13,7 +13,7 @@ packages=(
   wine wine64 libwine-dev xvfb xdotool x11-utils imagemagick
   xserver-xorg-core xserver-xorg-video-dummy
   libzip-dev libpugixml-dev zip unzip pkg-config 7zip clang libclang-rt-14-dev
-  wine32:i386 g++-mingw-w64-i686-posix wixl msitools
+  wine32:i386 g++-mingw-w64-i686-posix wixl msitools mmdebstrap
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -20,4 +20,5 @@ step "test: fuzzing" "$root/tests/fuzz/run.sh"
 "$root/scripts/build-windows.sh"
 step "test: Windows tests under Wine" \
   ctest --test-dir "$root/build/mingw" -j "$jobs" --output-on-failure --timeout 300
+step "test: Windows tests under Wine 10" "$root/scripts/wine10-tests.sh" -j "$jobs"
 echo "test: everything passed in $(duration $((SECONDS - start)))"
