@@ -2,23 +2,71 @@
 
 #include <regex>
 
+#include "base/text.h"
+#include "data/unpack.h"
+#include "fake_os.h"
 #include "fileinfo/file_type.h"
+#include "fileinfo/system_dirs.h"
 #include "os/files.h"
 #include "os/os.h"
 
 namespace tavrel::fake_request {
+namespace {
+
+// A failing call raises the failure the system's would; "Path/File access error" serves for all.
+void FailWhenInjected() {
+  if (fake_os::CallFails()) Raise(errnum::kPathFileAccess);
+}
+
+// The work folder holds the choice files; a read that fails finds the file locked.
+class WorkFolder final : public DataSource {
+ public:
+  explicit WorkFolder(const Choices& choices) : choices_(choices) {}
+  files::FileRead ReadWorkFile(std::string_view name, std::uint64_t maxBytes,
+                               std::string& bytes) override {
+    if (fake_os::CallFails()) return files::FileRead::kLocked;
+    for (const auto& [stored, content] : choices_.files) {
+      if (!text::EqualsNoCase(stored, name)) continue;
+      if (content.size() > maxBytes) return files::FileRead::kTooLarge;
+      bytes = content;
+      return files::FileRead::kRead;
+    }
+    return files::FileRead::kMissing;
+  }
+  files::FileRead ReadPackage(std::string&) override {
+    return fake_os::CallFails() || choices_.packageLocked ? files::FileRead::kLocked
+                                                          : files::FileRead::kMissing;
+  }
+  void WaitBeforeRetry() override { FailWhenInjected(); }
+  void ReportMissingCheckFile() override { FailWhenInjected(); }
+
+ private:
+  const Choices& choices_;
+};
+
+}  // namespace
 
 ChoiceData Choices::Read() {
-  DataFiles data;
-  for (auto [name, file] :
-       {std::pair{"QXAdd.dat", &data.add}, std::pair{"QXDel.dat", &data.del},
-        std::pair{"QXDef.dat", &data.def}, std::pair{"QXma.xml", &data.catalogue}})
-    if (const auto it = files.find(name); it != files.end()) *file = it->second;
-  data.problem = packageProblem;
-  return ReadChoiceData(std::move(data), catalogues_);
+  WorkFolder source(*this);
+  return ReadChoiceData(ReadDataFiles(source), catalogues_);
+}
+
+void Chooser::SetCaption(const std::string& text) {
+  FailWhenInjected();  // the window cannot be created
+  caption = text;
+}
+
+bool Chooser::FitToList() {
+  return !fake_os::CallFails() && fits;
+}
+
+std::int32_t Chooser::WaitForPick() {
+  FailWhenInjected();
+  return pick();
 }
 
 void Chooser::Show() {
+  FailWhenInjected();
   std::string shown = "show \"" + caption + "\":";
   for (const Candidate& row : rows.rows)
     shown += " " + row.text + "|" + row.detail + (row.colour == kColourBlue ? " (blue)" : "") + ";";
@@ -28,17 +76,26 @@ void Chooser::Show() {
 
 LaunchResult Shell::Launch(const std::string& program, const std::string& document,
                            const std::string& verb) {
-  const bool armed = os::IsFile(files::ProgramFolder() + "\\Bl1.ign");
+  const bool armed = fake_os::Exists(fake_os::Dirs().program + "\\Bl1.ign");
   const LaunchCall call = PlanLaunch(program, document, verb);
   log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
                  (armed ? " armed" : ""));
+  if (fake_os::CallFails()) return LaunchResultOf(0);  // the system is out of memory
   whileStarting();
-  return LaunchResultOf(answer);
+  const LaunchResult result = LaunchResultOf(answer);
+  started += result.started;
+  return result;
 }
 
 void Shell::ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept {
   log_.push_back("report " + program);
   tavrel::ReportFailedStart(program, result);
+}
+
+void Files::RefreshSearchFolders() {
+  ReadWindowsDir();
+  ReadSystemDir();
+  LoadPathDirs();
 }
 
 std::optional<std::uint32_t> Files::Attributes(const std::string& path) {
@@ -47,6 +104,11 @@ std::optional<std::uint32_t> Files::Attributes(const std::string& path) {
 
 std::string Files::ShortPath(const std::string& path) {
   return GetShortPath(path);
+}
+
+std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
+  FailWhenInjected();  // the registry cannot be read
+  return defaultProgram();
 }
 
 std::int32_t World::Serve(std::string_view rsParams) {
