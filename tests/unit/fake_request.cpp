@@ -1,9 +1,10 @@
 #include "fake_request.h"
 
-#include <regex>
+#include <cctype>
 
 #include "base/text.h"
 #include "data/unpack.h"
+#include "errors/reporting.h"
 #include "fake_os.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
@@ -12,6 +13,16 @@
 
 namespace tavrel::fake_request {
 namespace {
+
+const char* const kMarkers[] = {"\\Bl1.ign", "\\Bl1.ok"};
+
+// The key of a marker in fake_os::AllFiles.
+std::string MarkerKey(const char* name) {
+  std::string key = fake_os::Dirs().program + name;
+  for (char& c : key)
+    c = text::FoldCase(c);
+  return key;
+}
 
 // A failing call raises the failure the system's would; "Path/File access error" serves for all.
 void FailWhenInjected() {
@@ -114,9 +125,47 @@ std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
   const std::int32_t result = driver.Serve(rsParams, trace);
-  static const std::regex time(", (chooser open )?[0-9]+ ms");
-  traces.push_back(std::regex_replace(trace.Line(result), time, ""));
+  std::string line = trace.Line(result);
+  for (const std::string_view lead : {", chooser open ", ", "}) {
+    for (std::size_t at = 0; (at = line.find(lead, at)) != std::string::npos; ++at) {
+      std::size_t end = at + lead.size();
+      while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end])))
+        ++end;
+      if (end > at + lead.size() && line.compare(end, 3, " ms") == 0) line.erase(at, end + 3 - at);
+    }
+  }
+  traces.push_back(line);
   return result;
+}
+
+}  // namespace tavrel::fake_request
+
+namespace tavrel::fake_request {
+
+std::string LeftBehind(const World& w, const std::map<std::string, std::string>& filesBefore) {
+  std::string found;
+  if (PendingFailure().number != 0) found += " a pending failure;";
+  if (CallDepth() != 0) found += " a call depth;";
+  if (std::get<std::int16_t>(ErrorHandler(action::kCount)) != 0) found += " an error record;";
+  auto after = fake_os::AllFiles();
+  auto before = filesBefore;
+  if (after.contains(MarkerKey(kMarkers[0])) && !before.contains(MarkerKey(kMarkers[0])) &&
+      w.shell.started == 0)
+    found += " an armed marker without a start;";
+  for (const char* marker : kMarkers) {
+    after.erase(MarkerKey(marker));
+    before.erase(MarkerKey(marker));
+  }
+  if (after != before) found += " files changed;";
+  return found;
+}
+
+void RestoreMarkers(const std::map<std::string, std::string>& filesBefore) {
+  for (const char* marker : kMarkers) {
+    const std::string path = fake_os::Dirs().program + marker;
+    if (fake_os::Exists(path)) files::RemoveFile(path);
+    if (filesBefore.contains(MarkerKey(marker))) fake_os::AddFile(path);
+  }
 }
 
 }  // namespace tavrel::fake_request

@@ -93,4 +93,12 @@ struct World {
   std::vector<std::string> traces;  // each request's trace line, timings left out
 };
 
+// What a request that met failures must not leave behind, checked against the files before it:
+// a pending failure, a call depth or a record on the error trail, a file written or removed
+// (apart from the markers), an armed marker without a start. Returns what it found, or nothing.
+std::string LeftBehind(const World& w, const std::map<std::string, std::string>& filesBefore);
+
+// Puts the marker files of fake_os's program folder back as they were.
+void RestoreMarkers(const std::map<std::string, std::string>& filesBefore);
+
 }  // namespace tavrel::fake_request
