@@ -23,8 +23,7 @@ constexpr double kAny = std::numeric_limits<double>::quiet_NaN();  // not checke
 // must go.
 struct MultiMonitorCase {
   const char* what;
-  TwipsRect bounds;
-  TwipsRect work;
+  TwipsRect bounds, work;
   double x, y;
   double left, top;
   TaskbarRect taskbar = kPrimaryBar;

@@ -66,9 +66,7 @@ TEST(RequestTrace, ShowsOnlyWhatTheRequestGotTo) {
 // line and stays short.
 TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
   const struct {
-    std::string verb;
-    std::string document;
-    std::string expected;
+    std::string verb, document, expected;
   } cases[] = {
       {"open", "\\\\server\\home$\\Ann\\Payroll\\june.xls", "verb \"open\", file \"june.xls\""},
       {"open", "C:notes.txt", "verb \"open\", file \"notes.txt\""},
