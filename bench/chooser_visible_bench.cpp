@@ -20,6 +20,7 @@
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "fileinfo/system_dirs.h"
+#include "os/files.h"
 #include "os/unicode_files.h"
 #include "request/candidate_rows.h"
 #include "ui/chooser_window.h"
@@ -36,7 +37,7 @@ using FileHandle = Unique<HANDLE, &CloseHandle, kNoFile>;
 using SearchHandle = Unique<HANDLE, &FindClose, kNoFile>;
 
 std::string PackagePath() {
-  return PackagePathIn(InstallRootOf(files::ProgramFolderUtf8()));
+  return PackagePathIn(InstallRootOf(files::ProgramFolder()));
 }
 
 double MillisecondsSince(Clock::time_point start) {
@@ -67,7 +68,7 @@ bool WritePackage(int rows, bool icons) {
     add += ".txt|Vendor " + std::to_string(n) + " - Application|1.0." + std::to_string(n) + "|OK|" +
            program + "|" + program + "\r\n";
   }
-  CreateDirectoryA((InstallRootOf(files::ProgramFolderUtf8()) + "\\Data").c_str(), nullptr);
+  CreateDirectoryA((InstallRootOf(files::ProgramFolder()) + "\\Data").c_str(), nullptr);
   package::PackageWriter writer(PackagePath(), package::Encryption::kPkware);
   return writer.AddBytes("QXAdd.dat", add) && writer.AddBytes("QXDef.dat", "") &&
          writer.AddBytes("QXDel.dat", "") && writer.AddBytes("QXcat.xml", "<c/>") &&

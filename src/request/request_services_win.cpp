@@ -78,7 +78,7 @@ RequestDriver& Driver() {
 
 }  // namespace
 
-std::int32_t ServeRequest(std::string_view rsParams) noexcept {
+std::int32_t ServeRequest(std::u16string_view rsParams) noexcept {
   RequestTrace trace;
   const std::int32_t result = Driver().Serve(rsParams, trace);
   // Last, and unable to change the result.

@@ -56,7 +56,7 @@ class Window final : public ChooserWindow {
   bool Loaded() const { return frame_ != nullptr; }
 
   void SetCaption(const std::string& caption) override {
-    SetWindowTextW(frame_, AnsiToWide(caption).c_str());
+    SetWindowTextW(frame_, Utf8ToWide(caption).c_str());
   }
   void Clear() override;
   void Add(const Candidate& row) override;
@@ -175,8 +175,8 @@ Window::Window() {
 }
 
 void Window::Add(const Candidate& row) {
-  const std::wstring text = AnsiToWide(row.text);
-  const std::wstring detail = AnsiToWide(row.detail);
+  const std::wstring text = Utf8ToWide(row.text);
+  const std::wstring detail = Utf8ToWide(row.detail);
   LVITEMW item{};
   item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
   item.iItem = Count();

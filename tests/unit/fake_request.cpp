@@ -2,6 +2,7 @@
 
 #include <regex>
 
+#include "base/utf.h"
 #include "fileinfo/file_type.h"
 #include "os/files.h"
 #include "os/os.h"
@@ -51,7 +52,7 @@ std::string Files::ShortPath(const std::string& path) {
 
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
-  const std::int32_t result = driver.Serve(rsParams, trace);
+  const std::int32_t result = driver.Serve(utf::Utf16FromUtf8(rsParams), trace);
   static const std::regex time(", (chooser open )?[0-9]+ ms");
   traces.push_back(std::regex_replace(trace.Line(result), time, ""));
   return result;
