@@ -95,12 +95,12 @@ int ChooserRound() {
   ImageList_AddIcon(generic, LoadIconA(nullptr, IDI_APPLICATION));
   ImageList_Destroy(generic);
   const double iconList = MillisecondsSince(start);
-  ChooserWindow& chooser = Chooser();
+  const auto window = CreateChooserWindow();
+  ChooserWindow& chooser = *window;
   const double created = MillisecondsSince(start);
   BuildCandidateRows(choiceData.choices.add, first, last, DefaultInfo::Of(std::nullopt),
                      *choiceData.catalogue, chooser);
   const double rows = MillisecondsSince(start);
-  ChosenIndex() = -1;
   if (!chooser.FitToList()) return 1;
   chooser.Show();
   HWND frame = FindWindowA("frmList", nullptr);
@@ -116,7 +116,6 @@ int ChooserRound() {
   const double icons = MillisecondsSince(start);
   std::printf("%.3f %.3f %.3f %.3f %.3f %.3f %d\n", data, iconList - data, created - iconList,
               rows - created, visible - rows, icons - visible, chooser.Count());
-  DestroyWindow(frame);
   return 0;
 }
 

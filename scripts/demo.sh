@@ -19,8 +19,10 @@ step "demo: building tavrel-pack" native_tools
 
 demo=$root/build/demo
 mkdir -p "$demo"
-# The checkout's one Wine prefix, which the tests use too, from its pristine state.
-export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# The checkout's one Wine prefix, which the tests use too, from its pristine state; Wine maps names
+# outside ASCII only in a UTF-8 locale, which a new machine may not have set.
+export WINEPREFIX=$root/build/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+  LC_ALL=C.UTF-8
 step "demo: Wine prefix $WINEPREFIX from its pristine state" \
   "$root/tests/support/wineprefix.sh" reset "$WINEPREFIX"
 private_display=

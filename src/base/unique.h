@@ -5,10 +5,15 @@
 
 namespace tavrel {
 
+template <class T>
+constexpr T NullValue() noexcept {
+  return T{};
+}
+
 // Owns a value of type T that Close releases. No implicit conversion: get() to use it, put() to
 // receive one from an out parameter, reset() to release it early. Invalid() gives the value that
 // owns nothing (a null handle unless told otherwise, since some kinds use -1).
-template <class T, auto Close, auto Invalid = [] { return T{}; }>
+template <class T, auto Close, auto Invalid = &NullValue<T>>
 class Unique {
  public:
   Unique() = default;

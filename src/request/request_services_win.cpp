@@ -4,7 +4,6 @@
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
 #include "os/os.h"
-#include "request/chooser_wait.h"
 #include "request/request_driver.h"
 #include "request/trace_output.h"
 #include "ui/chooser_window.h"
@@ -22,21 +21,28 @@ class PackageChoices final : public ChoiceSource {
   CatalogueKeeper catalogues_;
 };
 
-// The process's one chooser window, created on first use and freed when it unloads: it is
-// looked up anew for every step.
+// The chooser window, made when a request first needs one and again once it has unloaded.
 class WindowChooser final : public RequestChooser {
  public:
-  void SetCaption(const std::string& caption) override { Chooser().SetCaption(caption); }
-  CandidateList& Rows() override { return Chooser(); }
-  bool FitToList() override { return Chooser().FitToList(); }
-  void Show() override {
-    ChosenIndex() = -1;
-    Chooser().Show();
-  }
+  void SetCaption(const std::string& caption) override { Window().SetCaption(caption); }
+  CandidateList& Rows() override { return Window(); }
+  bool FitToList() override { return Window().FitToList(); }
+  void Show() override { Window().Show(); }
   std::int32_t WaitForPick() override {
-    WaitUntilChooserGone();
-    return ChosenIndex();
+    if (!window_) return -1;
+    const std::int32_t pick = window_->WaitForPick();
+    if (!window_->Loaded()) window_.reset();
+    return pick;
   }
+
+ private:
+  ChooserWindow& Window() {
+    if (window_ && !window_->Loaded()) window_.reset();
+    if (!window_) window_ = CreateChooserWindow();
+    return *window_;
+  }
+
+  std::unique_ptr<ChooserWindow> window_;
 };
 
 class ShellLauncher final : public Launcher {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 #include "ui/candidate.h"
@@ -10,21 +11,23 @@ namespace tavrel {
 
 class ChooserWindow : public CandidateList {
  public:
+  // Whether the window is still there: it unloads itself on a pick, when it is closed, and when
+  // the user goes elsewhere.
+  virtual bool Loaded() const = 0;
   virtual void SetCaption(const std::string& caption) = 0;
   // Sizes the window to its rows and columns and centres it on the pointer. False when the
   // list's height could not be computed; the window is then left as it was.
   [[nodiscard]] virtual bool FitToList() = 0;
-  // Shows the window without making it modal; it then lives on its own events until it unloads.
+  // Forgets any earlier pick and shows the window without making it modal; it then lives on its
+  // own events until it unloads.
   virtual void Show() = 0;
+  // Runs this thread's messages until the window has unloaded. Returns the 1-based position of
+  // the row the user picked; -1 when it went without a pick, or when a quit message ended the
+  // wait first.
+  virtual std::int32_t WaitForPick() = 0;
 };
 
-// The one chooser of the process, created and loaded (hidden) on first use.
-ChooserWindow& Chooser();
-
-// Whether the chooser is loaded. Frees an instance that has unloaded itself.
-bool ChooserIsLoaded();
-
-// The 1-based position of the row the user picked; the driver sets -1 before showing the window.
-std::int32_t& ChosenIndex();
+// A new chooser window, hidden and without rows; destroying it destroys the window.
+std::unique_ptr<ChooserWindow> CreateChooserWindow();
 
 }  // namespace tavrel

@@ -41,7 +41,8 @@ int main(int argc, char** argv) {
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
   const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
   const std::string program = argc > 3 ? argv[3] : "C:\\missing\\program.exe";
-  tavrel::ChooserWindow& chooser = tavrel::Chooser();
+  const auto owner = tavrel::CreateChooserWindow();
+  tavrel::ChooserWindow& chooser = *owner;
   chooser.SetCaption("  [.txt] - Tavrel Ferrule Choices ");
   chooser.Clear();
   for (int i = 0; i < rows; ++i) {
@@ -57,7 +58,6 @@ int main(int argc, char** argv) {
   }
   SetCursorPos(300, 300);
   if (!chooser.FitToList()) return 2;
-  tavrel::ChosenIndex() = -1;
   chooser.Show();
   HWND frame = ChooserFrame();
   HWND list = ListOf(frame);
@@ -88,8 +88,7 @@ int main(int argc, char** argv) {
   ReleaseDC(nullptr, screen);
   std::printf("VISIBLE %d\nCLIPPED %d\nSHOWN\n", visible, clipped);
   std::fflush(stdout);
-  PumpMessages(INFINITE);
-  std::printf("PICK=%d\n", tavrel::ChosenIndex());
+  std::printf("PICK=%d\n", chooser.WaitForPick());
   std::fflush(stdout);
   return 0;
 }

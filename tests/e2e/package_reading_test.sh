@@ -3,7 +3,6 @@
 # named with "é" and "日本", the package's rows with nothing written to the temporary folder while
 # the chooser is open, and a QXAdd.dat in the work folder read.
 . "$TAVREL_E2E/lib.sh"
-export LC_ALL=C.UTF-8  # Wine reads the names of folders and arguments below as UTF-8
 bin_dir=$(dirname "$SERVER")
 flow=$WINEPREFIX/drive_c/tavrel-read
 uni='Tavrel é 日本'

@@ -9,8 +9,6 @@
 
 #include <string>
 
-#include "ui/chooser_window.h"
-
 namespace tavrel::testing {
 
 inline HWND ChooserFrame() {
@@ -58,10 +56,10 @@ inline RECT WorkAreaOf(HWND window) {
 }
 
 // Runs this thread's messages for at most maxMilliseconds; with untilUnloaded, it stops as soon
-// as the chooser has unloaded.
+// as no chooser window is left.
 inline void PumpMessages(DWORD maxMilliseconds, bool untilUnloaded = true) {
   const DWORD start = GetTickCount();
-  while ((!untilUnloaded || ChooserIsLoaded()) && GetTickCount() - start < maxMilliseconds) {
+  while ((!untilUnloaded || ChooserFrame()) && GetTickCount() - start < maxMilliseconds) {
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
       TranslateMessage(&msg);

@@ -8,7 +8,7 @@
 # the demo only add files and registry keys.
 set -euo pipefail
 cmd=$1 prefix=$2
-export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" LC_ALL=C.UTF-8
 pristine=$prefix/.pristine
 
 drive_c_files() { (cd "$prefix/drive_c" && find . -mindepth 1 | LC_ALL=C sort); }

@@ -61,16 +61,12 @@ class ChooserWindowTest : public ::testing::Test {
   static void SetUpTestSuite() {
     RegSetKeyValueW(HKEY_CLASSES_ROOT, L".exe", nullptr, REG_SZ, L"exefile", sizeof L"exefile");
   }
-  void TearDown() override {
-    if (HWND frame = ChooserFrame()) DestroyWindow(frame);
-    PumpMessages(200);
-    EXPECT_FALSE(ChooserIsLoaded());
-  }
+  const std::unique_ptr<ChooserWindow> window = CreateChooserWindow();
+  ChooserWindow& chooser = *window;
 };
 
-TEST_F(ChooserWindowTest, OneInstanceLoadedHiddenWithCaptionAndRows) {
-  ChooserWindow& chooser = Chooser();
-  EXPECT_EQ(&chooser, &Chooser());
+TEST_F(ChooserWindowTest, LoadedHiddenWithCaptionAndRows) {
+  EXPECT_TRUE(chooser.Loaded());
   chooser.SetCaption("  [.txt] - Tavrel Ferrule Choices ");
   AddRows(chooser, 3);
   EXPECT_EQ(chooser.Count(), 3);
@@ -85,7 +81,6 @@ TEST_F(ChooserWindowTest, OneInstanceLoadedHiddenWithCaptionAndRows) {
 }
 
 TEST_F(ChooserWindowTest, FitShowsEveryRowWithItsIconAndWholeTexts) {
-  ChooserWindow& chooser = Chooser();
   AddRows(chooser, 5);
   ASSERT_TRUE(chooser.FitToList());
   HWND frame = ChooserFrame();
@@ -103,7 +98,7 @@ TEST_F(ChooserWindowTest, FitShowsEveryRowWithItsIconAndWholeTexts) {
   EXPECT_GE(rowHeight, GetSystemMetrics(SM_CYSMICON));
   chooser.Show();
   PumpMessages(500, false);
-  ASSERT_TRUE(ChooserIsLoaded());
+  ASSERT_TRUE(chooser.Loaded());
   EXPECT_NE(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), placeholder);
   EXPECT_EQ(RowRect(list, 4).bottom - RowRect(list, 4).top, rowHeight)
       << "rows keep their height as the icons arrive";
@@ -125,7 +120,6 @@ TEST_F(ChooserWindowTest, FitShowsEveryRowWithItsIconAndWholeTexts) {
 // A name wider than the monitor gives way; a version that alone is wider is cut in front of the
 // mark, which stays whole; a short version stays whole.
 TEST_F(ChooserWindowTest, ALongNameOrVersionGivesWaySoTheWindowFitsTheMonitor) {
-  ChooserWindow& chooser = Chooser();
   AddRows(chooser, 2, std::string(3000, 'W'));
   Candidate row;
   row.rowId = 2;
@@ -145,7 +139,6 @@ TEST_F(ChooserWindowTest, ALongNameOrVersionGivesWaySoTheWindowFitsTheMonitor) {
 }
 
 TEST_F(ChooserWindowTest, ADensityChangeTakesTheSuggestedPlaceAndKeepsTheRowsWhole) {
-  ChooserWindow& chooser = Chooser();
   AddRows(chooser, 4);
   ASSERT_TRUE(chooser.FitToList());
   HWND frame = ChooserFrame();
@@ -159,7 +152,6 @@ TEST_F(ChooserWindowTest, ADensityChangeTakesTheSuggestedPlaceAndKeepsTheRowsWho
 }
 
 TEST_F(ChooserWindowTest, ListHeightIsZeroForAnEmptyListOrAnotherView) {
-  ChooserWindow& chooser = Chooser();
   chooser.Clear();
   EXPECT_FALSE(chooser.FitToList());
   HWND list = ListOf(ChooserFrame());
@@ -176,7 +168,7 @@ TEST_F(ChooserWindowTest, ListHeightIsZeroForAnEmptyListOrAnotherView) {
 
 // Any character key picks the selected row; without a selection, or when the window is closed,
 // the chooser ends without a pick.
-TEST_F(ChooserWindowTest, AKeyPicksTheSelectedRowAndAnythingElseIsACancel) {
+TEST(ChooserWindowPick, AKeyPicksTheSelectedRowAndAnythingElseIsACancel) {
   const struct {
     bool select, close;
     WPARAM key;
@@ -187,9 +179,9 @@ TEST_F(ChooserWindowTest, AKeyPicksTheSelectedRowAndAnythingElseIsACancel) {
                {false, false, 'a', -1},
                {true, true, 0, -1}};
   for (const auto& c : cases) {
-    AddRows(Chooser(), 3);
-    ASSERT_TRUE(Chooser().FitToList());
-    ChosenIndex() = -1;
+    const auto picker = CreateChooserWindow();
+    AddRows(*picker, 3);
+    ASSERT_TRUE(picker->FitToList());
     HWND list = ListOf(ChooserFrame());
     LVITEMA state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -201,8 +193,8 @@ TEST_F(ChooserWindowTest, AKeyPicksTheSelectedRowAndAnythingElseIsACancel) {
       SendMessageA(list, WM_CHAR, c.key, 0);
     }
     PumpMessages(3000);
-    EXPECT_FALSE(ChooserIsLoaded()) << "key " << c.key;
-    EXPECT_EQ(ChosenIndex(), c.picked) << "key " << c.key;
+    ASSERT_FALSE(picker->Loaded()) << "key " << c.key;
+    EXPECT_EQ(picker->WaitForPick(), c.picked) << "key " << c.key;
   }
 }
 

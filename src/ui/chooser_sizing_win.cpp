@@ -1,0 +1,135 @@
+// Fitting the chooser window to its rows, to the monitor under the pointer and to that monitor's
+// density.
+#include "ui/chooser_window_win.h"
+
+#include "ui/chooser_layout.h"
+#include "ui/dpi_win.h"
+#include "ui/list_fitting_win.h"
+#include "ui/placement.h"
+#include "ui/screen_win.h"
+
+namespace tavrel {
+namespace {
+
+// The narrowest the name column gets when the window would be wider than the monitor (at 96
+// dpi): the icon and a few letters before the ellipsis.
+constexpr int kMinNameWidth = 96;
+// Room a cell keeps beside its text (at 96 dpi).
+constexpr int kCellPadding = 12;
+
+int ColumnWidth(HWND list, int column) {
+  return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+}
+
+}  // namespace
+
+bool ChooserPopup::FitToList() {
+  if (Count() > 0) {
+    // Onto the monitor under the pointer first, so that the window takes that monitor's density
+    // before it is measured.
+    fitting_ = true;
+    const RECT work = MonitorUnderPointer().rcWork;
+    SetWindowPos(frame_, nullptr, work.left, work.top, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitting_ = false;
+    FollowDpi();
+  }
+  if (!FitSize()) return false;
+  RECT inner{};
+  GetClientRect(frame_, &inner);
+  const double twips = TwipsPerPixel(frame_);
+  PlaceAtCursor(frame_, inner.right * twips / 2, inner.bottom * twips / 2);
+  return true;
+}
+
+bool ChooserPopup::FitSize() {
+  RECT listRect{};
+  GetWindowRect(list_, &listRect);
+  const Size oldList{listRect.right - listRect.left, listRect.bottom - listRect.top};
+  const std::int32_t newListHeight = ListHeightForRows(list_, Count());
+  if (newListHeight < 1) return false;
+  // While the columns are fitted the list is as wide as the screen: a scroll bar that appeared
+  // for a moment could otherwise stay for good, each bar keeping the other one needed.
+  SetWindowPos(list_, nullptr, 0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN), newListHeight,
+               SWP_NOMOVE | SWP_NOZORDER);
+  if (detailsShortened_) SetDetails(0);  // fitted afresh from the whole texts
+  AutoSizeColumns(list_, false, 0);
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+
+  RECT frame{};
+  RECT inner{};
+  GetWindowRect(frame_, &frame);
+  GetClientRect(frame_, &inner);
+  if (columns >= 2) NarrowColumns(columns, frame, inner);
+  int newListWidth = 1;
+  for (int c = 0; c < columns; ++c)
+    newListWidth += ColumnWidth(list_, c) + 2;
+  // A name wider than the screen gave the list scroll bars while it was fitted, and the two bars
+  // would keep each other: the list drops them at a size with room to spare, then takes its own.
+  SetWindowPos(list_, nullptr, 0, 0, newListWidth + 2 * GetSystemMetrics(SM_CXVSCROLL),
+               newListHeight + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
+
+  const Size size =
+      FrameForList({frame.right - frame.left, frame.bottom - frame.top},
+                   {inner.right, inner.bottom}, oldList, {newListWidth, newListHeight});
+  SetWindowPos(frame_, nullptr, 0, 0, size.width, size.height,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return true;
+}
+
+// Never wider than the monitor's work area less the margins placement keeps: a long name gives
+// way (the list ends it with an ellipsis), the version and its mark stay whole.
+void ChooserPopup::NarrowColumns(int columns, const RECT& frame, const RECT& inner) {
+  const RECT work = MonitorUnderPointer().rcWork;
+  const UINT dpi = DpiOf(frame_);
+  const int margins = 2 * RoundHalfEven(kPlacementMargin / TwipsPerPixel(frame_));
+  const int borders = (frame.right - frame.left) - inner.right;
+  const ColumnWidths wanted{ColumnWidth(list_, 0), ColumnWidth(list_, 1)};
+  const ColumnWidths fitted =
+      FitColumns(wanted, RoomForColumns(work.right - work.left, margins, borders, columns),
+                 ScaleToDpi(kMinNameWidth, dpi));
+  if (fitted.name != wanted.name) SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0, fitted.name);
+  if (fitted.version != wanted.version) {
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, 1, fitted.version);
+    SetDetails(fitted.version - ScaleToDpi(kCellPadding, dpi));
+  }
+}
+
+// The second column's texts: whole when width is 0, else each cut to width pixels.
+void ChooserPopup::SetDetails(int width) {
+  const std::wstring mark(kDefaultMarker.begin(), kDefaultMarker.end());
+  const auto widthOf = [&](const std::wstring& text) {
+    return static_cast<int>(
+        SendMessageW(list_, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(text.c_str())));
+  };
+  for (std::size_t row = 0; row < details_.size(); ++row)
+    SetCellText(list_, static_cast<int>(row), 1,
+                ShortenDetail(details_[row], mark, width, widthOf));
+  detailsShortened_ = width > 0;
+}
+
+void ChooserPopup::FollowDpi() {
+  const UINT dpi = DpiOf(frame_);
+  if (font_ && dpi == fontDpi_) return;
+  const LOGFONTW description = ItemFontForDpi(dpi);
+  FontHandle font(CreateFontIndirectW(&description));
+  if (!font) return;
+  SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+  font_ = std::move(font);  // the list has let go of the old one
+  fontDpi_ = dpi;
+}
+
+void ChooserPopup::OnDpiChanged(const RECT& suggested) {
+  SetWindowPos(frame_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FollowDpi();
+  // The list fills the inner area again, which the fitting's proportions start from.
+  RECT inner{};
+  GetClientRect(frame_, &inner);
+  SetWindowPos(list_, nullptr, 0, 0, inner.right, inner.bottom, SWP_NOMOVE | SWP_NOZORDER);
+  if (!fitting_ && Count() > 0) FitSize();
+}
+
+}  // namespace tavrel

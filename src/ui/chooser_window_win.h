@@ -1,0 +1,79 @@
+// The chooser window on Windows: a captioned popup holding a report-view list view and a 100 ms
+// timer that watches who owns the foreground. Its lifetime, rows, messages and pick live in
+// chooser_window_win.cpp; fitting it to its rows and its monitor's density in
+// chooser_sizing_win.cpp.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "os/handles_win.h"
+#include "ui/chooser_window.h"
+#include "ui/foreground_watch.h"
+#include "ui/row_icons_win.h"
+
+namespace tavrel {
+
+class ChooserPopup final : public ChooserWindow {
+ public:
+  ChooserPopup();
+  ~ChooserPopup() override {
+    if (frame_) DestroyWindow(frame_);
+  }
+  ChooserPopup(const ChooserPopup&) = delete;
+  ChooserPopup& operator=(const ChooserPopup&) = delete;
+
+  bool Loaded() const override { return frame_ != nullptr; }
+  void SetCaption(const std::string& caption) override;
+  void Clear() override;
+  void Add(const Candidate& row) override;
+  std::int32_t Count() const override {
+    return static_cast<std::int32_t>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0));
+  }
+  bool FitToList() override;
+  void Show() override;
+  std::int32_t WaitForPick() override;
+
+ private:
+  static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  static void RegisterClassOnce();
+  void CreateList();
+  LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+  void OnFirstActivation();
+  void OnTimer();
+  void AcceptSelection();
+  void Unload() { DestroyWindow(frame_); }
+
+  // Sizing (chooser_sizing_win.cpp).
+  void FollowDpi();
+  bool FitSize();
+  void NarrowColumns(int columns, const RECT& frame, const RECT& inner);
+  void SetDetails(int width);
+  void OnDpiChanged(const RECT& suggested);
+
+  HWND frame_ = nullptr;
+  HWND list_ = nullptr;
+  std::vector<std::uint32_t> colours_;  // indexed by row tag
+  std::vector<std::wstring> details_;   // by row position: the second column's whole texts
+  bool detailsShortened_ = false;
+  RowIcons icons_;
+  FontHandle font_;  // the list's font, made for fontDpi_
+  UINT fontDpi_ = 0;
+  bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
+  std::int32_t pick_ = -1;
+
+  std::optional<ForegroundWatch> watch_;  // from the first activation on
+  HWND startForeground_ = nullptr;
+  bool busy_ = false;
+};
+
+// Sets a cell's text (column 0 is the row's label).
+void SetCellText(HWND list, int row, int column, std::wstring text);
+
+}  // namespace tavrel
