@@ -2,6 +2,7 @@
 // prints its caption, whether its list has a small-icon image list, then one line per row with
 // the row's centre on the screen and its two column texts, and one with the row's image index.
 // Exit code 1 when no chooser is shown.
+// Texts are printed in UTF-8.
 // Output: CAPTION=<caption>  ICONS=<yes|no>  then  ROW <n> <x> <y> <column 1>|<column 2>
 //         and  ICON <n> <image index>
 #include <windows.h>
@@ -45,18 +46,26 @@ class RemoteBlock {
 constexpr std::size_t kTextOffset = 512;
 constexpr int kTextSize = 512;
 
-std::string ItemText(HWND list, const RemoteBlock& block, int item, int subItem) {
-  LVITEMA query{};
-  query.iSubItem = subItem;
-  query.pszText = block.at() + kTextOffset;
-  query.cchTextMax = kTextSize;
-  if (!block.Write(0, &query, sizeof query)) return {};
-  const auto length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
-                                   reinterpret_cast<LPARAM>(block.at()));
-  std::string text(kTextSize, '\0');
-  if (!block.Read(kTextOffset, text.data(), text.size())) return {};
-  text.resize(static_cast<std::size_t>(length));
+std::string Utf8(std::wstring_view wide) {
+  std::string text(wide.size() * 4, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                    text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+  text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
   return text;
+}
+
+std::string ItemText(HWND list, const RemoteBlock& block, int item, int subItem) {
+  LVITEMW query{};
+  query.iSubItem = subItem;
+  query.pszText = reinterpret_cast<wchar_t*>(block.at() + kTextOffset);
+  query.cchTextMax = kTextSize / sizeof(wchar_t);
+  if (!block.Write(0, &query, sizeof query)) return {};
+  const auto length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                                   reinterpret_cast<LPARAM>(block.at()));
+  std::wstring text(kTextSize / sizeof(wchar_t), L'\0');
+  if (!block.Read(kTextOffset, text.data(), kTextSize)) return {};
+  text.resize(static_cast<std::size_t>(length));
+  return Utf8(text);
 }
 
 int ImageIndex(HWND list, const RemoteBlock& block, int item) {
@@ -80,9 +89,9 @@ int main() {
     return 1;
   }
   const HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
-  char caption[512] = {};
-  GetWindowTextA(frame, caption, sizeof caption);
-  std::printf("CAPTION=%s\n", caption);
+  wchar_t caption[512] = {};
+  const int captionLength = GetWindowTextW(frame, caption, 512);
+  std::printf("CAPTION=%s\n", Utf8(std::wstring_view(caption, captionLength)).c_str());
 
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
