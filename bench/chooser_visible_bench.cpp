@@ -2,35 +2,32 @@
 
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <numeric>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/unique.h"
-#include "data/catalogue.h"
-#include "data/choice_data.h"
+#include "bench_round.h"
 #include "data/package_writer.h"
-#include "data/unpack.h"
-#include "data/user_choices.h"
 #include "data/work_folder.h"
-#include "fileinfo/system_dirs.h"
 #include "os/files.h"
 #include "os/unicode_files.h"
-#include "request/candidate_rows.h"
-#include "ui/chooser_window.h"
 
 namespace tavrel::bench {
 namespace {
 
-constexpr char kRoundFlag[] = "--chooser-round";
-constexpr int kSteps = 6;
-using Clock = std::chrono::steady_clock;
+constexpr char kRoundFlag[] = "--round";
+constexpr char kChooser[] = "chooser";
+constexpr char kFloor[] = "floor";
+// The chooser's steps as its round reports them; all but the last lead up to visible.
+constexpr const char* kStepNames[] = {"request", "data", "default", "window", "rows",
+                                      "fit",     "show", "paint",   "+icons"};
+constexpr std::size_t kSteps = std::size(kStepNames);
 using ProcessHandle = Unique<HANDLE, &CloseHandle>;
 constexpr auto kNoFile = [] { return INVALID_HANDLE_VALUE; };
 using FileHandle = Unique<HANDLE, &CloseHandle, kNoFile>;
@@ -40,11 +37,8 @@ std::string PackagePath() {
   return PackagePathIn(InstallRootOf(files::ProgramFolder()));
 }
 
-double MillisecondsSince(Clock::time_point start) {
-  return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
-}
-
-// Up to count distinct programs of the system folder: real files with their own icons.
+// Up to count distinct programs of the system folder: real files with their own icons. Notepad
+// is left out: it is the text document's Windows default, which has a row of its own.
 std::vector<std::string> SystemPrograms(std::size_t count) {
   std::vector<std::string> found;
   WIN32_FIND_DATAA entry{};
@@ -52,7 +46,7 @@ std::vector<std::string> SystemPrograms(std::size_t count) {
   const SearchHandle search(FindFirstFileA((folder + "*.exe").c_str(), &entry));
   if (!search) return found;
   do {
-    found.push_back(folder + entry.cFileName);
+    if (_stricmp(entry.cFileName, "notepad.exe") != 0) found.push_back(folder + entry.cFileName);
   } while (found.size() < count && FindNextFileA(search.get(), &entry));
   return found;
 }
@@ -75,133 +69,195 @@ bool WritePackage(int rows, bool icons) {
          writer.AddBytes("QXma.xml", "<Programs/>") && writer.Close();
 }
 
-// One request's work up to the chooser painted on the screen; prints the times of the data work,
-// the window's creation, the rows, fitting, showing and painting (the chooser is then visible),
-// then of the programs' icons arriving, and the number of rows.
-int ChooserRound() {
-  const auto start = Clock::now();
-  ReadSystemDir();
-  DataFiles files = UnpackFiles();
-  if (!files.add) return 1;
-  CatalogueKeeper catalogues;
-  const ChoiceData choiceData = ReadChoiceData(std::move(files), catalogues);
-  std::int32_t last = 0;
-  const std::int32_t first = FindKeyRange(".txt", choiceData.choices.add, last);
-  const double data = MillisecondsSince(start);
-  // The only icon work before the chooser is visible is its list of one generic icon: made and
-  // dropped here once alone, cold, to show what it costs (the window then makes its own).
-  const HIMAGELIST generic = ImageList_Create(
-      GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), ILC_COLOR32 | ILC_MASK, 1, 0);
-  ImageList_AddIcon(generic, LoadIconA(nullptr, IDI_APPLICATION));
-  ImageList_Destroy(generic);
-  const double iconList = MillisecondsSince(start);
-  const auto window = CreateChooserWindow();
-  ChooserWindow& chooser = *window;
-  const double created = MillisecondsSince(start);
-  BuildCandidateRows(choiceData.choices.add, first, last, DefaultInfo::Of(std::nullopt),
-                     *choiceData.catalogue, chooser);
-  const double rows = MillisecondsSince(start);
-  if (!chooser.FitToList()) return 1;
-  chooser.Show();
-  HWND frame = FindWindowA("frmList", nullptr);
-  RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  GdiFlush();
-  const double visible = MillisecondsSince(start);
-  // The programs' icons arrive through the message queue once the window is shown.
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE))
-    DispatchMessageA(&msg);
-  RedrawWindow(frame, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
-  GdiFlush();
-  const double icons = MillisecondsSince(start);
-  std::printf("%.3f %.3f %.3f %.3f %.3f %.3f %d\n", data, iconList - data, created - iconList,
-              rows - created, visible - rows, icons - visible, chooser.Count());
-  return 0;
+// The document of the requests: a text file, whose Windows default is a real program.
+std::string WriteDocument() {
+  char folder[MAX_PATH] = {};
+  GetTempPathA(MAX_PATH, folder);
+  const std::string path = std::string(folder) + "Quarterly report.txt";
+  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  DWORD written = 0;
+  return file && WriteFile(file.get(), "figures\r\n", 9, &written, nullptr) ? path : std::string();
 }
 
-// Runs one round in a fresh process and reads the line of times it wrote to a file.
-bool RunRound(const char* self, double (&times)[kSteps], int& count) {
+struct Round {
+  std::vector<double> times;  // the round's steps, ms
+  double start = 0;           // CreateProcess to the process's entry, ms
+  std::string layout;         // the chooser's frame and row lines
+  int rows = 0;
+  std::string failure;  // why the round did not give times; empty when it did
+};
+
+void Parse(const std::string& output, Round& round) {
+  std::istringstream lines(output);
+  std::string line;
+  while (std::getline(lines, line)) {
+    if (line.rfind("times ", 0) == 0) {
+      std::istringstream values(line.substr(6));
+      for (double t = 0; values >> t;)
+        round.times.push_back(t);
+    } else if (line.rfind("start ", 0) == 0) {
+      round.start = std::atof(line.c_str() + 6);
+    } else if (line.rfind("failed ", 0) == 0) {
+      round.failure = line.substr(7);
+    } else if (line.rfind("frame ", 0) == 0 || line.rfind("row ", 0) == 0) {
+      round.layout += line + "\n";
+      round.rows += line[0] == 'r' ? 1 : 0;
+    }
+  }
+}
+
+// Runs one round in a fresh process and reads the report it wrote to a file.
+Round RunRound(const char* self, const char* kind, const std::string& document) {
+  Round round;
   char folder[MAX_PATH] = {};
   char path[MAX_PATH] = {};
   GetTempPathA(MAX_PATH, folder);
-  if (!GetTempFileNameA(folder, "tcb", 0, path)) return false;
+  if (!GetTempFileNameA(folder, "tcb", 0, path)) return {{}, 0, {}, 0, "no temporary file"};
   SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
   const FileHandle file(CreateFileA(path, GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ, &inherit,
                                     CREATE_ALWAYS, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
-  if (!file) return false;
-  std::string command = std::string("\"") + self + "\" " + kRoundFlag;
+  if (!file) return {{}, 0, {}, 0, "no temporary file"};
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   startup.dwFlags = STARTF_USESTDHANDLES;
   startup.hStdOutput = file.get();
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION child{};
+  std::string command = std::string("\"") + self + "\" " + kRoundFlag + " " + kind + " ";
+  const std::int64_t created = Ticks();
+  command += std::to_string(created) + " \"" + document + "\"";
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                       &startup, &child))
-    return false;
+    return {{}, 0, {}, 0, "CreateProcess failed, system error " + std::to_string(GetLastError())};
   const ProcessHandle process(child.hProcess);
   const ProcessHandle thread(child.hThread);
   if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) {
     TerminateProcess(process.get(), 1);
-    return false;
+    return {{}, 0, {}, 0, "no end within 30 s"};
   }
-  char output[256] = {};
+  std::string output(1 << 16, '\0');
   DWORD got = 0;
   SetFilePointer(file.get(), 0, nullptr, FILE_BEGIN);
-  ReadFile(file.get(), output, sizeof output - 1, &got, nullptr);
+  ReadFile(file.get(), output.data(), static_cast<DWORD>(output.size()), &got, nullptr);
+  output.resize(got);
+  Parse(output, round);
   DWORD code = 0;
   GetExitCodeProcess(process.get(), &code);
-  if (code != 0) std::printf("  a round ended with %lu: %s\n", code, output);
-  return code == 0 && std::sscanf(output, "%lf %lf %lf %lf %lf %lf %d", &times[0], &times[1],
-                                  &times[2], &times[3], &times[4], &times[5], &count) == 7;
+  if (code != 0 && round.failure.empty())
+    round.failure = "ended with exit code " + std::to_string(code);
+  if (round.failure.empty() && round.times.empty()) round.failure = "reported no times";
+  return round;
 }
 
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
-  return values.empty() ? 0 : values[values.size() / 2];
+  return values[values.size() / 2];
+}
+
+struct CaseResult {
+  std::string name;
+  double visible = 0;
+  double floor = 0;
+};
+
+// One case: a warm-up round of the chooser gives the floor its layout, then rounds of the
+// chooser and of its floor alternate, so that both see the same state of the machine. Prints the
+// medians, or the reason a round failed; false then.
+bool RunCase(const char* self, const std::string& document, int rows, bool icons, int rounds,
+             CaseResult& result) {
+  result.name = std::to_string(rows) + " rows" + (icons ? ", programs' own icons" : "");
+  std::printf("  %-32s", result.name.c_str());
+  const auto fail = [&](const char* who, const std::string& why) {
+    std::printf(" FAILED: a %s round %s\n", who, why.c_str());
+    return false;
+  };
+  if (!WritePackage(rows, icons)) return fail(kChooser, "found no data package");
+  const Round warm = RunRound(self, kChooser, document);
+  if (!warm.failure.empty()) return fail(kChooser, warm.failure);
+  if (warm.rows != rows)
+    return fail(kChooser,
+                "showed " + std::to_string(warm.rows) + " rows, not " + std::to_string(rows));
+  SetEnvironmentVariableA(kLayoutVariable, warm.layout.c_str());
+  std::vector<double> steps[kSteps];
+  std::vector<double> visible, floor, start;
+  for (int r = 0; r < rounds; ++r) {
+    const Round chooser = RunRound(self, kChooser, document);
+    if (!chooser.failure.empty()) return fail(kChooser, chooser.failure);
+    if (chooser.times.size() != kSteps) return fail(kChooser, "reported the wrong steps");
+    const Round bare = RunRound(self, kFloor, document);
+    if (!bare.failure.empty()) return fail(kFloor, bare.failure);
+    for (std::size_t s = 0; s < kSteps; ++s)
+      steps[s].push_back(chooser.times[s]);
+    visible.push_back(std::accumulate(chooser.times.begin(), chooser.times.end() - 1, 0.0));
+    floor.push_back(bare.times.front());
+    start.push_back(chooser.start);
+  }
+  result.visible = Median(visible);
+  result.floor = Median(floor);
+  for (std::size_t s = 0; s + 1 < kSteps; ++s)
+    std::printf(" %7.2f", Median(steps[s]));
+  std::printf(" %8.2f %7.2f %7.2f %7.2f ms\n", result.visible, Median(steps[kSteps - 1]),
+              result.floor, Median(start));
+  return true;
 }
 
 }  // namespace
 
-bool RunChooserRoundIfAsked(int argc, char** argv) {
-  if (argc < 2 || std::strcmp(argv[1], kRoundFlag) != 0) return false;
-  std::exit(ChooserRound());  // the rows are in the package the parent wrote
+std::int64_t Ticks() {
+  LARGE_INTEGER now{};
+  QueryPerformanceCounter(&now);
+  return now.QuadPart;
 }
 
-void ChooserVisibleBench(int rounds) {
+double MillisecondsBetween(std::int64_t from, std::int64_t to) {
+  static const double perMillisecond = [] {
+    LARGE_INTEGER frequency{};
+    QueryPerformanceFrequency(&frequency);
+    return static_cast<double>(frequency.QuadPart) / 1000.0;
+  }();
+  return static_cast<double>(to - from) / perMillisecond;
+}
+
+bool RunRoundIfAsked(int argc, char** argv, std::int64_t entered, int& code) {
+  if (argc < 5 || std::strcmp(argv[1], kRoundFlag) != 0) return false;
+  std::printf("start %.3f\n", MillisecondsBetween(std::strtoll(argv[3], nullptr, 10), entered));
+  code = std::strcmp(argv[2], kChooser) == 0 ? ChooserRound(entered, argv[4]) : FloorRound(entered);
+  std::fflush(stdout);
+  return true;
+}
+
+bool ChooserVisibleBench(int rounds) {
   char self[MAX_PATH] = {};
   GetModuleFileNameA(nullptr, self, MAX_PATH);
-  std::printf("request to chooser visible, each round a fresh process (median of %d):\n", rounds);
-  std::printf("  %-34s %8s %8s %8s %8s %8s %8s %8s\n", "case", "data", "iconlist", "window", "rows",
-              "show", "visible", "+icons");
+  const std::string document = WriteDocument();
+  std::printf(
+      "request to chooser visible: each round a fresh process, from its entry to the window "
+      "painted, alternating with the floor's (a bare window with the same list); medians of %d "
+      "rounds, ms\n",
+      rounds);
+  std::printf("  %-32s", "case");
+  for (std::size_t s = 0; s + 1 < kSteps; ++s)
+    std::printf(" %7s", kStepNames[s]);
+  std::printf(" %8s %7s %7s %7s\n", "visible", kStepNames[kSteps - 1], "floor", "start");
+  bool ok = !document.empty();
+  if (!ok) std::printf("could not write the document\n");
+  std::vector<CaseResult> results;
   for (const int rows : {3, 30}) {
     for (const bool icons : {false, true}) {
-      if (!WritePackage(rows, icons)) {
-        std::printf("could not write the data package\n");
-        return;
+      CaseResult result;
+      if (ok && RunCase(self, document, rows, icons, rounds, result)) {
+        results.push_back(result);
+      } else {
+        ok = false;
       }
-      std::vector<double> steps[kSteps];
-      std::vector<double> totals;
-      int count = 0;
-      for (int r = 0; r < rounds; ++r) {
-        double times[kSteps] = {};
-        if (!RunRound(self, times, count)) continue;  // said why, and left out
-        double visible = 0;
-        for (int s = 0; s < kSteps; ++s) {
-          steps[s].push_back(times[s]);
-          if (s < kSteps - 1) visible += times[s];
-        }
-        totals.push_back(visible);
-      }
-      const std::string name =
-          std::to_string(count) + " rows, " + (icons ? "programs' own icons" : "generic icon only");
-      std::printf("  %-34s", name.c_str());
-      for (int s = 0; s < kSteps - 1; ++s)
-        std::printf(" %8.2f", Median(steps[s]));
-      std::printf(" %8.2f %8.2f ms\n", Median(totals), Median(steps[kSteps - 1]));
     }
   }
+  for (const CaseResult& r : results)
+    std::printf("visible, %s: %.2fx its floor\n", r.name.c_str(), r.visible / r.floor);
   DeleteFileA(PackagePath().c_str());
+  DeleteFileA(document.c_str());
+  return ok;
 }
 
 }  // namespace tavrel::bench

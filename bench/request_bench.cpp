@@ -6,8 +6,10 @@
 // read into memory, every member inflated by libzip, the catalogue parsed in place by pugixml with
 // every Alias's ten attributes copied, the choice lines split). Prints the medians, the ratio to
 // the floor, and the private bytes of the large case.
-// Then the time from a request to the chooser on the screen, with and without program icons.
+// Then the time from a request to the chooser on the screen, with and without program icons,
+// against a bare window with the same list. Exits non-zero when a round of that fails.
 // Usage: request_bench [ROUNDS]   (the executable must stand in a folder named "Programs")
+//        request_bench --hold-server SECONDS   (the registered server at rest, see server_idle.h)
 #include <windows.h>
 // After windows.h, which it needs.
 #include <psapi.h>
@@ -26,6 +28,7 @@
 #include <thread>
 #include <vector>
 
+#include "bench_round.h"
 #include "chooser_visible_bench.h"
 #include "data/catalogue.h"
 #include "data/choice_data.h"
@@ -39,6 +42,7 @@
 #include "request/candidate_rows.h"
 #include "request/request_trace.h"
 #include "request/trace_output.h"
+#include "server_idle.h"
 
 namespace {
 
@@ -259,7 +263,10 @@ void TraceCost() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (tavrel::bench::RunChooserRoundIfAsked(argc, argv)) return 0;
+  const std::int64_t entered = tavrel::bench::Ticks();
+  if (int code = 0; tavrel::bench::RunRoundIfAsked(argc, argv, entered, code)) return code;
+  if (argc == 3 && std::string(argv[1]) == "--hold-server")
+    return tavrel::bench::ServerIdleReport(std::atoi(argv[2])) ? 0 : 1;
   const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 21;
   // A temporary folder of the benchmark's own: no choice files there, so the package is read.
   wchar_t system[MAX_PATH + 2] = {};
@@ -315,7 +322,7 @@ int main(int argc, char** argv) {
   }
   TraceCost();
   DeleteFileA(PackagePath().c_str());
-  tavrel::bench::ChooserVisibleBench(21);
+  const bool visibleOk = tavrel::bench::ChooserVisibleBench(rounds);
   RemoveDirectoryW(temp.c_str());
-  return 0;
+  return visibleOk ? 0 : 1;
 }
