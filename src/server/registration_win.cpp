@@ -12,6 +12,7 @@
 #include "base/path.h"
 #include "base/unique.h"
 #include "os/ansi_win.h"
+#include "os/os.h"
 #include "os/type_library_win.h"
 
 // Declared by the system headers of newer SDKs only; the import library has them.
@@ -102,9 +103,15 @@ HRESULT RegisterServer(RegistrationScope scope) {
   // The help folder is given with its trailing separator, as an installer names folders, so that
   // this registration and the installer's are the same.
   std::wstring helpDir = Utf8ToWide(path::Parent(utf8Path));
+  // The library is registered by its short path (the long one on a volume without short names):
+  // Wine's universal marshaller reads the path through the ANSI code page, which a folder named
+  // outside it does not survive. The installer registers the same short path.
+  std::string libraryPath = os::ShortPathName(utf8Path);
+  if (libraryPath.empty()) libraryPath = utf8Path;
+  std::wstring wideLibraryPath = Utf8ToWide(libraryPath);
   hr = scope == RegistrationScope::Machine
-           ? RegisterTypeLib(library.get(), path.data(), helpDir.data())
-           : RegisterTypeLibForUser(library.get(), path.data(), helpDir.data());
+           ? RegisterTypeLib(library.get(), wideLibraryPath.data(), helpDir.data())
+           : RegisterTypeLibForUser(library.get(), wideLibraryPath.data(), helpDir.data());
   if (FAILED(hr)) return hr;
 
   const std::string clsid = GuidText(CLSID_TavrelCH1Exe);
@@ -122,9 +129,9 @@ HRESULT RegisterServer(RegistrationScope scope) {
       {std::string(kProgId) + "\\CLSID", nullptr, clsid.c_str()},
       // The library's locale is 0x409, but the universal marshaller looks the library up with the
       // neutral locale; a process of either width reads the entry of its own width.
-      {TypeLibKey() + "\\0\\win64", nullptr, utf8Path.c_str()},
-      {TypeLibKey() + "\\0\\win32", nullptr, utf8Path.c_str()},
-      {TypeLibKey() + "\\409\\win32", nullptr, utf8Path.c_str()},
+      {TypeLibKey() + "\\0\\win64", nullptr, libraryPath.c_str()},
+      {TypeLibKey() + "\\0\\win32", nullptr, libraryPath.c_str()},
+      {TypeLibKey() + "\\409\\win32", nullptr, libraryPath.c_str()},
       // 32-bit processes find the interface's marshaller in their own view of the classes.
       {InterfaceKey(), nullptr, kInterfaceName, KEY_WOW64_32KEY},
       {InterfaceKey() + "\\ProxyStubClsid", nullptr, kUniversalMarshaller, KEY_WOW64_32KEY},
