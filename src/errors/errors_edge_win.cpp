@@ -3,14 +3,12 @@
 
 #include <array>
 
-#include "base/unique.h"
 #include "errors/errors_edge.h"
 #include "os/ansi_win.h"
+#include "os/handles_win.h"
 
 namespace tavrel {
 namespace {
-
-using UniqueModule = Unique<HMODULE, &FreeLibrary>;
 
 class Win32Box final : public MessageBoxEdge {
  public:
@@ -28,7 +26,7 @@ class Win32Texts final : public SystemTextEdge {
   std::string SystemMessage(std::int32_t number, const char* extraTable) override {
     // A message table is loaded as data only, so none of its code runs; one that does not load
     // is simply not searched.
-    UniqueModule table;
+    ModuleHandle table;
     if (extraTable)
       table.reset(
           LoadLibraryExW(Utf8ToWide(extraTable).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));

@@ -10,8 +10,8 @@
 #include "TavrelCommander.h"
 #include "base/com_ptr.h"
 #include "base/path.h"
-#include "base/unique.h"
 #include "os/ansi_win.h"
+#include "os/handles_win.h"
 #include "os/os.h"
 #include "os/type_library_win.h"
 
@@ -27,8 +27,6 @@ constexpr char kVersion[] = "1.0";
 constexpr char kInterfaceName[] = "_TavrelCH1Exe";
 // The universal marshaller: it builds proxies and stubs for the dual interface from the library.
 constexpr char kUniversalMarshaller[] = "{00020424-0000-0000-C000-000000000046}";
-
-using UniqueKey = Unique<HKEY, &RegCloseKey>;
 
 std::string GuidText(REFGUID guid) {
   wchar_t wide[40];
@@ -57,7 +55,7 @@ struct Entry {
 };
 
 LSTATUS Write(RegistrationScope scope, const Entry& entry) {
-  UniqueKey handle;
+  KeyHandle handle;
   LSTATUS status =
       RegCreateKeyExW(ClassesRoot(scope), Utf8ToWide(ClassesPath(entry.key)).c_str(), 0, nullptr, 0,
                       KEY_WRITE | entry.view, nullptr, handle.put(), nullptr);
@@ -72,7 +70,7 @@ LSTATUS Write(RegistrationScope scope, const Entry& entry) {
 LSTATUS DeleteTree(RegistrationScope scope, const std::string& key, REGSAM view) {
   const std::string path = ClassesPath(key);
   const std::size_t split = path.rfind('\\');
-  UniqueKey parent;
+  KeyHandle parent;
   LSTATUS status = RegOpenKeyExW(ClassesRoot(scope), Utf8ToWide(path.substr(0, split)).c_str(), 0,
                                  KEY_ALL_ACCESS | view, parent.put());
   if (status == ERROR_SUCCESS)

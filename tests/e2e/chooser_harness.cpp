@@ -39,30 +39,21 @@ int Awareness() {
   return context && awareness ? awareness(context()) : -1;
 }
 
-// Windows' High Contrast Black scheme, for the colours the chooser draws with.
-constexpr int kSchemeElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
-                                   COLOR_HIGHLIGHTTEXT, COLOR_HOTLIGHT};
-constexpr COLORREF kHighContrastBlack[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255),
-                                           RGB(0, 0, 0), RGB(255, 255, 0)};
-
-// Switches high contrast on while it lives; the system colours are put back when it goes.
-class HighContrast {
- public:
+// High contrast on, with Windows' High Contrast Black scheme for the colours the chooser draws
+// with, while it lives.
+struct HighContrast {
+  static constexpr int kElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                      COLOR_HIGHLIGHTTEXT, COLOR_HOTLIGHT};
+  static constexpr COLORREF kBlack[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255),
+                                        RGB(0, 0, 0), RGB(255, 255, 0)};
+  COLORREF saved[std::size(kElements)];
   HighContrast() {
-    for (std::size_t i = 0; i < std::size(kSchemeElements); ++i)
-      saved_[i] = GetSysColor(kSchemeElements[i]);
+    for (std::size_t i = 0; i < std::size(kElements); ++i)
+      saved[i] = GetSysColor(kElements[i]);
     tavrel::SetHighContrastQuery([] { return true; });
-    SetSysColors(static_cast<int>(std::size(kSchemeElements)), kSchemeElements, kHighContrastBlack);
+    SetSysColors(static_cast<int>(std::size(kElements)), kElements, kBlack);
   }
-  ~HighContrast() {
-    tavrel::SetHighContrastQuery(nullptr);
-    SetSysColors(static_cast<int>(std::size(kSchemeElements)), kSchemeElements, saved_);
-  }
-  HighContrast(const HighContrast&) = delete;
-  HighContrast& operator=(const HighContrast&) = delete;
-
- private:
-  COLORREF saved_[std::size(kSchemeElements)] = {};
+  ~HighContrast() { SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved); }
 };
 
 }  // namespace

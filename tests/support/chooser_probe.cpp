@@ -1,12 +1,13 @@
 // Reads the chooser window of another process (the server's) from outside, as a user sees it:
-// prints its caption, whether its list has a small-icon image list, then one line per row with
-// the row's centre on the screen and its two column texts, one with the row's image index and
-// one with where its texts lie on the screen (from the first column's label to the row's end).
-// With "setting AREA" it first tells every window that the setting AREA changed, as the system
-// does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown.
-// Texts are printed in UTF-8.
-// Output: CAPTION=<caption>  ICONS=<yes|no>  COLOURS=<background> <text background> <text>
-//         (0xBBGGRR), then  ROW <n> <x> <y> <column 1>|<column 2>,  ICON <n> <image index>
+// prints its caption, its rectangle on the screen, whether its list has a small-icon image list,
+// then one line per row with the row's centre on the screen and its two column texts, one with
+// the row's image index and one with where its texts lie on the screen (from the first column's
+// label to the row's end). With "setting AREA" it first tells every window that the setting AREA
+// changed, as the system does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown. Texts
+// are printed in UTF-8.
+// Output: CAPTION=<caption>  WINDOW <left> <top> <right> <bottom>  ICONS=<yes|no>
+//         COLOURS=<background> <text background> <text> (0xBBGGRR), then
+//         ROW <n> <x> <y> <column 1>|<column 2>,  ICON <n> <image index>
 //         and  TEXT <n> <left> <top> <right> <bottom>
 #include <windows.h>
 
@@ -16,11 +17,9 @@
 #include <cstring>
 #include <string>
 
-#include "base/unique.h"
+#include "os/handles_win.h"
 
 namespace {
-
-using ProcessHandle = tavrel::Unique<HANDLE, &CloseHandle>;
 
 // A block of memory in the window's process: the list view answers there.
 class RemoteBlock {
@@ -112,10 +111,13 @@ int main(int argc, char** argv) {
   wchar_t caption[512] = {};
   const int captionLength = GetWindowTextW(frame, caption, 512);
   std::printf("CAPTION=%s\n", Utf8(std::wstring_view(caption, captionLength)).c_str());
+  RECT window{};
+  GetWindowRect(frame, &window);
+  std::printf("WINDOW %ld %ld %ld %ld\n", window.left, window.top, window.right, window.bottom);
 
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);
-  const ProcessHandle process(
+  const tavrel::KernelHandle process(
       OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid));
   if (!process) return 2;
   const RemoteBlock block(process.get(), kTextOffset + kTextSize);
