@@ -87,6 +87,13 @@ TEST(RequestTrace, ShowsOnlyWhatTheRequestGotTo) {
             "TavrelCommander: pass: ignore marker used up; rows 0, result 1, 0 ms");
 }
 
+std::string Repeat(std::string_view text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i)
+    repeated += text;
+  return repeated;
+}
+
 // Whatever the caller sent, the line keeps the document's name without its folders, stays one
 // line and stays short.
 TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
@@ -102,6 +109,8 @@ TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
       {"say \"hi\"", "C:\\a\tb.txt", "verb \"say ?hi?\", file \"a?b.txt\""},
       {std::string(50, 'v'), "C:\\" + std::string(150, 'n') + ".txt",
        "verb \"" + std::string(40, 'v') + "...\", file \"" + std::string(100, 'n') + "...\""},
+      {"open", "C:\\a" + Repeat("я", 60) + ".txt",
+       "verb \"open\", file \"a" + Repeat("я", 49) + "...\""},
   };
   for (const auto& c : cases) {
     RequestTrace trace(Clock::time_point{});
