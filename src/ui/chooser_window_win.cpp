@@ -135,6 +135,7 @@ void ChooserPopup::Clear() {
 
 void ChooserPopup::Show() {
   pick_ = -1;
+  if (!frame_) return;  // closed by a failure: the wait raises it
   ShowWindow(frame_, SW_SHOWNORMAL);
   PostMessageA(frame_, kLoadIconsMessage, 0, 0);
 }
