@@ -132,6 +132,9 @@ void ChooserPopup::Clear() {
 void ChooserPopup::Show() {
   pick_ = -1;
   ShowWindow(frame_, SW_SHOWNORMAL);
+  // Painted now: a paint waits behind every posted message, and the icons' steps post each other
+  // until the last one is in.
+  RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   PostMessageA(frame_, kLoadIconsMessage, 0, 0);
 }
 
