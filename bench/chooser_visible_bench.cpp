@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "base/unique.h"
 #include "bench_round.h"
 #include "data/package_writer.h"
 #include "data/work_folder.h"
+#include "os/handles_win.h"
 #include "os/unicode_files.h"
 
 namespace tavrel::bench {
@@ -27,10 +27,6 @@ constexpr char kFloor[] = "floor";
 constexpr const char* kStepNames[] = {"request", "data", "default", "window", "rows",
                                       "fit",     "show", "paint",   "+icons"};
 constexpr std::size_t kSteps = std::size(kStepNames);
-using ProcessHandle = Unique<HANDLE, &CloseHandle>;
-constexpr auto kNoFile = [] { return INVALID_HANDLE_VALUE; };
-using FileHandle = Unique<HANDLE, &CloseHandle, kNoFile>;
-using SearchHandle = Unique<HANDLE, &FindClose, kNoFile>;
 
 std::string PackagePath() {
   return PackagePathIn(InstallRootOf(files::ProgramFolderUtf8()));
@@ -129,8 +125,8 @@ Round RunRound(const char* self, const char* kind, const std::string& document) 
   if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
                       &startup, &child))
     return {{}, 0, {}, 0, "CreateProcess failed, system error " + std::to_string(GetLastError())};
-  const ProcessHandle process(child.hProcess);
-  const ProcessHandle thread(child.hThread);
+  const KernelHandle process(child.hProcess);
+  const KernelHandle thread(child.hThread);
   if (WaitForSingleObject(process.get(), 30000) != WAIT_OBJECT_0) {
     TerminateProcess(process.get(), 1);
     return {{}, 0, {}, 0, "no end within 30 s"};

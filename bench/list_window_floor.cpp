@@ -10,13 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "base/unique.h"
 #include "bench_round.h"
+#include "os/handles_win.h"
 
 namespace tavrel::bench {
 namespace {
-
-using ImageListHandle = Unique<HIMAGELIST, &ImageList_Destroy>;
 
 struct Layout {
   int x = 0, y = 0, width = 0, height = 0, listWidth = 0, listHeight = 0;

@@ -13,14 +13,10 @@
 
 #include "TavrelCommander.h"
 #include "base/com_ptr.h"
-#include "base/unique.h"
+#include "os/handles_win.h"
 
 namespace tavrel::bench {
 namespace {
-
-constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
-using SnapshotHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
-using ProcessHandle = Unique<HANDLE, &CloseHandle>;
 
 std::set<DWORD> ServerProcesses() {
   std::set<DWORD> found;
@@ -66,7 +62,7 @@ bool ServerIdleReport(int holdSeconds) {
       std::printf("server idle: FAILED: no server started (0x%08lx, %zu new processes)\n",
                   static_cast<unsigned long>(hr), started.size());
     } else {
-      const ProcessHandle process(
+      const KernelHandle process(
           OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, *started.begin()));
       int count = 0;
       const std::string names = process ? ModuleNames(process.get(), count) : std::string();

@@ -5,7 +5,8 @@
 # started program received.
 #
 # With $DISPLAY set the chooser appears there and waits for your click. Without it a private Xvfb
-# display is used: the chooser is saved as a screenshot and its first row picked with the keyboard.
+# display is used: the chooser is saved as screenshots, as it is and as it looks when the user's
+# apps are set to dark, and its first row picked with the keyboard.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 . "$root/scripts/progress.sh"
@@ -101,8 +102,15 @@ ready=
 for _ in $(seq 150); do chooser_ready && { ready=yes; break; }; sleep 0.2; done
 if [ -n "$ready" ]; then
   if [ -n "$private_display" ]; then
-    import -window root "$demo/chooser.png"
-    echo "demo: the chooser on the private display: $demo/chooser.png"
+    window=$(xdotool search --onlyvisible --name 'Tavrel Ferrule Choices' | head -n 1)
+    import -window "$window" "$demo/chooser.png"
+    # The user sets the apps to dark while the chooser is open: it follows at once.
+    personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
+    wine reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d 0 /f >/dev/null 2>&1
+    wine "$probe" setting ImmersiveColorSet >/dev/null 2>&1
+    import -window "$window" "$demo/chooser-dark.png"
+    wine reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null 2>&1
+    echo "demo: the chooser on the private display: $demo/chooser.png, dark: $demo/chooser-dark.png"
     xdotool key Down Return
   else
     echo "demo: pick a program in the chooser beside the pointer"

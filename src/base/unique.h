@@ -11,7 +11,8 @@ constexpr T NullValue() noexcept {
 }
 
 // Owns a value of type T that Close releases. No implicit conversion: get() to use it, put() to
-// receive one from an out parameter, reset() to release it early. Invalid() gives the value that
+// receive one from an out parameter, reset() to release it early (the Windows kinds in
+// os/handles_win.h keep the thread's last error across it). Invalid() gives the value that
 // owns nothing (a null handle unless told otherwise, since some kinds use -1).
 template <class T, auto Close, auto Invalid = &NullValue<T>>
 class Unique {

@@ -62,26 +62,13 @@ struct [[nodiscard]] Result {
 // same, count towards the total bound, and are dropped. Empty: every member is kept.
 using KeepMember = std::function<bool(std::string_view name)>;
 
-// Reads every acceptable member of the package bytes, decrypting with password. Two members whose
+// Reads every acceptable member of the package bytes, decrypting with password (the product's own
+// is kPassword; the server applies it when it unpacks). Two members whose
 // base names are equal without regard to case give one member: the later one's bytes under the
 // earlier one's name, as a Windows folder would hold them. Two members whose stored names are
 // exactly the same make the package inconsistent (kDamaged). Never throws except for lack of
 // memory.
-Result Read(std::string_view package, const KeepMember& keep = {},
-            std::string_view password = kPassword, const Limits& limits = {});
-
-struct MemberInfo {
-  std::string name;
-  std::uint64_t size = 0;
-  std::uint64_t compressedSize = 0;
-  std::string encryption;      // "none", "PKWARE", "AES-128", "AES-192", "AES-256", "other"
-  bool passwordOpens = false;  // the password passes the member's check
-};
-
-// Lists the members and tests the password on each without reading their data. The outcome is
-// kWrongPassword when the password fails on an encrypted member, kDamaged for a member whose
-// encryption cannot be read.
-Result List(std::string_view package, std::vector<MemberInfo>& members,
-            std::string_view password = kPassword, const Limits& limits = {});
+Result Read(std::string_view package, std::string_view password, const KeepMember& keep = {},
+            const Limits& limits = {});
 
 }  // namespace tavrel::package

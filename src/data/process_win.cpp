@@ -2,18 +2,16 @@
 
 #include <vector>
 
-#include "base/unique.h"
 #include "data/process.h"
 #include "errors/api_check.h"
 #include "errors/error_handler.h"
 #include "errors/reporting.h"
+#include "os/handles_win.h"
 
 namespace tavrel {
 namespace {
 
 constexpr const char* kTag = "ShellAndWaitUntilDone";
-
-using Handle = Unique<HANDLE, &CloseHandle>;
 
 // The platform-call check: a call that returned its failure value is reported under this
 // procedure's tag. Returns whether the call succeeded.
@@ -36,8 +34,9 @@ bool ShellAndWaitUntilDone(const std::string& program, const std::string& argume
     const BOOL created = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE,
                                         NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &child);
     if (!Succeeded(created, 0)) return;
-    Handle process(child.hProcess);
-    const Handle thread(child.hThread);  // of no use here, but closed so that it does not leak
+    KernelHandle process(child.hProcess);
+    const KernelHandle thread(
+        child.hThread);  // of no use here, but closed so that it does not leak
 
     const DWORD waited = WaitForSingleObject(process.get(), kChildWaitMilliseconds);
     bool ok = Succeeded(static_cast<std::int32_t>(waited), -1);

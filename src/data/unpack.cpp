@@ -63,7 +63,7 @@ DataFiles ReadDataFiles(DataSource& source) {
   }
 
   bool checkFileThere = false;
-  package::Result package = package::Read(bytes, [&](std::string_view name) {
+  package::Result package = package::Read(bytes, package::kPassword, [&](std::string_view name) {
     if (text::EqualsNoCase(name, kCheckFileName)) checkFileThere = true;
     return SlotOf(files, name) != nullptr;
   });

@@ -3,13 +3,11 @@
 
 #include <array>
 
-#include "base/unique.h"
 #include "errors/errors_edge.h"
+#include "os/handles_win.h"
 
 namespace tavrel {
 namespace {
-
-using UniqueModule = Unique<HMODULE, &FreeLibrary>;
 
 class Win32Box final : public MessageBoxEdge {
  public:
@@ -27,7 +25,7 @@ class Win32Texts final : public SystemTextEdge {
   std::string SystemMessage(std::int32_t number, const char* extraTable) override {
     // A message table is loaded as data only, so none of its code runs; one that does not load
     // is simply not searched.
-    UniqueModule table;
+    ModuleHandle table;
     if (extraTable) table.reset(LoadLibraryExA(extraTable, nullptr, LOAD_LIBRARY_AS_DATAFILE));
     DWORD flags =
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK;

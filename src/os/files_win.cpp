@@ -6,10 +6,10 @@
 
 #include "base/failure.h"
 #include "base/path.h"
-#include "base/unique.h"
 #include "os/ansi_win.h"
 #include "os/executable_win.h"
 #include "os/files.h"
+#include "os/handles_win.h"
 
 namespace tavrel::files {
 namespace {
@@ -38,8 +38,6 @@ namespace {
 }
 
 // A file handle owns nothing when it holds INVALID_HANDLE_VALUE.
-constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
-using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
 }  // namespace
 

@@ -10,17 +10,31 @@
 
 namespace tavrel {
 
-// The value that owns nothing for the file kinds, which use -1 rather than null.
+// Closes the handle and keeps the thread's last error: an owner that lets go between a failing
+// call and the read of its error (leaving scope on the way out, or a reset) would otherwise
+// replace that error with the close's.
+template <auto Close, class T>
+void CloseKeepingError(T handle) noexcept {
+  const DWORD error = GetLastError();
+  Close(handle);
+  SetLastError(error);
+}
+
+// The value that owns nothing for the kinds that use -1 rather than null.
 inline HANDLE InvalidHandle() noexcept {
   return INVALID_HANDLE_VALUE;
 }
 
-using FileHandle = Unique<HANDLE, &CloseHandle, &InvalidHandle>;  // CreateFile's
-using SearchHandle = Unique<HANDLE, &FindClose, &InvalidHandle>;  // FindFirstFile's
-using KernelHandle = Unique<HANDLE, &CloseHandle>;  // processes, threads, events: null when none
-using ModuleHandle = Unique<HMODULE, &FreeLibrary>;
-using KeyHandle = Unique<HKEY, &RegCloseKey>;
-using FontHandle = Unique<HFONT, &DeleteObject>;
-using ImageListHandle = Unique<HIMAGELIST, &ImageList_Destroy>;
+template <class T, auto Close, auto Invalid = &NullValue<T>>
+using WinUnique = Unique<T, &CloseKeepingError<Close, T>, Invalid>;
+
+using FileHandle = WinUnique<HANDLE, &CloseHandle, &InvalidHandle>;      // CreateFile's
+using SearchHandle = WinUnique<HANDLE, &FindClose, &InvalidHandle>;      // FindFirstFile's
+using SnapshotHandle = WinUnique<HANDLE, &CloseHandle, &InvalidHandle>;  // a Toolhelp snapshot
+using KernelHandle = WinUnique<HANDLE, &CloseHandle>;  // processes, threads, events: null when none
+using ModuleHandle = WinUnique<HMODULE, &FreeLibrary>;
+using KeyHandle = WinUnique<HKEY, &RegCloseKey>;
+using FontHandle = WinUnique<HFONT, &DeleteObject>;
+using ImageListHandle = WinUnique<HIMAGELIST, &ImageList_Destroy>;
 
 }  // namespace tavrel

@@ -4,16 +4,13 @@
 #include <climits>
 
 #include "base/path.h"
-#include "base/unique.h"
 #include "os/ansi_win.h"
 #include "os/executable_win.h"
+#include "os/handles_win.h"
 #include "os/unicode_files.h"
 
 namespace tavrel::files {
 namespace {
-
-constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
-using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
 // A sharing or lock violation passes once the other process lets go; anything else does not.
 FileRead FailedRead() {

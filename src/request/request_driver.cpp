@@ -75,94 +75,121 @@ std::string NoRowsReason(const std::string& typeKey, const std::string& packageP
 }  // namespace
 
 std::int32_t RequestDriver::ServeOne(std::string_view rsParams, RequestTrace& trace) {
+  if (const Ending end = Admit(trace)) return *end;
+  Request request;
+  if (const Ending end = ReadLines(rsParams, request, trace)) return *end;
+  ReadChoices(request, trace);
+  if (const Ending end = StartDefault(request, trace)) return *end;
+  if (const Ending end = Choose(request, trace)) return *end;
+  return Launch(request, trace);
+}
+
+RequestDriver::Ending RequestDriver::Admit(RequestTrace& trace) {
   services_.files.RefreshSearchFolders();
-
   // The request that a launch of ours causes passes straight through, once.
-  if (services_.markers.Check()) return trace.Pass("ignore marker used up");
+  if (services_.markers.ConsumeIfArmed()) return trace.Pass("ignore marker used up");
+  return std::nullopt;
+}
 
-  const RequestLines request(rsParams);
-  if (request.Count() < kRequestLineCount)
-    return trace.Pass("request has " + std::to_string(request.Count()) + " lines, fewer than 8");
-  trace.SetVerb(request.VerbLine());
-  if (!HasRequestVerb(request.VerbLine())) return trace.Pass("no open, new or play verb");
+RequestDriver::Ending RequestDriver::ReadLines(std::string_view rsParams, Request& request,
+                                               RequestTrace& trace) {
+  const RequestLines lines(rsParams);
+  if (lines.Count() < kRequestLineCount)
+    return trace.Pass("request has " + std::to_string(lines.Count()) + " lines, fewer than 8");
+  request.verb = lines.VerbLine();
+  trace.SetVerb(request.verb);
+  if (!HasRequestVerb(request.verb)) return trace.Pass("no open, new or play verb");
 
-  const std::string document(request.DocumentLine());
-  trace.SetDocument(document);
-  const FileTypeInfo documentType = GetFileType(document);
-  std::string typeKey = TypeKey(documentType.Extension, false);
-  trace.SetTypeKey(typeKey);
-  if (IsExecutableTypeKey(typeKey)) return trace.Pass("document is an executable");
+  request.document = lines.DocumentLine();
+  trace.SetDocument(request.document);
+  const FileTypeInfo documentType = GetFileType(request.document);
+  request.typeKey = TypeKey(documentType.Extension, false);
+  trace.SetTypeKey(request.typeKey);
+  if (IsExecutableTypeKey(request.typeKey)) return trace.Pass("document is an executable");
 
-  if (SaysLaunched(request.StatusLine()) &&
-      (document.empty() || !NormalFileExists(services_.files, document)))
+  if (SaysLaunched(lines.StatusLine()) &&
+      (request.document.empty() || !NormalFileExists(services_.files, request.document)))
     return trace.Pass("launched, but the document is not a normal file");
 
   // The executable check above has been made with the real extension.
-  if (IsOpenWith(request.VerbLine())) typeKey = TypeKey({}, true);
-  trace.SetTypeKey(typeKey);
+  if (IsOpenWith(request.verb)) request.typeKey = TypeKey({}, true);
+  trace.SetTypeKey(request.typeKey);
 
-  const std::string shortDocument = services_.files.ShortPath(document);
-  if (shortDocument.empty()) return trace.Pass("document not found");
+  request.shortDocument = services_.files.ShortPath(request.document);
+  if (request.shortDocument.empty()) return trace.Pass("document not found");
+  return std::nullopt;
+}
 
-  // Everything the request reads from the user's data, in memory; nothing is written.
-  const ChoiceData data = services_.choices.Read();
+// Everything the request reads from the user's data, in memory; nothing is written.
+void RequestDriver::ReadChoices(Request& request, RequestTrace& trace) {
+  request.data = services_.choices.Read();
+  const ChoiceData& data = request.data;
   // A catalogue that did not load changes no decision, only the rows' names: the line says why,
   // unless the package gave no files at all and says so itself.
   if (data.catalogueLoad != CatalogueLoad::kLoaded &&
       (data.catalogueLoad != CatalogueLoad::kMissing || data.packageProblem.empty()))
     trace.CatalogueNotLoaded(CatalogueLoadText(data.catalogueLoad));
-  const UserChoices& choices = data.choices;
+}
 
-  // The type's default program is started at once, without a chooser. The program is read
-  // before the marker is armed, so that a line without one arms nothing. A default that does not
-  // start leaves the document to the shell, as if there were none.
+// The type's default program is started at once, without a chooser. The program is read before
+// the marker is armed, so that a line without one arms nothing. A default that does not start
+// leaves the document to the shell, as if there were none.
+RequestDriver::Ending RequestDriver::StartDefault(const Request& request, RequestTrace& trace) {
+  const std::vector<std::string>& defaults = request.data.choices.def;
   std::int32_t last = 0;
-  std::int32_t first = FindKeyRange(typeKey, choices.def, last);
-  if (first <= last) {
-    const std::string program(Need(ParseChoiceLine(choices.def[first]).program));
-    const LaunchResult launch =
-        StartProgram(services_, program, shortDocument, std::string(request.VerbLine()));
-    trace.StartedDefault(program, launch.shellAnswer);
-    return launch.started ? kHandled : kNotHandled;
-  }
+  const std::int32_t first = FindKeyRange(request.typeKey, defaults, last);
+  if (first > last) return std::nullopt;
+  const std::string program(Need(ParseChoiceLine(defaults[first]).program));
+  const LaunchResult launch = StartProgram(services_, program, request.shortDocument, request.verb);
+  trace.StartedDefault(program, launch.shellAnswer);
+  return launch.started ? kHandled : kNotHandled;
+}
 
+RequestDriver::Ending RequestDriver::Choose(Request& request, RequestTrace& trace) {
+  const UserChoices& choices = request.data.choices;
+  const std::string& typeKey = request.typeKey;
   // A type the user wants no chooser for ends here; the rows would fail at the first one, which
   // reads the default program that such a type does not look up.
-  first = FindKeyRange(typeKey, choices.del, last);
+  std::int32_t last = 0;
+  std::int32_t first = FindKeyRange(typeKey, choices.del, last);
   if (first <= last) return trace.Pass("type " + typeKey + " is in the skip list");
-  const DefaultInfo defaultInfo = ObtainDefaultInfo(services_.files, document);
+  const DefaultInfo defaultInfo = ObtainDefaultInfo(services_.files, request.document);
 
   RequestChooser& chooser = services_.chooser;
   chooser.SetCaption("  [" + typeKey + "] - Tavrel Ferrule Choices ");
   first = FindKeyRange(typeKey, choices.add, last);
-  if (first > last) return trace.Pass(NoRowsReason(typeKey, data.packageProblem));
+  if (first > last) return trace.Pass(NoRowsReason(typeKey, request.data.packageProblem));
 
   CandidateList& rows = chooser.Rows();
   const std::int32_t defaultRowId =
-      BuildCandidateRows(choices.add, first, last, defaultInfo, *data.catalogue, rows);
+      BuildCandidateRows(choices.add, first, last, defaultInfo, *request.data.catalogue, rows);
   trace.SetRows(rows.Count());
   if (rows.Count() < 2) return trace.Pass("1 row only, nothing to choose");
 
   if (!chooser.FitToList()) return trace.Pass("the chooser could not be fitted to its rows");
   chooser.Show();
-  std::int32_t position = 0;
-  trace.Untimed([&] { position = chooser.WaitForPick(); });
+  trace.Untimed([&] { request.position = chooser.WaitForPick(); });
 
-  const std::int32_t row = position - 1;
+  const std::int32_t row = request.position - 1;
   if (row < 0) {
     trace.ClosedWithoutPick();
     return kHandled;
   }
   if (row == defaultRowId) {  // the caller opens it the usual way
-    trace.PickedWindowsDefault(position);
+    trace.PickedWindowsDefault(request.position);
     return kNotHandled;
   }
-  const auto index = static_cast<std::size_t>(first) + static_cast<std::size_t>(row);
-  if (index >= choices.add.size()) Raise(errnum::kSubscript);
-  const ChoiceLine picked = ParseChoiceLine(choices.add[index]);
+  request.pickedLine = static_cast<std::size_t>(first) + static_cast<std::size_t>(row);
+  return std::nullopt;
+}
+
+std::int32_t RequestDriver::Launch(const Request& request, RequestTrace& trace) {
+  const std::vector<std::string>& added = request.data.choices.add;
+  if (request.pickedLine >= added.size()) Raise(errnum::kSubscript);
+  const ChoiceLine picked = ParseChoiceLine(added[request.pickedLine]);
   const std::string program(Need(picked.program));
-  const LaunchResult launch = StartProgram(services_, program, shortDocument, "");
-  trace.Picked(position, Need(picked.displayName), launch.shellAnswer);
+  const LaunchResult launch = StartProgram(services_, program, request.shortDocument, "");
+  trace.Picked(request.position, Need(picked.displayName), launch.shellAnswer);
   if (!launch.started) {
     // The user chose this program: they are told why it did not start, and the shell is not
     // asked to open the document some other way.
@@ -178,7 +205,7 @@ std::int32_t RequestDriver::Serve(std::string_view rsParams, RequestTrace& trace
       // Most likely the shell handing back the start the first request is making: an armed
       // marker was armed for exactly this request, and left armed it would pass the user's next
       // one.
-      if (services_.markers.Check())
+      if (services_.markers.ConsumeIfArmed())
         return trace.Pass("another request is in progress, marker used up");
       return trace.Pass("another request is in progress");
     }

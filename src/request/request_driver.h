@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
+#include <string>
 #include <string_view>
 
 #include "request/request_services.h"
@@ -25,7 +27,29 @@ class RequestDriver {
   std::int32_t Serve(std::string_view rsParams, RequestTrace& trace) noexcept;
 
  private:
+  // What the phases of one request learn, each filling its part for the next.
+  struct Request {
+    std::string verb;
+    std::string document;
+    std::string shortDocument;  // what a started program receives
+    std::string typeKey;
+    ChoiceData data;
+    std::size_t pickedLine = 0;  // in the added programs' list
+    std::int32_t position = 0;   // the 1-based row picked
+  };
+  // A phase's ending: the request's answer, or none when the next phase carries on.
+  using Ending = std::optional<std::int32_t>;
+
+  // The phases, in order: a request whose turn an ignore marker ends is not admitted; its lines
+  // are read and checked, then the user's choices; the type's default program is started at
+  // once; otherwise the user chooses among the rows, and the program picked is launched.
   std::int32_t ServeOne(std::string_view rsParams, RequestTrace& trace);
+  Ending Admit(RequestTrace& trace);
+  Ending ReadLines(std::string_view rsParams, Request& request, RequestTrace& trace);
+  void ReadChoices(Request& request, RequestTrace& trace);
+  Ending StartDefault(const Request& request, RequestTrace& trace);
+  Ending Choose(Request& request, RequestTrace& trace);
+  std::int32_t Launch(const Request& request, RequestTrace& trace);
 
   RequestServices services_;
   bool inProgress_ = false;

@@ -54,8 +54,8 @@ class Launcher {
 class IgnoreMarkers {
  public:
   virtual ~IgnoreMarkers() = default;
-  // True when the marker was armed; it is used up.
-  virtual bool Check() = 0;
+  // True when the marker was armed; it is used up (consumed).
+  virtual bool ConsumeIfArmed() = 0;
   // Arms the marker; returns the markers as they were.
   virtual IgnoreMarkerState Arm() = 0;
   // Puts the markers back as they were before Arm.
@@ -65,7 +65,7 @@ class IgnoreMarkers {
 // The marker files of the server's program folder.
 class ProgramFolderMarkers final : public IgnoreMarkers {
  public:
-  bool Check() override { return CheckIgnoreMarker(); }
+  bool ConsumeIfArmed() override { return ConsumeIgnoreMarker(); }
   IgnoreMarkerState Arm() override { return ArmIgnoreMarker(); }
   void Restore(const IgnoreMarkerState& before) override { RestoreIgnoreMarker(before); }
 };

@@ -6,15 +6,12 @@
 #include <cstdio>
 #include <string_view>
 
-#include "base/unique.h"
 #include "os/ansi_win.h"
+#include "os/handles_win.h"
 #include "request/trace_output.h"
 
 namespace tavrel {
 namespace {
-
-constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
-using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
 // "2026-12-07 01:23:45.678 ", local time.
 std::string Timestamp() {

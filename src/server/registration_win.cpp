@@ -11,8 +11,8 @@
 #include "TavrelCommander.h"
 #include "base/com_ptr.h"
 #include "base/path.h"
-#include "base/unique.h"
 #include "os/ansi_win.h"
+#include "os/handles_win.h"
 #include "os/type_library_win.h"
 
 // Declared by the system headers of newer SDKs only; the import library has them.
@@ -27,8 +27,6 @@ constexpr char kVersion[] = "1.0";
 constexpr char kInterfaceName[] = "_TavrelCH1Exe";
 // The universal marshaller: it builds proxies and stubs for the dual interface from the library.
 constexpr char kUniversalMarshaller[] = "{00020424-0000-0000-C000-000000000046}";
-
-using UniqueKey = Unique<HKEY, &RegCloseKey>;
 
 std::string GuidText(REFGUID guid) {
   wchar_t wide[40];
@@ -57,7 +55,7 @@ struct Entry {
 };
 
 LSTATUS Write(RegistrationScope scope, const Entry& entry) {
-  UniqueKey handle;
+  KeyHandle handle;
   LSTATUS status = RegCreateKeyExA(ClassesRoot(scope), ClassesPath(entry.key).c_str(), 0, nullptr,
                                    0, KEY_WRITE | entry.view, nullptr, handle.put(), nullptr);
   if (status != ERROR_SUCCESS || entry.value == nullptr) return status;
@@ -70,7 +68,7 @@ LSTATUS Write(RegistrationScope scope, const Entry& entry) {
 LSTATUS DeleteTree(RegistrationScope scope, const std::string& key, REGSAM view) {
   const std::string path = ClassesPath(key);
   const std::size_t split = path.rfind('\\');
-  UniqueKey parent;
+  KeyHandle parent;
   LSTATUS status = RegOpenKeyExA(ClassesRoot(scope), path.substr(0, split).c_str(), 0,
                                  KEY_ALL_ACCESS | view, parent.put());
   if (status == ERROR_SUCCESS) status = RegDeleteTreeA(parent.get(), path.c_str() + split + 1);

@@ -79,6 +79,8 @@ void ChooserPopup::CreateList() {
     Raise(errnum::kInvalidCall, {}, error);
   }
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  listOwnColours_ = ListColoursOf(list_);
+  FollowTheme();
   SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
                     reinterpret_cast<DWORD_PTR>(this));
   icons_.UsePlaceholder(list_);
@@ -153,12 +155,17 @@ LRESULT ChooserPopup::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
       return CDRF_NOTIFYITEMDRAW;
     case CDDS_ITEMPREPAINT: {
       const auto tag = static_cast<std::size_t>(draw.nmcd.lItemlParam);
-      if (tag < colours_.size()) draw.clrText = colours_[tag];
+      if (tag < colours_.size()) ColourRow(draw, theme_, colours_[tag]);
       return CDRF_NEWFONT;
     }
     default:
       return CDRF_DODEFAULT;
   }
+}
+
+void ChooserPopup::FollowTheme() {
+  theme_ = ColoursFor(ReadColourTheme(), ReadSystemColours());
+  ShowTheme(frame_, list_, theme_, listOwnColours_);
 }
 
 void ChooserPopup::OnFirstActivation() {
@@ -220,6 +227,12 @@ LRESULT CALLBACK ChooserPopup::FrameProc(HWND hwnd, UINT message, WPARAM wParam,
     case kLoadIconsMessage:
       if (self->icons_.LoadNext(self->list_)) PostMessageA(hwnd, kLoadIconsMessage, 0, 0);
       return 0;
+    case WM_SYSCOLORCHANGE:  // the list learns of new system colours only from its parent
+      SendMessageA(self->list_, message, wParam, lParam);
+      [[fallthrough]];
+    case WM_SETTINGCHANGE:
+      if (IsColourChange(message, wParam, lParam)) self->FollowTheme();
+      break;
     case WM_DPICHANGED:
       self->OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return 0;

@@ -14,6 +14,7 @@
 
 #include "os/handles_win.h"
 #include "ui/chooser_window.h"
+#include "ui/colour_theme_win.h"
 #include "ui/foreground_watch.h"
 #include "ui/row_icons_win.h"
 
@@ -45,6 +46,7 @@ class ChooserPopup final : public ChooserWindow {
   static void RegisterClassOnce();
   void CreateList();
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
+  void FollowTheme();
   void OnFirstActivation();
   void OnTimer();
   void AcceptSelection();
@@ -60,7 +62,9 @@ class ChooserPopup final : public ChooserWindow {
   HWND frame_ = nullptr;
   HWND list_ = nullptr;
   std::vector<std::uint32_t> colours_;  // indexed by row tag
-  std::vector<std::wstring> details_;   // by row position: the second column's whole texts
+  ThemeColours theme_;
+  ListColours listOwnColours_;         // as the list was made, for the light theme
+  std::vector<std::wstring> details_;  // by row position: the second column's whole texts
   bool detailsShortened_ = false;
   RowIcons icons_;
   FontHandle font_;  // the list's font, made for fontDpi_

@@ -2,7 +2,10 @@
 // how the window came out, and, once the window has gone, prints the pick. Lets the end-to-end
 // tests click and type for real. The first row's program is notepad, the others' PROGRAM (by
 // default one that is missing).
-// Usage: chooser_harness ROWS [NAME_LENGTH [PROGRAM]]
+// With --high-contrast, once the chooser is shown, high contrast is switched on for it and the
+// system colours are set to a high-contrast scheme until the harness ends (Wine never turns high
+// contrast on by itself).
+// Usage: chooser_harness [--high-contrast] ROWS [NAME_LENGTH [PROGRAM]]
 // Output: ROW <n> <x> <y> per row, then AWARENESS (2: per monitor), DPI, ROWHEIGHT, WINDOW <left
 // top right bottom>,
 //         WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED <cells whose text
@@ -13,10 +16,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "../support/chooser_view.h"
 #include "ui/chooser_window.h"
+#include "ui/colour_theme_win.h"
 
 namespace {
 
@@ -33,11 +39,33 @@ int Awareness() {
   return context && awareness ? awareness(context()) : -1;
 }
 
+// High contrast on, with Windows' High Contrast Black scheme for the colours the chooser draws
+// with, while it lives.
+struct HighContrast {
+  static constexpr int kElements[] = {COLOR_WINDOW, COLOR_WINDOWTEXT, COLOR_HIGHLIGHT,
+                                      COLOR_HIGHLIGHTTEXT, COLOR_HOTLIGHT};
+  static constexpr COLORREF kBlack[] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(26, 235, 255),
+                                        RGB(0, 0, 0), RGB(255, 255, 0)};
+  COLORREF saved[std::size(kElements)];
+  HighContrast() {
+    for (std::size_t i = 0; i < std::size(kElements); ++i)
+      saved[i] = GetSysColor(kElements[i]);
+    tavrel::SetHighContrastQuery([] { return true; });
+    SetSysColors(static_cast<int>(std::size(kElements)), kElements, kBlack);
+  }
+  ~HighContrast() { SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved); }
+};
+
 }  // namespace
 
 using namespace tavrel::testing;
 
 int main(int argc, char** argv) {
+  const bool highContrast = argc > 1 && std::string(argv[1]) == "--high-contrast";
+  if (highContrast) {
+    --argc;
+    ++argv;
+  }
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
   const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
   const std::string program = argc > 3 ? argv[3] : "C:\\missing\\program.exe";
@@ -59,6 +87,8 @@ int main(int argc, char** argv) {
   SetCursorPos(300, 300);
   if (!chooser.FitToList()) return 2;
   chooser.Show();
+  std::optional<HighContrast> contrast;
+  if (highContrast) contrast.emplace();
   HWND frame = ChooserFrame();
   HWND list = ListOf(frame);
   RECT client{};

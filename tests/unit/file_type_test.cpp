@@ -17,7 +17,7 @@ std::string Parts(const FileTypeInfo& i) {
 }
 constexpr const char* kNoParts = "||||||||";
 
-class FileTypeTest : public ::testing::Test {
+class FileTypeTest : public ErrorsTest {
  protected:
   FileTypeTest() {
     fake_os::Dirs().windows = R"(C:\WINDOWS)";
@@ -133,10 +133,6 @@ TEST_F(FileTypeTest, SearchOrderOfDirectoriesAndExtensions) {
 }
 
 TEST_F(FileTypeTest, UntestablePathIsReportedOnceAtLine120AndGivesAnEmptyRecord) {
-  FakeBox box;
-  FakeTexts texts;
-  ScopedEdge<MessageBoxEdge> boxInstalled{box};
-  ScopedEdge<SystemTextEdge> textsInstalled{texts};
   Failure reported;
   box.whileShown = [&] { reported = PendingFailure(); };
   fake_os::SetUntestable("E:");

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "../support/package_maker.h"
+#include "package_listing.h"
 
 namespace tavrel::package {
 namespace {
@@ -36,7 +37,8 @@ Names NamesOf(const Result& result) {
 TEST(Package, ReadsWhatTavrelPackWritesWithEitherEncryption) {
   for (const Encryption encryption : {Encryption::kPkware, Encryption::kAes256}) {
     Folder folder;
-    const Result result = package::Read(MakePackage(folder, "p.dat", kProductFiles, encryption));
+    const Result result =
+        package::Read(MakePackage(folder, "p.dat", kProductFiles, encryption), kPassword);
     ASSERT_TRUE(result.ok()) << result.message;
     EXPECT_EQ(NamesOf(result), (Names{"QXcat.xml", "QXma.xml", "QXAdd.dat"}));
     EXPECT_EQ(result.members[2].content, Lines(200));
@@ -50,7 +52,7 @@ TEST(Package, ReadsPackagesOfOtherZipTools) {
   const std::string cd = "cd '" + folder.path() + "' && ";
   // Info-ZIP with traditional encryption, the way the product's packages have always been made.
   ASSERT_EQ(std::system((cd + "zip -q -P 746Rudo+ info.dat QXAdd.dat QXcat.xml").c_str()), 0);
-  Result result = package::Read(folder.Read("info.dat"));
+  Result result = package::Read(folder.Read("info.dat"), kPassword);
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(result.members[0].content, Lines(300));
 
@@ -60,13 +62,12 @@ TEST(Package, ReadsPackagesOfOtherZipTools) {
                               "7zz a -bso0 -tzip -mx0 -mem=AES256 -p746Rudo+ stored.dat QXAdd.dat")
                             .c_str()),
             0);
-  result = package::Read(folder.Read("seven.dat"));
+  result = package::Read(folder.Read("seven.dat"), kPassword);
   ASSERT_TRUE(result.ok());
   EXPECT_EQ(result.members[0].content, Lines(300));
-  EXPECT_EQ(package::Read(folder.Read("seven.dat"), {}, "wrong pw").outcome,
-            Outcome::kWrongPassword);
+  EXPECT_EQ(package::Read(folder.Read("seven.dat"), "wrong pw").outcome, Outcome::kWrongPassword);
   // A stored AE-2 entry of 20 bytes or more is beyond this libzip: refused as damaged, cleanly.
-  EXPECT_EQ(package::Read(folder.Read("stored.dat")).outcome, Outcome::kDamaged);
+  EXPECT_EQ(package::Read(folder.Read("stored.dat"), kPassword).outcome, Outcome::kDamaged);
 }
 
 TEST(Package, SizeRatioAndMemberCountBounds) {
@@ -81,7 +82,7 @@ TEST(Package, SizeRatioAndMemberCountBounds) {
   limits.ratioCheckFrom = 1000;
   limits.maxRatio = 50;
   // big.dat is over the member bound and zeros.dat compresses far beyond 50:1.
-  Result result = package::Read(bytes, {}, kPassword, limits);
+  Result result = package::Read(bytes, kPassword, {}, limits);
   ASSERT_EQ(result.skipped.size(), 2u);
   EXPECT_EQ(result.skipped[0].name, "big.dat");
   EXPECT_EQ(result.skipped[1].name, "zeros.dat");
@@ -90,26 +91,27 @@ TEST(Package, SizeRatioAndMemberCountBounds) {
   result = package::Read(MakePackage(folder, "bomb.dat",
                                      {{"bomb.dat", std::string((64u << 20) + 1, '\0')},
                                       {"ratio.dat", std::string(2u << 20, 'z')},
-                                      {"ok.dat", "x"}}));
+                                      {"ok.dat", "x"}}),
+                         kPassword);
   EXPECT_EQ(NamesOf(result), Names{"ok.dat"});
   EXPECT_EQ(result.skipped.size(), 2u);
 
   limits = Limits{};
   limits.maxTotalBytes = 100;  // only what fits in the total is kept
-  EXPECT_EQ(NamesOf(package::Read(bytes, {}, kPassword, limits)), Names{"small.dat"});
+  EXPECT_EQ(NamesOf(package::Read(bytes, kPassword, {}, limits)), Names{"small.dat"});
   // Members left out by the caller still count towards the total.
   limits.maxTotalBytes = 4100;
   result = package::Read(
-      bytes, [](std::string_view name) { return name == "last.dat"; }, kPassword, limits);
+      bytes, kPassword, [](std::string_view name) { return name == "last.dat"; }, limits);
   EXPECT_EQ(NamesOf(result), Names{});
   EXPECT_EQ(result.skipped.back().name, "last.dat");
 
   // Four members pass a bound of four; a bound of three refuses the package.
   limits = Limits{};
   limits.maxMembers = 3;
-  EXPECT_EQ(package::Read(bytes, {}, kPassword, limits).outcome, Outcome::kTooManyMembers);
+  EXPECT_EQ(package::Read(bytes, kPassword, {}, limits).outcome, Outcome::kTooManyMembers);
   limits.maxMembers = 4;
-  EXPECT_TRUE(package::Read(bytes, {}, kPassword, limits).ok());
+  EXPECT_TRUE(package::Read(bytes, kPassword, {}, limits).ok());
 }
 
 TEST(Package, MemberNames) {
@@ -121,7 +123,8 @@ TEST(Package, MemberNames) {
                                              {"..\\up.dat", "x"},
                                              {"other.dat", "o"},
                                              {"CON", "x"},
-                                             {"b/qxadd.DAT", "second"}}));
+                                             {"b/qxadd.DAT", "second"}}),
+                                kPassword);
   ASSERT_TRUE(result.ok()) << result.message;
   EXPECT_EQ(NamesOf(result), (Names{"QXAdd.dat", "other.dat"}));
   EXPECT_EQ(result.members[0].content, "second");
@@ -134,7 +137,7 @@ TEST(Package, MemberNames) {
   for (std::size_t at = same.find("QXAdd.daX"); at != std::string::npos;
        at = same.find("QXAdd.daX"))
     same[at + 8] = 't';
-  result = package::Read(same);
+  result = package::Read(same, kPassword);
   EXPECT_EQ(result.outcome, Outcome::kDamaged) << result.message;
   EXPECT_TRUE(result.members.empty());
 }
@@ -162,20 +165,20 @@ TEST(Package, BrokenPackagesYieldNothing) {
       {strong, Outcome::kDamaged},         {"this is no zip archive at all", Outcome::kDamaged},
       {otherAes, Outcome::kWrongPassword}, {good.substr(0, good.size() - 30), Outcome::kDamaged}};
   for (const auto& [bytes, outcome] : cases) {
-    const Result result = package::Read(bytes);
+    const Result result = package::Read(bytes, kPassword);
     EXPECT_EQ(result.outcome, outcome) << result.message;
     EXPECT_FALSE(result.message.empty());
     EXPECT_TRUE(result.members.empty()) << result.message;
   }
   // Reading stops at the first piece past the declared 10 bytes, not at the member's bound.
-  const std::string said = package::Read(liar).message;
+  const std::string said = package::Read(liar, kPassword).message;
   const std::size_t held = said.find("holds ");
   ASSERT_NE(held, std::string::npos) << said;
   EXPECT_LT(std::stoull(said.substr(held + 6)), 100000u) << said;
 
   // Listing refuses the strong member without opening it.
-  std::vector<MemberInfo> listed;
-  EXPECT_EQ(List(strong, listed).outcome, Outcome::kDamaged);
+  std::vector<pack::MemberInfo> listed;
+  EXPECT_EQ(pack::List(strong, kPassword, listed).outcome, Outcome::kDamaged);
   ASSERT_EQ(listed.size(), 1u);
   EXPECT_FALSE(listed[0].passwordOpens);
 }

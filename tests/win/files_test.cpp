@@ -9,6 +9,7 @@
 
 #include "../support/scratch_folder.h"
 #include "base/failure.h"
+#include "os/handles_win.h"
 
 namespace tavrel {
 namespace {
@@ -20,6 +21,15 @@ std::int32_t FailureOf(const std::function<void()>& f) {
     return e.number;
   }
   return 0;
+}
+
+// An owner that lets go between a failing call and the read of its error keeps that error, even
+// when its own close fails.
+TEST(Handles, LettingGoKeepsTheLastError) {
+  KernelHandle stale(reinterpret_cast<HANDLE>(0x1234));
+  SetLastError(ERROR_FILE_NOT_FOUND);
+  stale.reset();
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_FILE_NOT_FOUND));
 }
 
 TEST(Files, FoldersAndFilesOnTheRealFileSystem) {

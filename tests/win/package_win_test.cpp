@@ -15,7 +15,7 @@ const testing::Members kProductFiles = {
 TEST(PackageWin, AesThroughTheSystemAndBrokenPackages) {
   testing::ScratchFolder folder;
   const std::string good = MakePackage(folder, "good.dat", kProductFiles, Encryption::kAes256);
-  const Result read = Read(good);
+  const Result read = Read(good, kPassword);
   ASSERT_TRUE(read.ok()) << read.message;
   EXPECT_EQ(read.members[1].content, kProductFiles[1].second);
 
@@ -24,11 +24,11 @@ TEST(PackageWin, AesThroughTheSystemAndBrokenPackages) {
   // A wrong password shows as such, or as damage when it passes the one-byte check.
   for (const std::string& bytes :
        {tampered, MakePackage(folder, "pw.dat", kProductFiles, Encryption::kPkware, "746Rudo-")}) {
-    const Result result = Read(bytes);
+    const Result result = Read(bytes, kPassword);
     EXPECT_FALSE(result.ok());
     EXPECT_TRUE(result.members.empty());
   }
-  EXPECT_EQ(Read(tampered).outcome, Outcome::kDamaged);
+  EXPECT_EQ(Read(tampered, kPassword).outcome, Outcome::kDamaged);
 }
 
 }  // namespace

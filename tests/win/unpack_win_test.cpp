@@ -12,15 +12,13 @@
 #include "../support/package_maker.h"
 #include "../support/scratch_folder.h"
 #include "../unit/errors_fakes.h"
-#include "base/unique.h"
 #include "data/unpack.h"
+#include "os/handles_win.h"
 
 namespace tavrel {
 namespace {
 
 namespace fs = std::filesystem;
-constexpr auto kNoHandle = [] { return INVALID_HANDLE_VALUE; };
-using FileHandle = Unique<HANDLE, &CloseHandle, kNoHandle>;
 
 std::string Utf8(const fs::path& path) {
   const std::u8string text = path.u8string();

@@ -7,6 +7,7 @@
 
 #include "data/package.h"
 #include "data/package_writer.h"
+#include "package_listing.h"
 
 namespace tavrel::pack {
 namespace {
@@ -107,13 +108,13 @@ package::Outcome ReadPackageFile(const fs::path& path, std::string& bytes, std::
 
 // Reads the package file and then the package; a file that cannot be read gives its outcome.
 package::Result ReadPackage(const std::string& path, const std::string& password,
-                            std::vector<package::MemberInfo>* listing) {
+                            std::vector<MemberInfo>* listing) {
   std::string bytes;
   package::Result result;
   result.outcome = ReadPackageFile(path, bytes, result.message);
   if (!result.ok()) return result;
-  if (listing) return package::List(bytes, *listing, password);
-  return package::Read(bytes, {}, password);
+  if (listing) return List(bytes, password, *listing);
+  return package::Read(bytes, password);
 }
 
 // Writes the members into folder; on a failure removes what it wrote and says which file failed.
@@ -180,9 +181,9 @@ int List(const Options& options, std::ostream& out, std::ostream& err) {
     err << kUsage;
     return kExitUsage;
   }
-  std::vector<package::MemberInfo> members;
+  std::vector<MemberInfo> members;
   const package::Result result = ReadPackage(options.operands[0], options.password, &members);
-  for (const package::MemberInfo& member : members) {
+  for (const MemberInfo& member : members) {
     out << member.size << "\t" << member.compressedSize << "\t" << member.encryption << "\t"
         << member.name << (member.passwordOpens ? "" : "\t(password fails)") << "\n";
   }
