@@ -52,9 +52,9 @@ use_log "$R\\logs\\chooser.log"
 A=".tvtr|Acme - Alpha|1.0|OK|$R\\progs\\alpha.exe|$R\\progs\\alpha.exe"
 B=".tvtr|Globex - Beta|2.0|OK|$R\\progs\\beta.exe|$R\\progs\\beta.exe"
 
-# Endings that come from the system (a start that fails, a package, the chooser and a request
-# made while it is open), one request each: the answer, one more line in the log, and its reason.
-# The reasons of the others are the request driver's own, pinned by its tests.
+# Endings that come from the system (a start that fails, a package, a pick in the chooser), one
+# request each: the answer, one more line in the log, and its reason. The reasons of the others are
+# the request driver's own, pinned by its tests.
 ending() {  # DESCRIPTION RESULT DECISION ACTUAL-RESULT
   check "$1: the answer" "$2" "$4"
   check "$1: one line more" $((before + 1)) "$(lines "$log")"
@@ -79,12 +79,6 @@ await_client 20 "the end of the request after Down Down Return"
 ending "a pick" 0 "chooser: 3 rows, picked 2 (Globex - Beta)" "$(result)"
 check "the chooser's time is not the server's" "chooser open" \
   "$(last_line | grep -o 'chooser open')"
-rm -f "$markers"/Bl1.*
-chooser
-ending "a request while the chooser is open" 1 "pass: another request is in progress" "$(request)"
-xdotool key Escape
-await_client 20 "the end of the request after Escape"
-ending "closed without a pick" 0 "chooser: 3 rows, closed without a pick" "$(result)"
 
 fresh
 mkdir -p "$markers/Data"
