@@ -81,12 +81,16 @@ RequestDriver& Driver() {
   static WindowChooser chooser;
   static ShellLauncher launcher;
   static ProgramFolderMarkers markers;
-  static SystemFiles files;
-  static RequestDriver driver({choices, chooser, launcher, markers, files});
+  static RequestDriver driver({choices, chooser, launcher, markers, SystemRequestFiles()});
   return driver;
 }
 
 }  // namespace
+
+RequestFiles& SystemRequestFiles() {
+  static SystemFiles files;
+  return files;
+}
 
 std::int32_t ServeRequest(std::string_view rsParams) noexcept {
   RequestTrace trace;
