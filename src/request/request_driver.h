@@ -56,6 +56,9 @@ class RequestDriver {
   bool inProgress_ = false;
 };
 
+// The system's file queries, as the server's requests make them.
+RequestFiles& SystemRequestFiles();
+
 // Serves one request with the system's services and publishes its trace line.
 std::int32_t ServeRequest(std::u16string_view rsParams) noexcept;
 
