@@ -150,6 +150,8 @@ HRESULT CreateAutomationObject(REFIID riid, void** object) {
     return hr;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
   }
 }
 
