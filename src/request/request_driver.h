@@ -55,6 +55,9 @@ class RequestDriver {
   bool inProgress_ = false;
 };
 
+// The system's file queries, as the server's requests make them.
+RequestFiles& SystemRequestFiles();
+
 // Serves one request with the system's services and publishes its trace line.
 std::int32_t ServeRequest(std::string_view rsParams) noexcept;
 
