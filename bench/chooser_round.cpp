@@ -7,20 +7,18 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "base/utf.h"
 #include "bench_round.h"
 #include "data/choice_data.h"
 #include "data/unpack.h"
-#include "fileinfo/display_names.h"
-#include "fileinfo/file_type.h"
-#include "fileinfo/system_dirs.h"
 #include "os/messages_win.h"
-#include "os/os.h"
 #include "request/request_driver.h"
 #include "ui/chooser_window.h"
 
@@ -41,7 +39,10 @@ class Marks {
     return true;
   }
   // Each step's own time: from the end of the one before (the process's entry for the first).
-  void Print() const {
+  // A window painted while it was shown is visible from that paint on: its show step ends there
+  // and its paint step is empty.
+  void Print() {
+    ticks_[kShow] = std::min(ticks_[kShow], ticks_[kPaint]);
     std::printf("times");
     std::int64_t from = entered_;
     for (const std::int64_t t : ticks_) {
@@ -91,26 +92,24 @@ class TimedChoices final : public ChoiceSource {
   CatalogueKeeper catalogues_;
 };
 
+// The system's file queries; the default program's ends its step.
 class TimedFiles final : public RequestFiles {
  public:
   explicit TimedFiles(Marks& marks) : marks_(marks) {}
-  void RefreshSearchFolders() override {
-    ReadWindowsDir();
-    ReadSystemDir();
-    LoadPathDirs();
-  }
+  void RefreshSearchFolders() override { system_.RefreshSearchFolders(); }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
-    return os::FileAttributes(path);
+    return system_.Attributes(path);
   }
-  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
+  std::string ShortPath(const std::string& path) override { return system_.ShortPath(path); }
   std::optional<ProgramDescription> DefaultProgram(const std::string& document) override {
-    std::optional<ProgramDescription> program = GetDefaultProgramInfo(document);
+    std::optional<ProgramDescription> program = system_.DefaultProgram(document);
     marks_.Set(kDefault);
     return program;
   }
 
  private:
   Marks& marks_;
+  RequestFiles& system_ = SystemRequestFiles();
 };
 
 HWND Frame() {
@@ -204,7 +203,8 @@ int ChooserRound(std::int64_t entered, const char* document) {
   TimedFiles files(marks);
   RequestDriver driver({choices, chooser, launcher, markers, files});
   RequestTrace trace;
-  const std::string request = std::string("open\r\n\r\n") + document + "\r\n\r\n\r\n\r\n\r\n\r\n";
+  const std::u16string request =
+      utf::Utf16FromUtf8(std::string("open\r\n\r\n") + document + "\r\n\r\n\r\n\r\n\r\n\r\n");
   const std::int32_t result = driver.Serve(request, trace);
   if (!marks.Complete()) {
     std::printf("failed %s\n", trace.Line(result).c_str());

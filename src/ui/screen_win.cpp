@@ -27,6 +27,11 @@ MONITORINFO MonitorAt(POINT point) {
   return info;
 }
 
+bool IsOnMonitorAt(HWND window, POINT point) {
+  return MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) ==
+         MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST);
+}
+
 MonitorArea ToTwips(const MONITORINFO& monitor, HWND window) {
   const double twips = TwipsPerPixel(window);
   return {ToTwips(monitor.rcMonitor, twips), ToTwips(monitor.rcWork, twips)};
@@ -36,7 +41,7 @@ TaskbarRect GetTaskbarRect(HWND window) {
   RECT r{};
   // A hidden tray window reserves nothing (Wine keeps one when it shows no taskbar); an
   // auto-hidden taskbar is still a visible window, moved almost off the monitor.
-  HWND bar = FindWindowA("Shell_TrayWnd", "");
+  HWND bar = FindWindowW(L"Shell_TrayWnd", L"");
   if (!bar || !IsWindowVisible(bar) || !GetWindowRect(bar, &r)) r = RECT{};
   const double twips = TwipsPerPixel(window);
   return {RoundHalfEven(r.top * twips), RoundHalfEven(r.left * twips),

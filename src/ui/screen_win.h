@@ -16,6 +16,9 @@ POINT PointerPosition();
 // The monitor that holds the point (the nearest one if none does), in pixels.
 MONITORINFO MonitorAt(POINT point);
 
+// Whether the window lies (mostly) on the monitor that holds the point.
+bool IsOnMonitorAt(HWND window, POINT point);
+
 // The monitor's rectangle and work area in twips at the window's density.
 MonitorArea ToTwips(const MONITORINFO& monitor, HWND window);
 
