@@ -18,8 +18,9 @@ packages=wine,wine64,wine32:i386,xvfb,xdotool,x11-utils,x11-xserver-utils,zip,un
 packages+=,inotify-tools,imagemagick,procps,cmake,wixl,msitools
 packages+=,xserver-xorg-core,xserver-xorg-video-dummy
 # A test that cannot pass under Wine 10 for a reason of Wine's own is named here (a ctest regular
-# expression) and in the README, with the evidence. None is today.
-skip=
+# expression) and in the README, with the evidence: Wine 10's msiexec ends with 103 and installs
+# nothing when a property's value holds a blank (TAVRELFOLDER=C:\Program Files\...).
+skip='^e2e_install_anywhere_test$'
 
 # The Debian archive this machine's apt uses (the first one that is not the security archive).
 mirror() {
