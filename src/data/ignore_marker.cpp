@@ -11,7 +11,7 @@ constexpr const char* kArmed = "Bl1.ign";
 constexpr const char* kUsed = "Bl1.ok";
 }  // namespace
 
-bool ConsumeIgnoreMarkerIn(const std::string& folder) {
+bool CheckIgnoreMarkerIn(const std::string& folder) {
   bool armed = false;
   if (folder.empty()) return false;
   SkipFailure([&] {
@@ -79,8 +79,8 @@ void RestoreIgnoreMarkerIn(const std::string& folder, const IgnoreMarkerState& b
   });
 }
 
-bool ConsumeIgnoreMarker() {
-  return ConsumeIgnoreMarkerIn(files::ProgramFolder());
+bool CheckIgnoreMarker() {
+  return CheckIgnoreMarkerIn(files::ProgramFolder());
 }
 
 IgnoreMarkerState ArmIgnoreMarker() {

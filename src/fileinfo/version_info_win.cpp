@@ -54,7 +54,7 @@ std::string GetVerQueryValueString(const void* versionData, const std::string& k
     UINT length = 0;  // in characters, the terminating NUL counted
     if (!VerQueryValueA(versionData, subBlock.data(), &text, &length) || !text || length == 0)
       return;
-    // The value holds length - 1 characters; a shorter text (a NUL inside) is kept whole.
+    // The value holds at most length - 1 characters; a NUL inside ends the text there.
     const char* chars = static_cast<const char*>(text);
     value.assign(chars, strnlen(chars, length - 1));
   });

@@ -55,7 +55,4 @@ class RequestDriver {
   bool inProgress_ = false;
 };
 
-// Serves one request with the system's services and publishes its trace line.
-std::int32_t ServeRequest(std::string_view rsParams) noexcept;
-
 }  // namespace tavrel

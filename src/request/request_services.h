@@ -65,7 +65,7 @@ class IgnoreMarkers {
 // The marker files of the server's program folder.
 class ProgramFolderMarkers final : public IgnoreMarkers {
  public:
-  bool ConsumeIfArmed() override { return ConsumeIgnoreMarker(); }
+  bool ConsumeIfArmed() override { return CheckIgnoreMarker(); }
   IgnoreMarkerState Arm() override { return ArmIgnoreMarker(); }
   void Restore(const IgnoreMarkerState& before) override { RestoreIgnoreMarker(before); }
 };

@@ -132,7 +132,7 @@ void ChooserPopup::Clear() {
 }
 
 void ChooserPopup::Show() {
-  pick_ = -1;
+  chosenIndex_ = -1;
   ShowWindow(frame_, SW_SHOWNORMAL);
   PostMessageA(frame_, kLoadIconsMessage, 0, 0);
 }
@@ -143,7 +143,7 @@ std::int32_t ChooserPopup::WaitForPick() {
     if (!PumpPendingMessages()) return -1;
     if (Loaded()) WaitMessage();
   }
-  return pick_;
+  return chosenIndex_;
 }
 
 LRESULT ChooserPopup::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
@@ -200,7 +200,7 @@ void ChooserPopup::OnTimer() {
 void ChooserPopup::AcceptSelection() {
   const auto selected =
       SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-  if (selected >= 0) pick_ = static_cast<std::int32_t>(selected) + 1;
+  if (selected >= 0) chosenIndex_ = static_cast<std::int32_t>(selected) + 1;
   Unload();
 }
 

@@ -70,7 +70,7 @@ class ChooserPopup final : public ChooserWindow {
   FontHandle font_;  // the list's font, made for fontDpi_
   UINT fontDpi_ = 0;
   bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
-  std::int32_t pick_ = -1;
+  std::int32_t chosenIndex_ = -1;
 
   std::optional<ForegroundWatch> watch_;  // from the first activation on
   HWND startForeground_ = nullptr;

@@ -54,7 +54,7 @@ void PlaceAtCursor(HWND window, double offsetH, double offsetV) {
   request.monitor = ToTwips(MonitorUnderPointer(), window);
   request.taskbar = GetTaskbarRect(window);
 
-  const WindowPosition to = PlaceAtPointer(request);
+  const WindowPosition to = PositionAtCursor(request);
   SetWindowPos(window, nullptr, RoundHalfEven(to.left / twips), RoundHalfEven(to.top / twips), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

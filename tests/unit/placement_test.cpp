@@ -51,7 +51,7 @@ TEST_P(PlacementOnMonitors, StaysOnTheMonitorUnderThePointer) {
   SCOPED_TRACE(c.what);
   PlacementRequest r = At(c.x, c.y, c.taskbar);
   r.monitor = {c.bounds, c.work};
-  const auto p = PlaceAtPointer(r);
+  const auto p = PositionAtCursor(r);
   EXPECT_DOUBLE_EQ(p.left, std::isnan(c.left) ? p.left : c.left);
   EXPECT_DOUBLE_EQ(p.top, std::isnan(c.top) ? p.top : c.top);
   EXPECT_GE(p.left, c.bounds.left);

@@ -1,5 +1,7 @@
 // The request's services on Windows, each a thin adapter over the system's implementation, and
-// the server's one request driver that uses them.
+// the driver that uses them.
+#include "request/system_requests_win.h"
+
 #include "data/unpack.h"
 #include "fileinfo/file_type.h"
 #include "fileinfo/system_dirs.h"
@@ -72,21 +74,23 @@ class SystemFiles final : public RequestFiles {
   }
 };
 
-RequestDriver& Driver() {
-  static PackageChoices choices;
-  static WindowChooser chooser;
-  static ShellLauncher launcher;
-  static ProgramFolderMarkers markers;
-  static SystemFiles files;
-  static RequestDriver driver({choices, chooser, launcher, markers, files});
-  return driver;
-}
-
 }  // namespace
 
-std::int32_t ServeRequest(std::string_view rsParams) noexcept {
+struct SystemRequests::Services {
+  PackageChoices choices;
+  WindowChooser chooser;
+  ShellLauncher launcher;
+  ProgramFolderMarkers markers;
+  SystemFiles files;
+  RequestDriver driver{{choices, chooser, launcher, markers, files}};
+};
+
+SystemRequests::SystemRequests() : services_(std::make_unique<Services>()) {}
+SystemRequests::~SystemRequests() = default;
+
+std::int32_t SystemRequests::Serve(std::string_view rsParams) noexcept {
   RequestTrace trace;
-  const std::int32_t result = Driver().Serve(rsParams, trace);
+  const std::int32_t result = services_->driver.Serve(rsParams, trace);
   // Last, and unable to change the result.
   PublishTrace(trace.Line(result), ConfiguredTraceLog());
   return result;
