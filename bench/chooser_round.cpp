@@ -18,7 +18,7 @@
 #include "data/unpack.h"
 #include "fileinfo/display_names.h"
 #include "fileinfo/file_type.h"
-#include "fileinfo/system_dirs.h"
+#include "fileinfo/search_folders.h"
 #include "os/messages_win.h"
 #include "os/os.h"
 #include "request/request_driver.h"
@@ -94,11 +94,7 @@ class TimedChoices final : public ChoiceSource {
 class TimedFiles final : public RequestFiles {
  public:
   explicit TimedFiles(Marks& marks) : marks_(marks) {}
-  void RefreshSearchFolders() override {
-    ReadWindowsDir();
-    ReadSystemDir();
-    LoadPathDirs();
-  }
+  SearchFolders ReadSearchFolders() override { return tavrel::ReadSearchFolders(); }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
     return os::FileAttributes(path);
   }
@@ -187,7 +183,8 @@ class TimedChooser final : public RequestChooser {
 // A launcher that is never asked: the round closes the chooser without a pick.
 class NoLauncher final : public Launcher {
  public:
-  LaunchResult Launch(const std::string&, const std::string&, const std::string&) override {
+  LaunchResult Launch(const std::string&, const std::string&, const std::string&,
+                      const SearchFolders&) override {
     return {};
   }
   void ReportFailedStart(const std::string&, const LaunchResult&) noexcept override {}

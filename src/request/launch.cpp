@@ -35,8 +35,8 @@ std::int32_t SystemErrorOf(std::int32_t shellAnswer) {
 }  // namespace
 
 LaunchCall PlanLaunch(const std::string& program, const std::string& document,
-                      const std::string& verb) {
-  const FileTypeInfo parts = GetFileType(document);
+                      const std::string& verb, const SearchFolders& folders) {
+  const FileTypeInfo parts = GetFileType(document, folders);
   return LaunchCall{verb.empty() ? std::string("open") : verb, program, document,
                     JoinPaths(parts.Drive, parts.Folder)};
 }

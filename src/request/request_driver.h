@@ -29,6 +29,7 @@ class RequestDriver {
  private:
   // What the phases of one request learn, each filling its part for the next.
   struct Request {
+    SearchFolders folders;
     std::string verb;
     std::string document;
     std::string shortDocument;  // what a started program receives
@@ -44,7 +45,7 @@ class RequestDriver {
   // are read and checked, then the user's choices; the type's default program is started at
   // once; otherwise the user chooses among the rows, and the program picked is launched.
   std::int32_t ServeOne(std::string_view rsParams, RequestTrace& trace);
-  Ending Admit(RequestTrace& trace);
+  Ending Admit(Request& request, RequestTrace& trace);
   Ending ReadLines(std::string_view rsParams, Request& request, RequestTrace& trace);
   void ReadChoices(Request& request, RequestTrace& trace);
   Ending StartDefault(const Request& request, RequestTrace& trace);

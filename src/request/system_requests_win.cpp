@@ -4,7 +4,6 @@
 
 #include "data/unpack.h"
 #include "fileinfo/file_type.h"
-#include "fileinfo/system_dirs.h"
 #include "os/os.h"
 #include "request/request_driver.h"
 #include "request/trace_output.h"
@@ -50,8 +49,8 @@ class WindowChooser final : public RequestChooser {
 class ShellLauncher final : public Launcher {
  public:
   LaunchResult Launch(const std::string& program, const std::string& document,
-                      const std::string& verb) override {
-    return LaunchProgram(program, document, verb);
+                      const std::string& verb, const SearchFolders& folders) override {
+    return LaunchProgram(program, document, verb, folders);
   }
   void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override {
     tavrel::ReportFailedStart(program, result);
@@ -60,11 +59,7 @@ class ShellLauncher final : public Launcher {
 
 class SystemFiles final : public RequestFiles {
  public:
-  void RefreshSearchFolders() override {
-    ReadWindowsDir();
-    ReadSystemDir();
-    LoadPathDirs();
-  }
+  SearchFolders ReadSearchFolders() override { return tavrel::ReadSearchFolders(); }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
     return os::FileAttributes(path);
   }

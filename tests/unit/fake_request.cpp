@@ -27,9 +27,9 @@ void Chooser::Show() {
 }
 
 LaunchResult Shell::Launch(const std::string& program, const std::string& document,
-                           const std::string& verb) {
+                           const std::string& verb, const SearchFolders& folders) {
   const bool armed = os::IsFile(files::ProgramFolder() + "\\Bl1.ign");
-  const LaunchCall call = PlanLaunch(program, document, verb);
+  const LaunchCall call = PlanLaunch(program, document, verb, folders);
   log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
                  (armed ? " armed" : ""));
   whileStarting();
