@@ -9,7 +9,7 @@ set -u
 WINEPREFIX=$TAVREL_WINEPREFIX; export WINEPREFIX
 export WINEDEBUG=-all
 export LC_ALL=C.UTF-8  # Wine reads names and arguments outside ASCII as UTF-8, as these scripts are
-DISPLAY=:$(cat "$TAVREL_BUILD/xvfb.display"); export DISPLAY
+DISPLAY=:$(cat "${TAVREL_DISPLAY_FILE:-$TAVREL_BUILD/xvfb.display}"); export DISPLAY
 BIN=$TAVREL_BUILD/tests/bin
 SERVER=$TAVREL_BUILD/bin/TavrelCommander.exe
 CALL_LIMIT=${TAVREL_CALL_LIMIT:-90}  # seconds for one Windows program (a machine under load is slow)

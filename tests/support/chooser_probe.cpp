@@ -1,11 +1,12 @@
 // Reads the chooser window of another process (the server's) from outside, as a user sees it:
-// prints its caption, whether its list has a small-icon image list, then one line per row with
-// the row's centre on the screen and its two column texts, one with the row's image index and
-// one with where its texts lie on the screen (from the first column's label to the row's end).
-// With "setting AREA" it first tells every window that the setting AREA changed, as the system
-// does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown.
-// Output: CAPTION=<caption>  ICONS=<yes|no>  COLOURS=<background> <text background> <text>
-//         (0xBBGGRR), then  ROW <n> <x> <y> <column 1>|<column 2>,  ICON <n> <image index>
+// prints its caption, its rectangle on the screen, whether its list has a small-icon image list,
+// then one line per row with the row's centre on the screen and its two column texts, one with
+// the row's image index and one with where its texts lie on the screen (from the first column's
+// label to the row's end). With "setting AREA" it first tells every window that the setting AREA
+// changed, as the system does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown.
+// Output: CAPTION=<caption>  WINDOW <left> <top> <right> <bottom>  ICONS=<yes|no>
+//         COLOURS=<background> <text background> <text> (0xBBGGRR), then
+//         ROW <n> <x> <y> <column 1>|<column 2>,  ICON <n> <image index>
 //         and  TEXT <n> <left> <top> <right> <bottom>
 #include <windows.h>
 
@@ -101,6 +102,9 @@ int main(int argc, char** argv) {
   char caption[512] = {};
   GetWindowTextA(frame, caption, sizeof caption);
   std::printf("CAPTION=%s\n", caption);
+  RECT window{};
+  GetWindowRect(frame, &window);
+  std::printf("WINDOW %ld %ld %ld %ld\n", window.left, window.top, window.right, window.bottom);
 
   DWORD pid = 0;
   GetWindowThreadProcessId(list, &pid);

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "errors_fakes.h"
 
 namespace tavrel {
@@ -112,14 +110,6 @@ TEST_F(ErrorHandlerTest, DropTakesTheNewestRecordResetAllAndBothClearThePendingF
   Push(5);
   ErrorHandler(action::kReset);
   EXPECT_EQ(State(), std::tuple(0, 0, 0));
-}
-
-TEST_F(ErrorHandlerTest, CountOnAFreshThreadIsZero) {
-  Push(5);
-  std::int16_t otherCount = -1;
-  std::thread([&] { otherCount = TrailCount(); }).join();
-  EXPECT_EQ(otherCount, 0);
-  EXPECT_EQ(TrailCount(), 1);
 }
 
 TEST_F(ErrorHandlerTest, UnlistedActionIsReportedAsFailure4001) {

@@ -16,7 +16,7 @@ std::string Parts(const FileTypeInfo& i) {
 }
 constexpr const char* kNoParts = "||||||||";
 
-class FileTypeTest : public ::testing::Test {
+class FileTypeTest : public ErrorsTest {
  protected:
   FileTypeTest() {
     fake_os::Dirs().windows = R"(C:\WINDOWS)";
@@ -94,13 +94,6 @@ TEST_F(FileTypeTest, ProgramsAndDocumentsBreakIntoTheirParts) {
   for (const auto& [line, parts] : cases)
     EXPECT_EQ(Parts(GetFileType(line)), parts) << line;
 
-  const auto notepad = GetFileType("  notepad %1 ");
-  EXPECT_EQ(notepad.InputText, "notepad %1");
-  EXPECT_FALSE(notepad.Quoted);
-  const auto quoted = GetFileType(R"("NOTEPAD" "notepad" %1)");
-  EXPECT_TRUE(quoted.Quoted);
-  EXPECT_EQ(quoted.ExpandedText, "NOTEPAD NOTEPAD %1");
-  EXPECT_EQ(GetFileType(R"(%SystemRoot%\x %1)").ExpandedText, R"(C:\WINDOWS\x %1)");
   EXPECT_EQ(GetFileType(R"("C:\My App\a.exe -x)").FullPath, R"(C:\My App\a.exe -x)");
 }
 
@@ -129,10 +122,6 @@ TEST_F(FileTypeTest, SearchOrderOfDirectoriesAndExtensions) {
 }
 
 TEST_F(FileTypeTest, UntestablePathIsReportedOnceAtLine120AndGivesAnEmptyRecord) {
-  FakeBox box;
-  FakeTexts texts;
-  ScopedEdge<MessageBoxEdge> boxInstalled{box};
-  ScopedEdge<SystemTextEdge> textsInstalled{texts};
   Failure reported;
   box.whileShown = [&] { reported = PendingFailure(); };
   fake_os::SetUntestable("E:");
@@ -146,7 +135,6 @@ TEST_F(FileTypeTest, UntestablePathIsReportedOnceAtLine120AndGivesAnEmptyRecord)
       << reported.source;
   EXPECT_EQ(CallDepth(), depth);
   EXPECT_EQ(Parts(info), kNoParts);
-  EXPECT_EQ(info.InputText, "");
 }
 
 }  // namespace

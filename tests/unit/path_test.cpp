@@ -7,10 +7,7 @@ namespace {
 
 TEST(Path, SplitsAtTheLastSeparatorOrDriveColonAndKeepsTheRoot) {
   struct Case {
-    const char* path;
-    const char* fileName;
-    const char* folder;
-    const char* root;
+    const char *path, *fileName, *folder, *root;
   } cases[] = {
       {R"(C:\Tools\Zeta.exe)", "Zeta.exe", R"(C:\Tools)", "C:"},
       {R"(C:\Zeta.exe)", "Zeta.exe", "C:", "C:"},

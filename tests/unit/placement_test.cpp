@@ -12,20 +12,6 @@ namespace {
 constexpr double kScreenW = 1024 * 15;
 constexpr double kScreenH = 768 * 15;
 
-PlacementRequest At(double x, double y, TaskbarRect taskbar) {
-  PlacementRequest r;
-  r.pointerX = x;
-  r.pointerY = y;
-  r.offsetH = 1500;
-  r.offsetV = 1000;
-  r.windowWidth = 3000;
-  r.windowHeight = 2000;
-  r.monitor.bounds = {0, 0, kScreenW, kScreenH};
-  r.monitor.work = r.monitor.bounds;
-  r.taskbar = taskbar;
-  return r;
-}
-
 constexpr double kP = 15;  // twips per pixel
 constexpr TaskbarRect kPrimaryBar{1040 * 15, 0, 1920 * 15, 40 * 15};
 
@@ -37,8 +23,7 @@ constexpr double kAny = std::numeric_limits<double>::quiet_NaN();  // not checke
 // must go.
 struct MultiMonitorCase {
   const char* what;
-  TwipsRect bounds;
-  TwipsRect work;
+  TwipsRect bounds, work;
   double x, y;
   double left, top;
   TaskbarRect taskbar = kPrimaryBar;
@@ -49,9 +34,8 @@ class PlacementOnMonitors : public ::testing::TestWithParam<MultiMonitorCase> {}
 TEST_P(PlacementOnMonitors, StaysOnTheMonitorUnderThePointer) {
   const MultiMonitorCase& c = GetParam();
   SCOPED_TRACE(c.what);
-  PlacementRequest r = At(c.x, c.y, c.taskbar);
-  r.monitor = {c.bounds, c.work};
-  const auto p = PositionAtCursor(r);
+  const auto p =
+      PositionAtCursor({c.x, c.y, 1500, 1000, 3000, 2000, {c.bounds, c.work}, c.taskbar});
   EXPECT_DOUBLE_EQ(p.left, std::isnan(c.left) ? p.left : c.left);
   EXPECT_DOUBLE_EQ(p.top, std::isnan(c.top) ? p.top : c.top);
   EXPECT_GE(p.left, c.bounds.left);
@@ -81,82 +65,62 @@ constexpr TaskbarRect kRightBar{0, (1024 - 60) * 15, 60 * 15, 768 * 15};
 constexpr TaskbarRect kHiddenTop{-28 * 15, 0, 1024 * 15, 30 * 15};
 constexpr TaskbarRect kNoBar{};
 
+// A second monitor's own bar shows only in its work area: along its right or left side, or at
+// its top.
+constexpr TwipsRect kRightWorkRight{1920 * kP, 0, 2884 * kP, 768 * kP};
+constexpr TwipsRect kRightWorkLeft{1980 * kP, 0, 2944 * kP, 768 * kP};
+constexpr TwipsRect kRightWorkTop{1920 * kP, 30 * kP, 2944 * kP, 768 * kP};
+using C = MultiMonitorCase;
+
 INSTANTIATE_TEST_SUITE_P(
     OneTwoAndThreeMonitors, PlacementOnMonitors,
     ::testing::Values(
-        MultiMonitorCase{"one, centred on the pointer",
-                         kOne,
-                         kOne,
-                         7000,
-                         5000,
-                         5500,
-                         4000,
-                         {11070, 0, 15360, 450}},
-        MultiMonitorCase{"one, bottom bar, pointer low: above its band", kOne, kOne, 7000,
-                         kScreenH - 10, kAny, kScreenH - 30 * 15 - 75 - 2000, kBottom},
-        MultiMonitorCase{"one, bottom bar, pointer high", kOne, kOne, 7000, 10, kAny, 75, kBottom},
-        MultiMonitorCase{"one, top bar: below its band", kOne, kOne, 7000, 0, kAny, 450 + 75, kTop},
-        MultiMonitorCase{"one, top bar, pointer low", kOne, kOne, 7000, kScreenH, kAny,
-                         kScreenH - 2000 - 75, kTop},
-        MultiMonitorCase{"one, left bar: a double margin", kOne, kOne, 0, 5000, 900 + 75 + 75, kAny,
-                         kLeftBar},
-        MultiMonitorCase{"one, left bar: no band at the top", kOne, kOne, 0, 0, kAny, 0, kLeftBar},
-        MultiMonitorCase{"one, left bar, pointer right", kOne, kOne, kScreenW, 5000,
-                         kScreenW - 3000 - 75, kAny, kLeftBar},
-        MultiMonitorCase{"one, right bar: clear of it", kOne, kOne, kScreenW, 5000,
-                         kScreenW - 3000 - 900 - 75, kAny, kRightBar},
-        MultiMonitorCase{"one, right bar, pointer left", kOne, kOne, 0, 5000, 75, kAny, kRightBar},
-        MultiMonitorCase{"one, no bar: a margin at the top left", kOne, kOne, 0, 0, 75, 75, kNoBar},
-        MultiMonitorCase{"one, no bar: a margin at the bottom right", kOne, kOne, kScreenW,
-                         kScreenH, kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
+        C{"one, bottom bar, pointer low: above its band", kOne, kOne, 7000, kScreenH - 10, kAny,
+          kScreenH - 30 * 15 - 75 - 2000, kBottom},
+        C{"one, bottom bar, pointer high", kOne, kOne, 7000, 10, kAny, 75, kBottom},
+        C{"one, top bar: below its band", kOne, kOne, 7000, 0, kAny, 450 + 75, kTop},
+        C{"one, top bar, pointer low", kOne, kOne, 7000, kScreenH, kAny, kScreenH - 2000 - 75,
+          kTop},
+        C{"one, left bar: a double margin", kOne, kOne, 0, 5000, 900 + 75 + 75, kAny, kLeftBar},
+        C{"one, left bar: no band at the top", kOne, kOne, 0, 0, kAny, 0, kLeftBar},
+        C{"one, left bar, pointer right", kOne, kOne, kScreenW, 5000, kScreenW - 3000 - 75, kAny,
+          kLeftBar},
+        C{"one, right bar: clear of it", kOne, kOne, kScreenW, 5000, kScreenW - 3000 - 900 - 75,
+          kAny, kRightBar},
+        C{"one, right bar, pointer left", kOne, kOne, 0, 5000, 75, kAny, kRightBar},
+        C{"one, no bar: a margin at the top left", kOne, kOne, 0, 0, 75, 75, kNoBar},
+        C{"one, no bar: a margin at the bottom right", kOne, kOne, kScreenW, kScreenH,
+          kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
         // Ending inside the margin at the right or the bottom counts as running over.
-        MultiMonitorCase{"one, no bar: ending inside the margin", kOne, kOne, kScreenW - 1530,
-                         kScreenH - 1030, kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
-        MultiMonitorCase{"one, the top bar's hidden part counts", kOne, kOne, 7000, 0, kAny,
-                         450 + 75, kHiddenTop},
-        MultiMonitorCase{"primary, centred, as with one monitor", kPrimary, kPrimary, 7000, 5000,
-                         5500, 4000},
-        MultiMonitorCase{"primary, pointer low: above the main taskbar", kPrimary, kPrimary, 7000,
-                         1079 * kP, 5500, 1040 * kP - 75 - 2000},
-        MultiMonitorCase{"left monitor, centred, negative coordinates", kLeft, kLeft, -8000, 8000,
-                         -9500, 7000},
-        MultiMonitorCase{"left monitor, pointer on its right edge: stays left of the primary",
-                         kLeft, kLeft, -1, 8000, -75 - 3000, 7000},
-        MultiMonitorCase{"left monitor, pointer on its left edge", kLeft, kLeft, -1024 * kP, 8000,
-                         -1024 * kP + 75, 7000},
-        MultiMonitorCase{"left monitor, pointer at its top edge", kLeft, kLeft, -8000, 200 * kP,
-                         -9500, 200 * kP + 75},
-        MultiMonitorCase{"left monitor with its own taskbar at the bottom", kLeft, kLeftWork, -8000,
-                         968 * kP - 1, -9500, 968 * kP - 30 * kP - 75 - 2000},
-        MultiMonitorCase{"monitor above, pointer on its bottom edge: the primary's bar is not its",
-                         kAbove, kAbove, 7000, -1, 5500, -75 - 2000},
-        MultiMonitorCase{"monitor above, pointer at its top left corner", kAbove, kAbove, 0,
-                         -768 * kP, 75, -768 * kP + 75},
-        MultiMonitorCase{"third monitor right of the primary, pointer on its left edge", kRight,
-                         kRight, 1920 * kP, 5000, 1920 * kP + 75, 4000},
-        MultiMonitorCase{"third monitor with a bar along its right side in the work area",
-                         kRight,
-                         {1920 * kP, 0, 2884 * kP, 768 * kP},
-                         2944 * kP - 1,
-                         5000,
-                         2884 * kP - 75 - 3000,
-                         4000},
-        MultiMonitorCase{"third monitor with a bar along its left side: a double margin",
-                         kRight,
-                         {1980 * kP, 0, 2944 * kP, 768 * kP},
-                         1920 * kP,
-                         5000,
-                         1980 * kP + 75 + 75,
-                         4000},
-        MultiMonitorCase{"third monitor with a bar at its top",
-                         kRight,
-                         {1920 * kP, 30 * kP, 2944 * kP, 768 * kP},
-                         38000,
-                         0,
-                         36500,
-                         30 * kP + 75},
-        MultiMonitorCase{"low monitor on the left, the main bar hidden at its right edge", kLowLeft,
-                         kLowLeft, -1, 15000, -60 * kP - 75 - 3000, 14000, kHiddenLeftBar}));
+        C{"one, no bar: ending inside the margin", kOne, kOne, kScreenW - 1530, kScreenH - 1030,
+          kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
+        C{"one, the top bar's hidden part counts", kOne, kOne, 7000, 0, kAny, 450 + 75, kHiddenTop},
+        C{"primary, centred on the pointer", kPrimary, kPrimary, 7000, 5000, 5500, 4000},
+        C{"primary, pointer low: above the main taskbar", kPrimary, kPrimary, 7000, 1079 * kP, 5500,
+          1040 * kP - 75 - 2000},
+        C{"left monitor, centred, negative coordinates", kLeft, kLeft, -8000, 8000, -9500, 7000},
+        C{"left monitor, pointer on its right edge: stays left of the primary", kLeft, kLeft, -1,
+          8000, -75 - 3000, 7000},
+        C{"left monitor, pointer on its left edge", kLeft, kLeft, -1024 * kP, 8000, -1024 * kP + 75,
+          7000},
+        C{"left monitor, pointer at its top edge", kLeft, kLeft, -8000, 200 * kP, -9500,
+          200 * kP + 75},
+        C{"left monitor with its own taskbar at the bottom", kLeft, kLeftWork, -8000, 968 * kP - 1,
+          -9500, 968 * kP - 30 * kP - 75 - 2000},
+        C{"monitor above, pointer on its bottom edge: the primary's bar is not its", kAbove, kAbove,
+          7000, -1, 5500, -75 - 2000},
+        C{"monitor above, pointer at its top left corner", kAbove, kAbove, 0, -768 * kP, 75,
+          -768 * kP + 75},
+        C{"third monitor right of the primary, pointer on its left edge", kRight, kRight, 1920 * kP,
+          5000, 1920 * kP + 75, 4000},
+        C{"third monitor with a bar along its right side in the work area", kRight, kRightWorkRight,
+          2944 * kP - 1, 5000, 2884 * kP - 75 - 3000, 4000},
+        C{"third monitor with a bar along its left side: a double margin", kRight, kRightWorkLeft,
+          1920 * kP, 5000, 1980 * kP + 75 + 75, 4000},
+        C{"third monitor with a bar at its top", kRight, kRightWorkTop, 38000, 0, 36500,
+          30 * kP + 75},
+        C{"low monitor on the left, the main bar hidden at its right edge", kLowLeft, kLowLeft, -1,
+          15000, -60 * kP - 75 - 3000, 14000, kHiddenLeftBar}));
 
 TEST(Placement, RoundsHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(2.5), 2);

@@ -18,13 +18,6 @@ TEST(RequestLines, MissingLinesFailAsSubscriptOutOfRange) {
   EXPECT_THROW(RequestLines("a\nb\nc\nd\ne\nf\ng\nh").DocumentLine(), Failure);
 }
 
-TEST(RequestLines, VerbDocumentAndStatusAreLinesZeroTwoAndSeven) {
-  const RequestLines request("0\r\n1\r\n2\r\n3\r\n4\r\n5\r\n6\r\n7");
-  EXPECT_EQ(request.VerbLine(), "0");
-  EXPECT_EQ(request.DocumentLine(), "2");
-  EXPECT_EQ(request.StatusLine(), "7");
-}
-
 // Verbs are found anywhere in the line without regard to case; "open with" is read from the
 // first "open" to the end.
 TEST(RequestLines, VerbsAndOpenWith) {

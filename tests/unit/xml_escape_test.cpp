@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <random>
-
 namespace tavrel {
 namespace {
 
@@ -36,7 +34,8 @@ TEST(XmlEscape, DecodesRunsOfHexadecimalCodesByTheReadingRules) {
   EXPECT_EQ(CvtForXmlParser("{[~41~]}", -1), "A");
 }
 
-TEST(XmlEscape, EncodesRunsOfSpecialCharactersAndDecodesThemBack) {
+// That decoding gives back what was encoded is fuzzed.
+TEST(XmlEscape, EncodesRunsOfSpecialCharacters) {
   const std::pair<std::string, std::string> cases[] = {
       {"a<b", "a{[~3C~]}b"},    {"\t", "{[~09~]}"},         {"x<>y", "x{[~3C3E~]}y"},
       {"'\"&", "{[~272226~]}"}, {"Caf\xE9", "Caf{[~E9~]}"}, {"", ""},
@@ -44,15 +43,6 @@ TEST(XmlEscape, EncodesRunsOfSpecialCharactersAndDecodesThemBack) {
   };
   for (const auto& [text, encoded] : cases)
     EXPECT_EQ(CvtForXmlParser(text, kCvtEncode), encoded) << text;
-
-  std::mt19937 random(12);
-  for (int round = 0; round < 2000; ++round) {
-    std::string text(random() % 24, '\0');
-    for (char& c : text)
-      c = static_cast<char>(random() % 256);
-    if (text.find("{[~") != std::string::npos) continue;  // not representable as plain text
-    ASSERT_EQ(CvtForXmlParser(CvtForXmlParser(text, kCvtEncode), kCvtDecode), text) << round;
-  }
 }
 
 }  // namespace
