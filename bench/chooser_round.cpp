@@ -7,6 +7,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -16,12 +17,9 @@
 #include "bench_round.h"
 #include "data/choice_data.h"
 #include "data/unpack.h"
-#include "fileinfo/display_names.h"
-#include "fileinfo/file_type.h"
-#include "fileinfo/search_folders.h"
 #include "os/messages_win.h"
-#include "os/os.h"
 #include "request/request_driver.h"
+#include "request/system_requests_win.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel::bench {
@@ -41,7 +39,10 @@ class Marks {
     return true;
   }
   // Each step's own time: from the end of the one before (the process's entry for the first).
-  void Print() const {
+  // A window painted while it was shown is visible from that paint on: its show step ends there
+  // and its paint step is empty.
+  void Print() {
+    ticks_[kShow] = std::min(ticks_[kShow], ticks_[kPaint]);
     std::printf("times");
     std::int64_t from = entered_;
     for (const std::int64_t t : ticks_) {
@@ -91,22 +92,24 @@ class TimedChoices final : public ChoiceSource {
   CatalogueKeeper catalogues_;
 };
 
+// The system's file queries; the default program's ends its step.
 class TimedFiles final : public RequestFiles {
  public:
   explicit TimedFiles(Marks& marks) : marks_(marks) {}
-  SearchFolders ReadSearchFolders() override { return tavrel::ReadSearchFolders(); }
+  SearchFolders ReadSearchFolders() override { return system_.ReadSearchFolders(); }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
-    return os::FileAttributes(path);
+    return system_.Attributes(path);
   }
-  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
+  std::string ShortPath(const std::string& path) override { return system_.ShortPath(path); }
   std::optional<ProgramDescription> DefaultProgram(const std::string& document) override {
-    std::optional<ProgramDescription> program = GetDefaultProgramInfo(document);
+    std::optional<ProgramDescription> program = system_.DefaultProgram(document);
     marks_.Set(kDefault);
     return program;
   }
 
  private:
   Marks& marks_;
+  SystemFiles system_;
 };
 
 HWND Frame() {

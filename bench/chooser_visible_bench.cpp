@@ -145,15 +145,24 @@ Round RunRound(const char* self, const char* kind, const std::string& document) 
   return round;
 }
 
-double Median(std::vector<double> values) {
+// The value a fraction of the others lie below: 0.5 the median.
+double Quantile(std::vector<double> values, double fraction) {
   std::sort(values.begin(), values.end());
-  return values[values.size() / 2];
+  return values[static_cast<std::size_t>(static_cast<double>(values.size() - 1) * fraction + 0.5)];
+}
+
+double Median(std::vector<double> values) {
+  return Quantile(std::move(values), 0.5);
 }
 
 struct CaseResult {
   std::string name;
   double visible = 0;
   double floor = 0;
+  // The fastest quarter's bound of both: on a busy machine, where most rounds wait for the
+  // processor, what the rounds that did not wait take.
+  double visibleQuarter = 0;
+  double floorQuarter = 0;
 };
 
 // One case: a warm-up round of the chooser gives the floor its layout, then rounds of the
@@ -190,6 +199,8 @@ bool RunCase(const char* self, const std::string& document, int rows, bool icons
   }
   result.visible = Median(visible);
   result.floor = Median(floor);
+  result.visibleQuarter = Quantile(visible, 0.25);
+  result.floorQuarter = Quantile(floor, 0.25);
   for (std::size_t s = 0; s + 1 < kSteps; ++s)
     std::printf(" %7.2f", Median(steps[s]));
   std::printf(" %8.2f %7.2f %7.2f %7.2f ms\n", result.visible, Median(steps[kSteps - 1]),
@@ -249,7 +260,8 @@ bool ChooserVisibleBench(int rounds) {
     }
   }
   for (const CaseResult& r : results)
-    std::printf("visible, %s: %.2fx its floor\n", r.name.c_str(), r.visible / r.floor);
+    std::printf("visible, %s: %.2fx its floor (fastest quarter of the rounds: %.2fx)\n",
+                r.name.c_str(), r.visible / r.floor, r.visibleQuarter / r.floorQuarter);
   DeleteFileA(PackagePath().c_str());
   DeleteFileA(document.c_str());
   return ok;

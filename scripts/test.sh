@@ -15,7 +15,7 @@ native_build() {
 }
 step "test: native build" native_build
 step "test: native unit tests" ctest --test-dir "$root/build/native" -j "$jobs" --output-on-failure
-step "test: fuzzing" "$root/tests/fuzz/run.sh"
+step "test: sanitized unit tests and fuzzing" "$root/tests/fuzz/run.sh"
 
 "$root/scripts/build-windows.sh"
 step "test: Windows tests under Wine" \

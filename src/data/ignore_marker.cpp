@@ -28,9 +28,12 @@ bool CheckIgnoreMarkerIn(const std::string& folder) {
 }
 
 namespace {
-// The marker files of the folder as they are now; a path that cannot be tested counts as none.
-IgnoreMarkerState MarkersIn(const std::string& ign, const std::string& ok) {
+// The marker files of the folder as they are now; one that cannot be tested counts as given.
+IgnoreMarkerState MarkersIn(const std::string& ign, const std::string& ok,
+                            bool armedIfUnknown = false, bool usedIfUnknown = false) {
   IgnoreMarkerState state;
+  state.armed = armedIfUnknown;
+  state.used = usedIfUnknown;
   SkipFailure([&] { state.armed = os::IsFile(ign); });
   SkipFailure([&] { state.used = os::IsFile(ok); });
   return state;
@@ -53,6 +56,7 @@ IgnoreMarkerState ArmIgnoreMarkerIn(const std::string& folder) {
     const std::string ok = JoinPaths(folder, kUsed);
     const std::string ign = JoinPaths(folder, kArmed);
     before = MarkersIn(ign, ok);
+    before.folder = folder;
     if (before.used) {
       // Renaming fails when an armed marker exists already: then the used one goes.
       if (!SkipFailure([&] { files::RenameFile(ok, ign); }))
@@ -69,26 +73,39 @@ void RestoreIgnoreMarkerIn(const std::string& folder, const IgnoreMarkerState& b
   SkipFailure([&] {
     const std::string ok = JoinPaths(folder, kUsed);
     const std::string ign = JoinPaths(folder, kArmed);
-    IgnoreMarkerState now = MarkersIn(ign, ok);
+    // A marker that cannot be tested counts as changed, so that putting it back is tried: an
+    // armed marker left behind would pass the user's next document.
+    IgnoreMarkerState now = MarkersIn(ign, ok, !before.armed, !before.used);
     // An armed marker that was the used one before the launch is renamed back.
     if (now.armed && !before.armed && before.used && !now.used &&
-        SkipFailure([&] { files::RenameFile(ign, ok); }))
-      now = {false, true};
+        SkipFailure([&] { files::RenameFile(ign, ok); })) {
+      now.armed = false;
+      now.used = true;
+    }
     SetMarker(ign, now.armed, before.armed);
     SetMarker(ok, now.used, before.used);
   });
 }
 
+namespace {
+// The program folder; empty when it cannot be had.
+std::string MarkerFolder() noexcept {
+  std::string folder;
+  SkipFailure([&] { folder = files::ProgramFolder(); });
+  return folder;
+}
+}  // namespace
+
 bool CheckIgnoreMarker() {
-  return CheckIgnoreMarkerIn(files::ProgramFolder());
+  return CheckIgnoreMarkerIn(MarkerFolder());
 }
 
 IgnoreMarkerState ArmIgnoreMarker() {
-  return ArmIgnoreMarkerIn(files::ProgramFolder());
+  return ArmIgnoreMarkerIn(MarkerFolder());
 }
 
 void RestoreIgnoreMarker(const IgnoreMarkerState& before) {
-  RestoreIgnoreMarkerIn(files::ProgramFolder(), before);
+  RestoreIgnoreMarkerIn(before.folder, before);
 }
 
 }  // namespace tavrel

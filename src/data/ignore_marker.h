@@ -6,10 +6,11 @@
 
 namespace tavrel {
 
-// Which of the two marker files exist.
+// Which of the two marker files exist, and in which folder.
 struct IgnoreMarkerState {
   bool armed = false;
   bool used = false;
+  std::string folder;  // set by ArmIgnoreMarkerIn; empty for a folder without markers
 };
 
 // Consumes an armed marker: true when the marker was armed, which is then renamed to the used
@@ -23,7 +24,7 @@ IgnoreMarkerState ArmIgnoreMarker();
 
 // Puts the markers back as they were before ArmIgnoreMarker, when the launch it was armed for
 // did not happen: an armed marker renamed from the used one gets its old name back, one written
-// for the launch is removed. Never raises.
+// for the launch is removed. The folder is the one the marker was armed in. Never raises.
 void RestoreIgnoreMarker(const IgnoreMarkerState& before);
 
 // The same operations on the markers of a given folder.

@@ -34,9 +34,9 @@ class InProgressGuard {
   bool entered_;
 };
 
-// Whether a normal file (not a folder, not hidden, not a system file) exists at the path.
-bool NormalFileExists(RequestFiles& files, const std::string& path) {
-  return os::IsFile(files.Attributes(path), os::kAttrHidden | os::kAttrSystem);
+// Whether the attributes are those of a normal file (not a folder, not hidden, not a system file).
+bool IsNormalFile(std::optional<std::uint32_t> attributes) {
+  return os::IsFile(attributes, os::kAttrHidden | os::kAttrSystem);
 }
 
 // The description of the Windows default program for the document. A failure while obtaining it
@@ -103,13 +103,18 @@ RequestDriver::Ending RequestDriver::ReadLines(std::string_view rsParams, Reques
 
   request.document = lines.DocumentLine();
   trace.SetDocument(request.document);
+  // A document on a drive that cannot be tested (not ready, gone) is left to the shell quietly,
+  // before the analysis below fails on it with a message box while the user waits.
+  std::optional<std::uint32_t> attributes;
+  if (!request.document.empty() &&
+      !SkipFailure([&] { attributes = services_.files.Attributes(request.document); }))
+    return trace.Pass("document cannot be tested");
   const FileTypeInfo documentType = GetFileType(request.document, request.folders);
   request.typeKey = TypeKey(documentType.Extension, false);
   trace.SetTypeKey(request.typeKey);
   if (IsExecutableTypeKey(request.typeKey)) return trace.Pass("document is an executable");
 
-  if (SaysLaunched(lines.StatusLine()) &&
-      (request.document.empty() || !NormalFileExists(services_.files, request.document)))
+  if (SaysLaunched(lines.StatusLine()) && (request.document.empty() || !IsNormalFile(attributes)))
     return trace.Pass("launched, but the document is not a normal file");
 
   // The executable check above has been made with the real extension.

@@ -57,18 +57,6 @@ class ShellLauncher final : public Launcher {
   }
 };
 
-class SystemFiles final : public RequestFiles {
- public:
-  SearchFolders ReadSearchFolders() override { return tavrel::ReadSearchFolders(); }
-  std::optional<std::uint32_t> Attributes(const std::string& path) override {
-    return os::FileAttributes(path);
-  }
-  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
-  std::optional<ProgramDescription> DefaultProgram(const std::string& document) override {
-    return GetDefaultProgramInfo(document);
-  }
-};
-
 }  // namespace
 
 struct SystemRequests::Services {
@@ -79,6 +67,22 @@ struct SystemRequests::Services {
   SystemFiles files;
   RequestDriver driver{{choices, chooser, launcher, markers, files}};
 };
+
+SearchFolders SystemFiles::ReadSearchFolders() {
+  return tavrel::ReadSearchFolders();
+}
+
+std::optional<std::uint32_t> SystemFiles::Attributes(const std::string& path) {
+  return os::FileAttributes(path);
+}
+
+std::string SystemFiles::ShortPath(const std::string& path) {
+  return GetShortPath(path);
+}
+
+std::optional<ProgramDescription> SystemFiles::DefaultProgram(const std::string& document) {
+  return GetDefaultProgramInfo(document);
+}
 
 SystemRequests::SystemRequests() : services_(std::make_unique<Services>()) {}
 SystemRequests::~SystemRequests() = default;

@@ -7,7 +7,18 @@
 #include <memory>
 #include <string_view>
 
+#include "request/request_services.h"
+
 namespace tavrel {
+
+// The system's file queries, as the server's requests make them.
+class SystemFiles final : public RequestFiles {
+ public:
+  SearchFolders ReadSearchFolders() override;
+  std::optional<std::uint32_t> Attributes(const std::string& path) override;
+  std::string ShortPath(const std::string& path) override;
+  std::optional<ProgramDescription> DefaultProgram(const std::string& document) override;
+};
 
 class SystemRequests {
  public:

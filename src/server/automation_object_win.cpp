@@ -119,6 +119,8 @@ HRESULT CreateAutomationObject(ServerModule& module, REFIID riid, void** object)
     return hr;
   } catch (const std::bad_alloc&) {
     return E_OUTOFMEMORY;
+  } catch (...) {
+    return E_UNEXPECTED;
   }
 }
 

@@ -40,10 +40,7 @@ int Register(bool add, tavrel::RegistrationScope scope) {
   CoUninitialize();
   return SUCCEEDED(hr) ? 0 : static_cast<int>(hr);
 }
-
-}  // namespace
-
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+int Run(const char* commandLine) {
   using tavrel::RegistrationScope;
   using tavrel::text::EqualsNoCase;
   for (std::string_view word : tavrel::text::Split(commandLine ? commandLine : "", " ")) {
@@ -58,4 +55,15 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
       return Register(false, RegistrationScope::User);
   }
   return 0;  // started by hand: the start procedure is empty
+}
+
+}  // namespace
+
+// Nothing unwinds out of the process's entry: a failure that reached here ends it with 1.
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  try {
+    return Run(commandLine);
+  } catch (...) {
+    return 1;
+  }
 }

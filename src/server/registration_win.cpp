@@ -13,6 +13,7 @@
 #include "base/path.h"
 #include "os/ansi_win.h"
 #include "os/handles_win.h"
+#include "os/last_error_win.h"
 #include "os/type_library_win.h"
 
 // Declared by the system headers of newer SDKs only; the import library has them.
@@ -95,7 +96,7 @@ HRESULT RegisterServer(RegistrationScope scope) {
   HRESULT hr = LoadOwnTypeLibrary(library.put(), &path);
   if (FAILED(hr)) return hr;
   const std::string ansiPath = WideToAnsi(path);
-  if (ansiPath.empty()) return HRESULT_FROM_WIN32(GetLastError());
+  if (ansiPath.empty()) return HresultFromLastError();
   // The help folder is given with its trailing separator, as an installer names folders, so that
   // this registration and the installer's are the same.
   std::wstring helpDir = Utf8ToWide(path::Parent(WideToUtf8(path)));

@@ -42,11 +42,14 @@ std::wstring ShortenDetail(const std::wstring& text, std::wstring_view mark, int
 }
 
 Size FrameForList(Size frame, Size inner, Size oldList, Size newList) {
-  const double innerW = inner.width;
-  const double innerH = inner.height;
-  const double width = frame.width + innerW * newList.width / oldList.width - innerW;
-  const double height = frame.height + innerH * newList.height / oldList.height - innerH;
-  return {RoundHalfEven(width), RoundHalfEven(height)};
+  // A list of no size in a direction gives no proportion: the inner area is then the new list.
+  const auto side = [](int frameSide, int innerSide, int oldSide, int newSide) {
+    if (oldSide <= 0) return frameSide - innerSide + newSide;
+    const double innerD = innerSide;
+    return RoundHalfEven(frameSide + innerD * newSide / oldSide - innerD);
+  };
+  return {side(frame.width, inner.width, oldList.width, newList.width),
+          side(frame.height, inner.height, oldList.height, newList.height)};
 }
 
 }  // namespace tavrel

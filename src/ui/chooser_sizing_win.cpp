@@ -26,12 +26,14 @@ int ColumnWidth(HWND list, int column) {
 bool ChooserPopup::FitToList() {
   if (Count() > 0) {
     // Onto the monitor under the pointer first, so that the window takes that monitor's density
-    // before it is measured.
-    fitting_ = true;
-    const RECT work = MonitorUnderPointer().rcWork;
-    SetWindowPos(frame_, nullptr, work.left, work.top, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    fitting_ = false;
+    // before it is measured (a move costs a round trip to the display: one already there stays).
+    if (!IsOnMonitorUnderPointer(frame_)) {
+      fitting_ = true;
+      const RECT work = MonitorUnderPointer().rcWork;
+      SetWindowPos(frame_, nullptr, work.left, work.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      fitting_ = false;
+    }
     FollowDpi();
   }
   if (!FitSize()) return false;
@@ -67,8 +69,9 @@ bool ChooserPopup::FitSize() {
     newListWidth += ColumnWidth(list_, c) + 2;
   // A name wider than the screen gave the list scroll bars while it was fitted, and the two bars
   // would keep each other: the list drops them at a size with room to spare, then takes its own.
-  SetWindowPos(list_, nullptr, 0, 0, newListWidth + 2 * GetSystemMetrics(SM_CXVSCROLL),
-               newListHeight + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
+  if (GetWindowLongPtrA(list_, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
+    SetWindowPos(list_, nullptr, 0, 0, newListWidth + 2 * GetSystemMetrics(SM_CXVSCROLL),
+                 newListHeight + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
   SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
 
   const Size size =

@@ -23,7 +23,8 @@ class ChooserWindow : public CandidateList {
   virtual void Show() = 0;
   // Runs this thread's messages until the window has unloaded. Returns the 1-based position of
   // the row the user picked; -1 when it went without a pick, or when a quit message ended the
-  // wait first.
+  // wait first (the window is then closed). Raises the failure of a message handler, which
+  // closed the window.
   virtual std::int32_t WaitForPick() = 0;
 };
 

@@ -1,6 +1,8 @@
 // The chooser window's lifetime, rows, messages and pick.
 #include "ui/chooser_window_win.h"
 
+#include <utility>
+
 #include "base/failure.h"
 #include "errors/reporting.h"
 #include "os/ansi_win.h"
@@ -134,16 +136,31 @@ void ChooserPopup::Clear() {
 void ChooserPopup::Show() {
   chosenIndex_ = -1;
   ShowWindow(frame_, SW_SHOWNORMAL);
+  // Painted now: a paint waits behind every posted message, and the icons' steps post each other
+  // until the last one is in.
+  RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
   PostMessageA(frame_, kLoadIconsMessage, 0, 0);
 }
 
 std::int32_t ChooserPopup::WaitForPick() {
-  // The chooser's 100 ms timer wakes the wait while the window is up.
+  // The chooser's 100 ms timer wakes the wait while the window is up. A quit message (posted
+  // again for the server's loop) ends the wait without a pick and takes the window with it.
   while (Loaded()) {
-    if (!PumpPendingMessages()) return -1;
+    if (!PumpPendingMessages()) {
+      Unload();
+      return -1;
+    }
     if (Loaded()) WaitMessage();
   }
+  if (failure_) throw *std::exchange(failure_, std::nullopt);
   return chosenIndex_;
+}
+
+void ChooserPopup::KeepFailure() noexcept {
+  CatchIntoPending();
+  if (!failure_) failure_ = PendingFailure();
+  ClearPendingFailure();
+  if (frame_) Unload();
 }
 
 LRESULT ChooserPopup::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
@@ -211,35 +228,44 @@ LRESULT CALLBACK ChooserPopup::FrameProc(HWND hwnd, UINT message, WPARAM wParam,
   }
   auto* self = reinterpret_cast<ChooserPopup*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
   if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  try {
+    return self->OnFrameMessage(hwnd, message, wParam, lParam);
+  } catch (...) {
+    self->KeepFailure();
+    return 0;
+  }
+}
+
+LRESULT ChooserPopup::OnFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
-        SetFocus(self->list_);  // keys go to the list
-        if (!self->watch_) self->OnFirstActivation();
+        SetFocus(list_);  // keys go to the list
+        if (!watch_) OnFirstActivation();
       }
       return 0;
     case WM_TIMER:
-      if (wParam == kTimerId) self->OnTimer();
+      if (wParam == kTimerId) OnTimer();
       return 0;
     case kLoadIconsMessage:
-      if (self->icons_.LoadNext(self->list_)) PostMessageA(hwnd, kLoadIconsMessage, 0, 0);
+      if (icons_.LoadNext(list_)) PostMessageA(hwnd, kLoadIconsMessage, 0, 0);
       return 0;
     case WM_SYSCOLORCHANGE:  // the list learns of new system colours only from its parent
-      SendMessageA(self->list_, message, wParam, lParam);
+      SendMessageA(list_, message, wParam, lParam);
       [[fallthrough]];
     case WM_SETTINGCHANGE:
-      if (IsColourChange(message, wParam, lParam)) self->FollowTheme();
+      if (IsColourChange(message, wParam, lParam)) FollowTheme();
       break;
     case WM_DPICHANGED:
-      self->OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
+      OnDpiChanged(*reinterpret_cast<const RECT*>(lParam));
       return 0;
     case WM_NOTIFY: {
       const auto& header = *reinterpret_cast<NMHDR*>(lParam);
-      if (header.hwndFrom != self->list_) break;
+      if (header.hwndFrom != list_) break;
       if (header.code == NM_CUSTOMDRAW)
-        return self->OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
+        return OnCustomDraw(*reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
       if (header.code == NM_CLICK || header.code == NM_DBLCLK) {
-        self->AcceptSelection();
+        AcceptSelection();
         return 0;
       }
       break;
@@ -247,8 +273,8 @@ LRESULT CALLBACK ChooserPopup::FrameProc(HWND hwnd, UINT message, WPARAM wParam,
     case WM_NCDESTROY:
       // Unloaded: the window is gone; its owner sees it through Loaded.
       SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      self->frame_ = nullptr;
-      self->list_ = nullptr;
+      frame_ = nullptr;
+      list_ = nullptr;
       break;
     default:
       break;
@@ -261,7 +287,12 @@ LRESULT CALLBACK ChooserPopup::ListProc(HWND hwnd, UINT message, WPARAM wParam, 
   // Every key that produces a character picks, Enter and Esc included; arrow keys produce none
   // and only move the selection.
   if (message == WM_CHAR) {
-    reinterpret_cast<ChooserPopup*>(data)->AcceptSelection();
+    auto* self = reinterpret_cast<ChooserPopup*>(data);
+    try {
+      self->AcceptSelection();
+    } catch (...) {
+      self->KeepFailure();
+    }
     return 0;
   }
   if (message == WM_GETDLGCODE) return DLGC_WANTALLKEYS | DLGC_WANTCHARS;

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "base/failure.h"
 #include "os/handles_win.h"
 #include "ui/chooser_window.h"
 #include "ui/colour_theme_win.h"
@@ -43,6 +44,10 @@ class ChooserPopup final : public ChooserWindow {
  private:
   static LRESULT CALLBACK FrameProc(HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK ListProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+  LRESULT OnFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+  // Keeps the failure of a message handler, which must not unwind through the system's code,
+  // and closes the window; WaitForPick raises it.
+  void KeepFailure() noexcept;
   static void RegisterClassOnce();
   void CreateList();
   LRESULT OnCustomDraw(NMLVCUSTOMDRAW& draw);
@@ -71,6 +76,7 @@ class ChooserPopup final : public ChooserWindow {
   UINT fontDpi_ = 0;
   bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
   std::int32_t chosenIndex_ = -1;
+  std::optional<Failure> failure_;  // of a message handler, raised by WaitForPick
 
   std::optional<ForegroundWatch> watch_;  // from the first activation on
   HWND startForeground_ = nullptr;

@@ -2,10 +2,16 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace tavrel {
 
 std::int32_t RoundHalfEven(double value) {
+  constexpr double kLowest = std::numeric_limits<std::int32_t>::min();
+  constexpr double kHighest = std::numeric_limits<std::int32_t>::max();
+  if (std::isnan(value)) return 0;
+  if (value <= kLowest) return std::numeric_limits<std::int32_t>::min();
+  if (value >= kHighest) return std::numeric_limits<std::int32_t>::max();
   const double floor = std::floor(value);
   const double diff = value - floor;
   double rounded = floor;

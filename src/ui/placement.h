@@ -56,7 +56,8 @@ struct WindowPosition {
 // secondary monitor, a docked bar) takes its place.
 WindowPosition PositionAtCursor(const PlacementRequest& request);
 
-// Rounds to the nearest whole number, halves to even.
+// Rounds to the nearest whole number, halves to even. A value beyond the 32-bit range gives its
+// end; one that is not a number gives 0.
 std::int32_t RoundHalfEven(double value);
 
 }  // namespace tavrel

@@ -23,6 +23,13 @@ MONITORINFO MonitorUnderPointer() {
   return info;
 }
 
+bool IsOnMonitorUnderPointer(HWND window) {
+  POINT pointer{};
+  GetCursorPos(&pointer);
+  return MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) ==
+         MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST);
+}
+
 MonitorArea ToTwips(const MONITORINFO& monitor, HWND window) {
   const double twips = TwipsPerPixel(window);
   return {ToTwips(monitor.rcMonitor, twips), ToTwips(monitor.rcWork, twips)};

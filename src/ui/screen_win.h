@@ -11,6 +11,9 @@ namespace tavrel {
 // The monitor that holds the pointer (the nearest one if none does), in pixels.
 MONITORINFO MonitorUnderPointer();
 
+// Whether the window lies (mostly) on the monitor under the pointer.
+bool IsOnMonitorUnderPointer(HWND window);
+
 // The monitor's rectangle and work area in twips at the window's density.
 MonitorArea ToTwips(const MONITORINFO& monitor, HWND window);
 

@@ -1,7 +1,8 @@
 # A failure inside a request is shown in a real message box: the box is found by its caption,
-# dismissed with the keyboard, and the request then ends with "not handled". A document path that
-# cannot be tested at all (it runs through a symbolic link that points at itself) makes the
-# command-line analysis fail with "Device I/O error" (57).
+# dismissed with the keyboard, and the request then ends with "not handled". The document is
+# missing, and the command-line analysis, cutting its path at the blank, tests a path through a
+# symbolic link that points at itself: "Device I/O error" (57). A document that cannot be tested
+# at all is left to the shell at once, without a box.
 . "$TAVREL_E2E/lib.sh"
 docs=$WINEPREFIX/drive_c/tavrel-e2e-box
 out=$(mktemp)
@@ -10,7 +11,8 @@ rm -rf "$docs" && mkdir -p "$docs" && ln -s loop "$docs/loop" && echo data >"$do
 D='C:\tavrel-e2e-box'
 caption='Error -  57   :   h039'
 
-start_client "$out" cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 open "$D\\loop\\report.txt" ""
+start_client "$out" cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 open \
+  "$D\\loop\\a b\\..\\..\\gone.txt" ""
 box=$(xdotool search --sync --name "^$caption\$" | head -n 1)
 check "the failure's box is found by its caption" yes "$([ -n "$box" ] && echo yes)"
 # Not a synchronisation: the time the request is given to end wrongly while the box is up.
@@ -25,4 +27,9 @@ check "after the box the request ends with not handled" 1 \
   "$(result_of "RESULT=" " TYPE=Long" "$(tr -d '\r' <"$out")")"
 # The server carries on: the next request is answered as usual.
 check "the next request is answered" 1 "$(request_vtable 8 open "$D\\report.txt" "")"
+start_client "$out" "$BIN/qxh1_client.exe" 8 open "$D\\loop\\report.txt" Launched
+await_client 20 "the end of the request for a document that cannot be tested"
+check "a document that cannot be tested is not handled, without a box" "1 none" \
+  "$(result_of "HRESULT=0x00000000 RESULT=" "" "$(tr -d '\r' <"$out")") \
+$(xdotool search --name '^Error - ' >/dev/null 2>&1 && echo box || echo none)"
 finish

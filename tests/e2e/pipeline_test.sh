@@ -1,6 +1,6 @@
 # Requests served with the user's choice files already in the work folder (they stay there): a
-# click starting the picked program on the document in its folder, the ignore marker, the Windows
-# default row, the one added program that is the Windows default, and an Open With default.
+# click starting the picked program on the document in its folder, the ignore marker, the one added
+# program that is the Windows default, and an Open With default.
 . "$TAVREL_E2E/lib.sh"
 root=$WINEPREFIX/drive_c/tavrelpp
 P='C:\tavrelpp\progs'
@@ -63,11 +63,6 @@ check "a clicked row gives 0 and starts only its program, on the document in its
 check "... arms the marker and leaves the choice files in the work folder" "Bl1.ign QXAdd.dat" \
   "$(marker)$(ls "$work")"
 check "the next request passes through and uses the marker up" "1 Bl1.ok " "$(request) $(marker)"
-chooser open
-click_row 3
-ended_by "a click on the Windows default row"
-check "the Windows default row gives 1 and starts nothing" "1 recb.log Bl1.ok " \
-  "$got $(logs)$(marker)"
 
 fresh
 choices QXAdd.dat ".tvrx|Tavrel - Recorder|1.4|OK|$P\\recw.exe|$P\\RECW.EXE"

@@ -1,18 +1,23 @@
 #!/usr/bin/env bash
-# Builds the fuzz targets with clang (libFuzzer, AddressSanitizer) into build/fuzz and runs each
-# for a bounded time, starting from the seeds beside this script. FUZZ_SECONDS sets the time per
-# target (default 20). A crash leaves its input in build/fuzz and fails the run.
+# Builds the native unit tests and the fuzz targets with clang, AddressSanitizer and
+# UndefinedBehaviorSanitizer (the fuzz targets with libFuzzer) into build/fuzz, runs the unit
+# tests, then each fuzz target for a bounded time, starting from the seeds beside this script.
+# FUZZ_SECONDS sets the time per target (default 20). A crash leaves its input in build/fuzz and
+# fails the run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 out=$root/build/fuzz
 seconds=${FUZZ_SECONDS:-20}
 
 cmake -S "$root" -B "$out" -G Ninja -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=Debug -DTAVREL_TESTS=OFF -DTAVREL_FUZZ=ON \
-  -DCMAKE_CXX_FLAGS="-fsanitize=address,fuzzer-no-link -O1" >/dev/null
-cmake --build "$out" -j 2 --target xml_escape_fuzz catalogue_fuzz package_fuzz
+  -DCMAKE_BUILD_TYPE=Debug -DTAVREL_TESTS=ON -DTAVREL_FUZZ=ON \
+  -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined,fuzzer-no-link -fno-sanitize-recover=all -O1" \
+  >/dev/null
+cmake --build "$out" -j 2 --target unit_tests xml_escape_fuzz catalogue_fuzz package_fuzz request_fuzz
+echo "fuzz: the unit tests with AddressSanitizer and UndefinedBehaviorSanitizer"
+"$out/tests/unit/unit_tests" --gtest_brief=1
 
-for name in xml_escape catalogue package; do
+for name in xml_escape catalogue package request; do
   corpus=$out/corpus-$name
   mkdir -p "$corpus"
   echo "fuzz: $name for ${seconds}s"

@@ -47,8 +47,8 @@ TEST(Catalogue, FailedLoadsSayWhyAndLeaveTheCatalogueAsItWas) {
       {"<!DOCTYPE Programs [<!ENTITY a 'aaaa'>]><Programs><Alias Company='&a;'/></Programs>",
        CatalogueLoad::kDocumentType},
       {"<!DOCTYPE p SYSTEM 'file:///etc/passwd'><p><Alias/></p>", CatalogueLoad::kDocumentType},
-      {"<Programs>" + std::string(32u << 20, ' ') + "<Alias/></Programs>",
-       CatalogueLoad::kTooLarge},
+      {"<Programs>" + std::string((32u << 20) - 28, ' ') + "<Alias/></Programs>",
+       CatalogueLoad::kTooLarge},  // one byte past the bound
       {std::nullopt, CatalogueLoad::kMissing},
   };
   for (auto [text, why] : bad) {
@@ -61,11 +61,13 @@ TEST(Catalogue, FailedLoadsSayWhyAndLeaveTheCatalogueAsItWas) {
   xml = "<Programs><Program Company='x'/></Programs>";
   EXPECT_EQ(LoadCatalogue(xml, catalogue), CatalogueLoad::kLoaded);
   EXPECT_EQ(catalogue.size(), 1u);
+  xml = "<Programs>" + std::string((32u << 20) - 29, ' ') + "<Alias/></Programs>";  // the bound
+  EXPECT_EQ(LoadCatalogue(xml, catalogue), CatalogueLoad::kLoaded);
 }
 
 TEST(Catalogue, KeepsTheFirst32767EntriesOfALargerFile) {
   std::optional<std::string> xml = "<Programs>";
-  for (int i = 1; i <= 32770; ++i)
+  for (int i = 1; i <= 32768; ++i)
     *xml += "<Alias Company='c" + std::to_string(i) + "'/>";
   *xml += "</Programs>";
   CatalogueList catalogue;

@@ -1,6 +1,7 @@
 #include "fake_os.h"
 
 #include <map>
+#include <new>
 #include <utility>
 #include <vector>
 
@@ -25,6 +26,7 @@ struct State {
   std::map<std::string, std::string> environment;   // by Key
   std::pair<std::string, std::int32_t> untestable;  // Key prefix, failure
   fake_os::Folders dirs;
+  fake_os::Faults faults;
 };
 
 State& S() {
@@ -114,24 +116,48 @@ std::string ContentOf(const std::string& path) {
   return e->content;
 }
 
+bool Exists(const std::string& path) {
+  return Find(path) != nullptr;
+}
+
+std::map<std::string, std::string> AllFiles() {
+  std::map<std::string, std::string> all;
+  for (const auto& [key, entry] : S().entries)
+    if (!entry.folder()) all[key] = entry.content;
+  return all;
+}
+
+Faults& InjectedFaults() {
+  return S().faults;
+}
+
+bool CallFails() {
+  Faults& f = S().faults;
+  if (++f.calls != f.failAt) return false;
+  f.injected = true;
+  if (f.badAlloc) throw std::bad_alloc();
+  return true;
+}
+
 }  // namespace fake_os
 
 namespace os {
 
 std::optional<std::uint32_t> FileAttributes(const std::string& path) {
+  Require(!fake_os::CallFails(), errnum::kDiskNotReady);
   Require(!Untestable(path), Untestable(path));
   const Entry* e = Find(path);
   return e ? std::optional(e->attributes) : std::nullopt;
 }
 
 std::string ShortPathName(const std::string& path) {
-  const Entry* e = Untestable(path) ? nullptr : Find(path);
+  const Entry* e = fake_os::CallFails() || Untestable(path) ? nullptr : Find(path);
   return e ? e->path : std::string();
 }
 
 std::string EnvironmentVariable(const std::string& name) {
   const auto found = S().environment.find(Key(name));
-  return found == S().environment.end() ? std::string() : found->second;
+  return fake_os::CallFails() || found == S().environment.end() ? std::string() : found->second;
 }
 
 }  // namespace os
@@ -139,6 +165,7 @@ std::string EnvironmentVariable(const std::string& name) {
 namespace files {
 
 void RenameFile(const std::string& from, const std::string& to) {
+  Require(!fake_os::CallFails(), errnum::kPathFileAccess);
   const Entry* e = Find(from, 0);
   Require(e, errnum::kFileNotFound);
   RequireWritableParent(from);
@@ -151,29 +178,31 @@ void RenameFile(const std::string& from, const std::string& to) {
 }
 
 void RemoveFile(const std::string& path) {
+  Require(!fake_os::CallFails(), errnum::kPathFileAccess);
   Require(Find(path, 0), errnum::kFileNotFound);
   RequireWritableParent(path);
   S().entries.erase(Key(path));
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
+  Require(!fake_os::CallFails(), errnum::kPathFileAccess);
   RequireWritableParent(path);
   Require(!Find(path, 1), errnum::kPathFileAccess);
   fake_os::AddFile(path, content);
 }
 
 std::string ProgramFolder() {
-  return S().dirs.program;
+  return fake_os::CallFails() ? std::string() : S().dirs.program;
 }
 
 }  // namespace files
 
 namespace os {
 std::string WindowsDirectory() {
-  return S().dirs.windows;
+  return fake_os::CallFails() ? std::string() : S().dirs.windows;
 }
 std::string SystemDirectory() {
-  return S().dirs.system;
+  return fake_os::CallFails() ? std::string() : S().dirs.system;
 }
 }  // namespace os
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -13,8 +14,8 @@
 
 namespace tavrel::fake_os {
 
-// Forgets everything. "C:" exists; the program folder is C:\Tools\Quillbox\Programs, which does
-// not exist until added.
+// Forgets everything, the fault plan too. "C:" exists; the program folder is
+// C:\Tools\Quillbox\Programs, which does not exist until added.
 void Reset();
 
 // A file (its folder need not exist); its short name is the path as given here.
@@ -40,6 +41,24 @@ Folders& Dirs();
 std::vector<std::string> FilesIn(const std::string& folder);
 // The content of a file; raises 53 when there is none.
 std::string ContentOf(const std::string& path);
+
+// Whether a file or folder exists, asked without counting as a system call.
+bool Exists(const std::string& path);
+// Every file by its folded path, with its content.
+std::map<std::string, std::string> AllFiles();
+
+// Fault injection: each call of a fake system service (here and in fake_request) is counted, and
+// the one numbered failAt fails as the system's call fails (raises, or answers "none"), or
+// throws std::bad_alloc instead when badAlloc is set.
+struct Faults {
+  int failAt = 0;  // 0: none fails
+  bool badAlloc = false;
+  int calls = 0;
+  bool injected = false;
+};
+Faults& InjectedFaults();
+// Counts one call of a service; true when this call is to fail.
+bool CallFails();
 
 // Resets the fake when a test starts and again when it ends.
 class Scope {

@@ -1,24 +1,83 @@
 #include "fake_request.h"
 
-#include <regex>
+#include <cctype>
 
+#include "base/text.h"
+#include "data/unpack.h"
+#include "errors/reporting.h"
+#include "fake_os.h"
 #include "fileinfo/file_type.h"
+#include "fileinfo/search_folders.h"
 #include "os/files.h"
 #include "os/os.h"
 
 namespace tavrel::fake_request {
+namespace {
+
+const char* const kMarkers[] = {"\\Bl1.ign", "\\Bl1.ok"};
+
+// The key of a marker in fake_os::AllFiles.
+std::string MarkerKey(const char* name) {
+  std::string key = fake_os::Dirs().program + name;
+  for (char& c : key)
+    c = text::FoldCase(c);
+  return key;
+}
+
+// A failing call raises the failure the system's would; "Path/File access error" serves for all.
+void FailWhenInjected() {
+  if (fake_os::CallFails()) Raise(errnum::kPathFileAccess);
+}
+
+// The work folder holds the choice files; a read that fails finds the file locked.
+class WorkFolder final : public DataSource {
+ public:
+  explicit WorkFolder(const Choices& choices) : choices_(choices) {}
+  files::FileRead ReadWorkFile(std::string_view name, std::uint64_t maxBytes,
+                               std::string& bytes) override {
+    if (fake_os::CallFails()) return files::FileRead::kLocked;
+    for (const auto& [stored, content] : choices_.files) {
+      if (!text::EqualsNoCase(stored, name)) continue;
+      if (content.size() > maxBytes) return files::FileRead::kTooLarge;
+      bytes = content;
+      return files::FileRead::kRead;
+    }
+    return files::FileRead::kMissing;
+  }
+  files::FileRead ReadPackage(std::string&) override {
+    return fake_os::CallFails() || choices_.packageLocked ? files::FileRead::kLocked
+                                                          : files::FileRead::kMissing;
+  }
+  void WaitBeforeRetry() override { FailWhenInjected(); }
+  void ReportMissingCheckFile() override { FailWhenInjected(); }
+
+ private:
+  const Choices& choices_;
+};
+
+}  // namespace
 
 ChoiceData Choices::Read() {
-  DataFiles data;
-  for (auto [name, file] :
-       {std::pair{"QXAdd.dat", &data.add}, std::pair{"QXDel.dat", &data.del},
-        std::pair{"QXDef.dat", &data.def}, std::pair{"QXma.xml", &data.catalogue}})
-    if (const auto it = files.find(name); it != files.end()) *file = it->second;
-  data.problem = packageProblem;
-  return ReadChoiceData(std::move(data), catalogues_);
+  WorkFolder source(*this);
+  return ReadChoiceData(ReadDataFiles(source), catalogues_);
+}
+
+void Chooser::SetCaption(const std::string& text) {
+  FailWhenInjected();  // the window cannot be created
+  caption = text;
+}
+
+bool Chooser::FitToList() {
+  return !fake_os::CallFails() && fits;
+}
+
+std::int32_t Chooser::WaitForPick() {
+  FailWhenInjected();
+  return pick();
 }
 
 void Chooser::Show() {
+  FailWhenInjected();
   std::string shown = "show \"" + caption + "\":";
   for (const Candidate& row : rows.rows)
     shown += " " + row.text + "|" + row.detail + (row.colour == kColourBlue ? " (blue)" : "") + ";";
@@ -28,17 +87,24 @@ void Chooser::Show() {
 
 LaunchResult Shell::Launch(const std::string& program, const std::string& document,
                            const std::string& verb, const SearchFolders& folders) {
-  const bool armed = os::IsFile(files::ProgramFolder() + "\\Bl1.ign");
+  const bool armed = fake_os::Exists(fake_os::Dirs().program + "\\Bl1.ign");
   const LaunchCall call = PlanLaunch(program, document, verb, folders);
   log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
                  (armed ? " armed" : ""));
+  if (fake_os::CallFails()) return LaunchResultOf(0);  // the system is out of memory
   whileStarting();
-  return LaunchResultOf(answer);
+  const LaunchResult result = LaunchResultOf(answer);
+  started += result.started;
+  return result;
 }
 
 void Shell::ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept {
   log_.push_back("report " + program);
   tavrel::ReportFailedStart(program, result);
+}
+
+SearchFolders Files::ReadSearchFolders() {
+  return tavrel::ReadSearchFolders();
 }
 
 std::optional<std::uint32_t> Files::Attributes(const std::string& path) {
@@ -49,12 +115,55 @@ std::string Files::ShortPath(const std::string& path) {
   return GetShortPath(path);
 }
 
+std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
+  FailWhenInjected();  // the registry cannot be read
+  return defaultProgram();
+}
+
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
   const std::int32_t result = driver.Serve(rsParams, trace);
-  static const std::regex time(", (chooser open )?[0-9]+ ms");
-  traces.push_back(std::regex_replace(trace.Line(result), time, ""));
+  std::string line = trace.Line(result);
+  for (const std::string_view lead : {", chooser open ", ", "}) {
+    for (std::size_t at = 0; (at = line.find(lead, at)) != std::string::npos; ++at) {
+      std::size_t end = at + lead.size();
+      while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end])))
+        ++end;
+      if (end > at + lead.size() && line.compare(end, 3, " ms") == 0) line.erase(at, end + 3 - at);
+    }
+  }
+  traces.push_back(line);
   return result;
+}
+
+}  // namespace tavrel::fake_request
+
+namespace tavrel::fake_request {
+
+std::string LeftBehind(const World& w, const std::map<std::string, std::string>& filesBefore) {
+  std::string found;
+  if (PendingFailure().number != 0) found += " a pending failure;";
+  if (CallDepth() != 0) found += " a call depth;";
+  if (std::get<std::int16_t>(ErrorHandler(action::kCount)) != 0) found += " an error record;";
+  auto after = fake_os::AllFiles();
+  auto before = filesBefore;
+  if (after.contains(MarkerKey(kMarkers[0])) && !before.contains(MarkerKey(kMarkers[0])) &&
+      w.shell.started == 0)
+    found += " an armed marker without a start;";
+  for (const char* marker : kMarkers) {
+    after.erase(MarkerKey(marker));
+    before.erase(MarkerKey(marker));
+  }
+  if (after != before) found += " files changed;";
+  return found;
+}
+
+void RestoreMarkers(const std::map<std::string, std::string>& filesBefore) {
+  for (const char* marker : kMarkers) {
+    const std::string path = fake_os::Dirs().program + marker;
+    if (fake_os::Exists(path)) files::RemoveFile(path);
+    if (filesBefore.contains(MarkerKey(marker))) fake_os::AddFile(path);
+  }
 }
 
 }  // namespace tavrel::fake_request

@@ -1,8 +1,9 @@
-// Stand-ins for the services of a request in native tests: the user's data files by name (read
-// as the server reads them), the chooser (its rows are logged when shown, and a pick is made
-// while it waits), the shell's answer to a start, and the file queries (over fake_os, with a
-// chosen description of the Windows default program). The markers are the real ones, in
-// fake_os's program folder. What happens is logged in order.
+// Stand-ins for the services of a request in native tests: the user's data files by name (the
+// work folder's, read as the server reads them; no package, or a locked one), the chooser (its rows
+// are logged when shown, and a pick is made while it waits), the shell's answer to a start, and the
+// file queries (over fake_os, with a chosen description of the Windows default program). The
+// markers are the real ones, in fake_os's program folder. What happens is logged in order. Each
+// call counts as one of fake_os's system calls and can be made to fail.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +24,7 @@ class Choices final : public ChoiceSource {
   ChoiceData Read() override;
 
   std::map<std::string, std::string> files;  // QXAdd.dat, QXDel.dat, QXDef.dat, QXma.xml
-  std::string packageProblem;
+  bool packageLocked = false;                // else there is none
 
  private:
   CatalogueKeeper catalogues_;  // kept across requests, as the server keeps it
@@ -33,11 +34,11 @@ class Choices final : public ChoiceSource {
 class Chooser final : public RequestChooser {
  public:
   explicit Chooser(Log& log) : log_(log) {}
-  void SetCaption(const std::string& text) override { caption = text; }
+  void SetCaption(const std::string& text) override;
   CandidateList& Rows() override { return rows; }
-  bool FitToList() override { return fits; }
+  bool FitToList() override;
   void Show() override;
-  std::int32_t WaitForPick() override { return pick(); }
+  std::int32_t WaitForPick() override;
 
   std::string caption;
   CandidateVector rows;
@@ -58,6 +59,7 @@ class Shell final : public Launcher {
   void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override;
 
   std::int32_t answer = 42;  // above 32: started
+  int started = 0;           // starts that succeeded
   std::function<void()> whileStarting = [] {};
 
  private:
@@ -66,17 +68,11 @@ class Shell final : public Launcher {
 
 class Files final : public RequestFiles {
  public:
-  SearchFolders ReadSearchFolders() override {
-    ++refreshes;
-    return tavrel::ReadSearchFolders();
-  }
+  SearchFolders ReadSearchFolders() override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::string ShortPath(const std::string& path) override;
-  std::optional<ProgramDescription> DefaultProgram(const std::string&) override {
-    return defaultProgram();
-  }
+  std::optional<ProgramDescription> DefaultProgram(const std::string&) override;
 
-  int refreshes = 0;
   std::function<std::optional<ProgramDescription>()> defaultProgram = [] { return std::nullopt; };
 };
 
@@ -96,5 +92,13 @@ struct World {
   RequestDriver driver;
   std::vector<std::string> traces;  // each request's trace line, timings left out
 };
+
+// What a request that met failures must not leave behind, checked against the files before it:
+// a pending failure, a call depth or a record on the error trail, a file written or removed
+// (apart from the markers), an armed marker without a start. Returns what it found, or nothing.
+std::string LeftBehind(const World& w, const std::map<std::string, std::string>& filesBefore);
+
+// Puts the marker files of fake_os's program folder back as they were.
+void RestoreMarkers(const std::map<std::string, std::string>& filesBefore);
 
 }  // namespace tavrel::fake_request

@@ -47,7 +47,7 @@ TEST_F(MessageBoxTest, PendingFailureGivesErrorCaptionWithHexStopIconAndItsRepor
 }
 
 TEST_F(MessageBoxTest, CatalogueRangesComposeCaptionIconAndText) {
-  const std::string given = std::string(30, 'a') + " " + std::string(30, 'b');
+  const std::string given = std::string(30, 'a').append(" ").append(30, 'b');
   ASSERT_NE(Wrapped(given), given);
   const auto described = [](std::int32_t n) { return "Error: " + StandardDescription(n); };
   struct Case {

@@ -105,13 +105,44 @@ TEST(Package, SizeRatioAndMemberCountBounds) {
       bytes, kPassword, [](std::string_view name) { return name == "last.dat"; }, limits);
   EXPECT_EQ(NamesOf(result), Names{});
   EXPECT_EQ(result.skipped.back().name, "last.dat");
+}
 
-  // Four members pass a bound of four; a bound of three refuses the package.
-  limits = Limits{};
-  limits.maxMembers = 3;
-  EXPECT_EQ(package::Read(bytes, kPassword, {}, limits).outcome, Outcome::kTooManyMembers);
-  limits.maxMembers = 4;
-  EXPECT_TRUE(package::Read(bytes, kPassword, {}, limits).ok());
+// Each bound exactly at what the package holds, and one short of it.
+TEST(Package, EveryBoundAtItsLimitAndOnePast) {
+  Folder folder;
+  const std::string bytes =
+      MakePackage(folder, "p.dat", {{"a.dat", std::string(3000, '\0')}, {"b.dat", "0123456789"}});
+  std::vector<pack::MemberInfo> listed;
+  ASSERT_TRUE(pack::List(bytes, kPassword, listed).ok());
+  const std::uint64_t ratio = 3000 / listed[0].compressedSize;  // as the reader divides
+  const struct {
+    std::uint64_t Limits::*bound;
+    std::uint64_t atLimit;
+    Names kept;  // one past the limit; none: the package is refused
+  } cases[] = {
+      {&Limits::maxMemberBytes, 3000, {"b.dat"}},
+      {&Limits::maxTotalBytes, 3010, {"a.dat"}},
+      {&Limits::maxRatio, ratio, {"b.dat"}},
+      {&Limits::maxMembers, 2, {}},
+  };
+  for (const auto& c : cases) {
+    Limits limits;
+    limits.ratioCheckFrom = 3000;
+    limits.*c.bound = c.atLimit;
+    EXPECT_EQ(NamesOf(package::Read(bytes, kPassword, {}, limits)), (Names{"a.dat", "b.dat"}))
+        << c.atLimit;
+    limits.*c.bound = c.atLimit - 1;
+    const Result past = package::Read(bytes, kPassword, {}, limits);
+    EXPECT_EQ(NamesOf(past), c.kept) << c.atLimit;
+    EXPECT_EQ(past.ok(), !c.kept.empty()) << c.atLimit;
+  }
+  // The ratio is checked from its size on: a member one byte short of it is not.
+  Limits limits;
+  limits.maxRatio = 1;
+  limits.ratioCheckFrom = 3001;
+  EXPECT_EQ(NamesOf(package::Read(bytes, kPassword, {}, limits)), (Names{"a.dat", "b.dat"}));
+  limits.ratioCheckFrom = 3000;
+  EXPECT_EQ(NamesOf(package::Read(bytes, kPassword, {}, limits)), Names{"b.dat"});
 }
 
 TEST(Package, MemberNames) {

@@ -128,6 +128,10 @@ TEST(Placement, RoundsHalvesToEven) {
   EXPECT_EQ(RoundHalfEven(-2.5), -2);
   EXPECT_EQ(RoundHalfEven(2.4), 2);
   EXPECT_EQ(RoundHalfEven(2.6), 3);
+  EXPECT_EQ(RoundHalfEven(2147483647.4), 2147483647);
+  EXPECT_EQ(RoundHalfEven(1e300 / 1e-300), 2147483647);
+  EXPECT_EQ(RoundHalfEven(-1e300 / 1e-300), -2147483647 - 1);
+  EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
 }
 
 }  // namespace

@@ -2,7 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
+#include <cstdio>
+#include <utility>
 
 #include "errors_fakes.h"
 #include "fake_os.h"
@@ -36,8 +37,10 @@ std::string RequestOf(const std::string& verb = "open",
 
 // The decision and figures of a trace line, from "pass:", "default:" or "chooser:" on.
 std::string DecisionOf(const std::string& line) {
-  std::smatch m;
-  return std::regex_search(line, m, std::regex("(pass|default|chooser): .*")) ? m.str() : line;
+  std::size_t at = line.size();
+  for (const char* decision : {"pass: ", "default: ", "chooser: "})
+    at = std::min(at, line.find(decision));
+  return at < line.size() ? line.substr(at) : line;
 }
 
 void AddMarker(const std::string& name) {
@@ -59,14 +62,8 @@ struct Case {
   std::string log;       // what happened in order, then the marker files left
 };
 
-class RequestDriverTest : public ErrorsTest {
- protected:
-  RequestDriverTest() { texts.texts[2] = "Gone."; }
-  fake_os::Scope os_;
-};
-
-TEST_F(RequestDriverTest, EveryBranchOfARequest) {
-  const Case cases[] = {
+const std::vector<Case>& Cases() {
+  static const std::vector<Case> cases = {
       {"an armed ignore marker is used up", [](World&) { AddMarker("Bl1.ign"); }, RequestOf(), 1,
        "pass: ignore marker used up; rows 0, result 1", "markers Bl1.ok"},
       {"seven lines", [](World&) {}, RequestOf("open", "C:\\Docs\\a.txt", "", 7), 1,
@@ -84,6 +81,9 @@ TEST_F(RequestDriverTest, EveryBranchOfARequest) {
        [](World&) { fake_os::AddFolder("C:\\Docs\\f.txt"); },
        RequestOf("open", "C:\\Docs\\f.txt", "launched"), 1,
        "pass: launched, but the document is not a normal file; rows 0, result 1", "markers"},
+      {"a document on a drive that cannot be tested, without a message box",
+       [](World&) { fake_os::SetUntestable("X:"); }, RequestOf("open", "X:\\a.txt", "Launched"), 1,
+       "pass: document cannot be tested; rows 0, result 1", "markers"},
       {"a missing document", [](World&) {}, RequestOf("open", "C:\\Docs\\gone.txt"), 1,
        "pass: document not found; rows 0, result 1", "markers"},
       // The default program gets the verb line as it came, and the document's short path.
@@ -110,9 +110,9 @@ TEST_F(RequestDriverTest, EveryBranchOfARequest) {
       {"a package that gave nothing",
        [](World& w) {
          w.choices.files.clear();
-         w.choices.packageProblem = "data package damaged (wrong password)";
+         w.choices.packageLocked = true;
        },
-       RequestOf(), 1, "pass: data package damaged (wrong password); rows 0, result 1", "markers"},
+       RequestOf(), 1, "pass: data package locked by another program; rows 0, result 1", "markers"},
       {"one row: the only added program is the Windows default",
        [](World& w) {
          w.choices.files["QXAdd.dat"] = kAlpha;
@@ -206,16 +206,31 @@ TEST_F(RequestDriverTest, EveryBranchOfARequest) {
            "; during: 1 pass: another request is in progress, marker used up; rows 0, result 1; "
            "markers Bl1.ok"},
   };
-  for (const Case& c : cases) {
+  return cases;
+}
+
+class RequestDriverTest : public ErrorsTest {
+ protected:
+  RequestDriverTest() { texts.texts[2] = "Gone."; }
+
+  // The usual world, changed as the case says.
+  void Arrange(World& w, const Case& c) {
     fake_os::Reset();
     fake_os::AddFolder(kPrograms);
     fake_os::AddFile("C:\\DOCS\\A.TXT", "text");
     fake_os::AddFile("C:\\Docs\\setup.exe", "MZ");
     box.shown.clear();
-    World w;
     w.choices.files = {{"QXAdd.dat", kAdd}, {"QXma.xml", "<Programs/>"}};
     c.arrange(w);
+  }
 
+  fake_os::Scope os_;
+};
+
+TEST_F(RequestDriverTest, EveryBranchOfARequest) {
+  for (const Case& c : Cases()) {
+    World w;
+    Arrange(w, c);
     EXPECT_EQ(w.Serve(c.request), c.result) << c.name;
     EXPECT_EQ(DecisionOf(w.traces.back()), c.decision) << c.name;
     for (std::size_t i = 0; i < box.shown.size(); ++i)
@@ -228,6 +243,43 @@ TEST_F(RequestDriverTest, EveryBranchOfARequest) {
       log += " " + name;
     EXPECT_EQ(log, c.log) << c.name;
   }
+}
+
+// Each system call a request makes fails in turn, in every branch, first as the system's call
+// fails and then by running out of memory. Each time the request ends with 1, as it would have,
+// or with the chooser, leaves no failure behind, writes nothing, arms the marker only for a start
+// that happened, and the process serves the next request as if nothing had gone wrong.
+TEST_F(RequestDriverTest, EveryFailingSystemCallIsSurvived) {
+  int injected = 0;
+  for (const bool badAlloc : {false, true}) {
+    for (const Case& c : Cases()) {
+      for (int call = 1;; ++call) {
+        World w;
+        Arrange(w, c);
+        const auto before = fake_os::AllFiles();
+        fake_os::InjectedFaults() = {call, badAlloc};
+        const std::int32_t result = w.Serve(c.request);
+        if (!std::exchange(fake_os::InjectedFaults(), {}).injected) break;
+        ++injected;
+        const std::string where = std::string(c.name) + ", call " + std::to_string(call) +
+                                  (badAlloc ? " out of memory" : " failing");
+        // A marker, a default or skip line or a description that could not be read leaves the
+        // user the chooser; no failure starts a program or keeps the document from the shell.
+        const std::string decision = DecisionOf(w.traces.back());
+        EXPECT_TRUE(result == kNotHandled || result == c.result ||
+                    (decision.starts_with("chooser: ") &&
+                     decision.find("closed without a pick") != std::string::npos))
+            << where << ": " << decision;
+        EXPECT_EQ(fake_request::LeftBehind(w, before), "") << where;
+
+        fake_request::RestoreMarkers(before);
+        EXPECT_EQ(w.Serve(c.request), c.result) << where;
+        EXPECT_EQ(DecisionOf(w.traces.back()), c.decision) << where;
+      }
+    }
+  }
+  std::printf("fault injection: %d failing system calls survived\n", injected);
+  EXPECT_GT(injected, 500);
 }
 
 }  // namespace

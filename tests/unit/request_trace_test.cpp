@@ -73,8 +73,10 @@ TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
       {"open", "C:/Users/Ann/a b.txt", "verb \"open\", file \"a b.txt\""},
       {"open\r\nX", "C:\\dir\\", "verb \"open??X\""},
       {"say \"hi\"", "C:\\a\tb.txt", "verb \"say ?hi?\", file \"a?b.txt\""},
-      {std::string(50, 'v'), "C:\\" + std::string(150, 'n') + ".txt",
-       "verb \"" + std::string(40, 'v') + "...\", file \"" + std::string(100, 'n') + "...\""},
+      {std::string(40, 'v'), "C:\\" + std::string(96, 'n') + ".txt",
+       "verb \"" + std::string(40, 'v') + "\", file \"" + std::string(96, 'n') + ".txt\""},
+      {std::string(41, 'v'), "C:\\" + std::string(97, 'n') + ".txt",
+       "verb \"" + std::string(40, 'v') + "...\", file \"" + std::string(97, 'n') + ".tx...\""},
   };
   for (const auto& c : cases) {
     RequestTrace trace(Clock::time_point{});

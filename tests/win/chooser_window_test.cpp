@@ -4,9 +4,28 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <new>
+
 #include "../support/chooser_view.h"
+#include "base/failure.h"
 #include "ui/chooser_window.h"
 #include "ui/list_fitting_win.h"
+
+// While set, every allocation of this program fails.
+bool failAllocations = false;
+
+void* operator new(std::size_t size) {
+  void* memory = failAllocations ? nullptr : std::malloc(size ? size : 1);
+  if (!memory) throw std::bad_alloc();
+  return memory;
+}
+void operator delete(void* memory) noexcept {
+  std::free(memory);
+}
+void operator delete(void* memory, std::size_t) noexcept {
+  std::free(memory);
+}
 
 namespace tavrel {
 namespace {
@@ -177,6 +196,39 @@ TEST(ChooserWindowPick, AKeyPicksTheSelectedRowAndAnythingElseIsACancel) {
     PumpMessages(3000);
     ASSERT_FALSE(picker->Loaded()) << "key " << c.key;
     EXPECT_EQ(picker->WaitForPick(), c.picked) << "key " << c.key;
+  }
+}
+
+// A quit message while the chooser waits ends the wait without a pick and closes the window; the
+// quit stays for the thread's own loop. A failure while the window handles a message (here an
+// allocation in the icons' steps) does not unwind through the system: the window closes and the
+// wait raises it.
+TEST(ChooserWindowPick, AQuitOrAFailingHandlerEndsTheWaitAndClosesTheWindow) {
+  for (const bool quit : {true, false}) {
+    const auto picker = CreateChooserWindow();
+    AddRows(*picker, 3);
+    ASSERT_TRUE(picker->FitToList());
+    picker->Show();
+    std::int32_t picked = 0;
+    std::int32_t failure = 0;
+    if (quit) {
+      PostQuitMessage(0);
+    } else {
+      failAllocations = true;
+      for (int step = 0; step < 3; ++step)
+        SendMessageA(ChooserFrame(), WM_APP + 1, 0, 0);
+      failAllocations = false;
+    }
+    try {
+      picked = picker->WaitForPick();
+    } catch (const Failure& f) {
+      failure = f.number;
+    }
+    EXPECT_FALSE(picker->Loaded()) << quit;
+    EXPECT_EQ(picked, quit ? -1 : 0);
+    EXPECT_EQ(failure, quit ? 0 : errnum::kOutOfMemory);
+    MSG msg;
+    EXPECT_EQ(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE), quit ? TRUE : FALSE);
   }
 }
 

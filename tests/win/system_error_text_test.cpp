@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "errors/errors_edge.h"
+#include "os/last_error_win.h"
 
 namespace tavrel {
 namespace {
@@ -20,6 +21,14 @@ TEST(SystemErrorText, TextsComeFromTheSystemsTablesOrAreMadeUp) {
   EXPECT_NE(GetSystemErrorText(12029), "Error (12029) not defined.");
   EXPECT_EQ(GetSystemErrorText(999999), "Error (999999) not defined.");
   EXPECT_EQ(GetSystemErrorText(-5), "Error (-5) not defined.");
+}
+
+// A call that failed without leaving a last error is still reported as a failure.
+TEST(SystemErrorText, AnHresultFromTheLastErrorIsNeverSuccess) {
+  SetLastError(ERROR_SUCCESS);
+  EXPECT_EQ(HresultFromLastError(), E_FAIL);
+  SetLastError(ERROR_ACCESS_DENIED);
+  EXPECT_EQ(HresultFromLastError(), HRESULT_FROM_WIN32(ERROR_ACCESS_DENIED));
 }
 
 }  // namespace
