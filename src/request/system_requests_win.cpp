@@ -28,7 +28,11 @@ class WindowChooser final : public RequestChooser {
   void SetCaption(const std::string& caption) override { Window().SetCaption(caption); }
   CandidateList& Rows() override { return Window(); }
   bool FitToList() override { return Window().FitToList(); }
-  void Show() override { Window().Show(); }
+  // A window that closed since it was fitted (a failure in its handlers) is not made anew empty:
+  // the wait then reports what closed it.
+  void Show() override {
+    if (window_) window_->Show();
+  }
   std::int32_t WaitForPick() override {
     if (!window_) return -1;
     const std::int32_t pick = window_->WaitForPick();
@@ -87,7 +91,7 @@ std::optional<ProgramDescription> SystemFiles::DefaultProgram(const std::string&
 SystemRequests::SystemRequests() : services_(std::make_unique<Services>()) {}
 SystemRequests::~SystemRequests() = default;
 
-std::int32_t SystemRequests::Serve(std::string_view rsParams) noexcept {
+std::int32_t SystemRequests::Serve(std::u16string_view rsParams) noexcept {
   RequestTrace trace;
   const std::int32_t result = services_->driver.Serve(rsParams, trace);
   // Last, and unable to change the result.

@@ -28,7 +28,7 @@ class SystemRequests {
   SystemRequests& operator=(const SystemRequests&) = delete;
 
   // Serves one request and publishes its trace line. Never throws.
-  std::int32_t Serve(std::string_view rsParams) noexcept;
+  std::int32_t Serve(std::u16string_view rsParams) noexcept;
 
  private:
   struct Services;

@@ -18,7 +18,7 @@ void ServerModule::RunUntilUnused(UINT idleGraceMilliseconds) {
   const UINT_PTR idleTimer = SetTimer(nullptr, 0, idleGraceMilliseconds, nullptr);
   MSG msg;
   for (;;) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == -1) break;
     // A quit posted when the count fell to zero is stale once a client has made a new object.
     if (got == 0) {
@@ -37,7 +37,7 @@ void ServerModule::RunUntilUnused(UINT idleGraceMilliseconds) {
       continue;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   RevokeClassObject();
 }

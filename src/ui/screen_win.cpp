@@ -37,7 +37,7 @@ MonitorArea ToTwips(const MONITORINFO& monitor, HWND window) {
 
 TaskbarRect GetTaskbarRect(HWND window) {
   RECT r{};
-  if (HWND bar = FindWindowA("Shell_TrayWnd", ""); !bar || !GetWindowRect(bar, &r)) r = RECT{};
+  if (HWND bar = FindWindowW(L"Shell_TrayWnd", L""); !bar || !GetWindowRect(bar, &r)) r = RECT{};
   const double twips = TwipsPerPixel(window);
   return {RoundHalfEven(r.top * twips), RoundHalfEven(r.left * twips),
           RoundHalfEven((r.right - r.left) * twips), RoundHalfEven((r.bottom - r.top) * twips)};

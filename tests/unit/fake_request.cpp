@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/text.h"
+#include "base/utf.h"
 #include "data/unpack.h"
 #include "errors/reporting.h"
 #include "fake_os.h"
@@ -122,7 +123,7 @@ std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
 
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
-  const std::int32_t result = driver.Serve(rsParams, trace);
+  const std::int32_t result = driver.Serve(utf::Utf16FromUtf8(rsParams), trace);
   std::string line = trace.Line(result);
   for (const std::string_view lead : {", chooser open ", ", "}) {
     for (std::size_t at = 0; (at = line.find(lead, at)) != std::string::npos; ++at) {
@@ -135,10 +136,6 @@ std::int32_t World::Serve(std::string_view rsParams) {
   traces.push_back(line);
   return result;
 }
-
-}  // namespace tavrel::fake_request
-
-namespace tavrel::fake_request {
 
 std::string LeftBehind(const World& w, const std::map<std::string, std::string>& filesBefore) {
   std::string found;
