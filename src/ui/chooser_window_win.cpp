@@ -83,8 +83,6 @@ void ChooserPopup::CreateList() {
   SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   listOwnColours_ = ListColoursOf(list_);
   FollowTheme();
-  SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
-                    reinterpret_cast<DWORD_PTR>(this));
   icons_.UsePlaceholder(list_);
   FollowDpi();
   const char* headers[] = {"Company - Product", "Version"};
@@ -139,6 +137,11 @@ void ChooserPopup::Show() {
   // Painted now: a paint waits behind every posted message, and the icons' steps post each other
   // until the last one is in.
   RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Keys reach the list only from here on, through the message loop. Its hook goes in now, not
+  // when it is made: every message to a hooked window looks the hook up (under Wine a round trip
+  // to the server), and filling and fitting the list sends it many.
+  SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
   PostMessageA(frame_, kLoadIconsMessage, 0, 0);
 }
 
