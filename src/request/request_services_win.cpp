@@ -27,7 +27,11 @@ class WindowChooser final : public RequestChooser {
   void SetCaption(const std::string& caption) override { Window().SetCaption(caption); }
   CandidateList& Rows() override { return Window(); }
   bool FitToList() override { return Window().FitToList(); }
-  void Show() override { Window().Show(); }
+  // A window that closed since it was fitted (a failure in its handlers) is not made anew empty:
+  // the wait then reports what closed it.
+  void Show() override {
+    if (window_) window_->Show();
+  }
   std::int32_t WaitForPick() override {
     if (!window_) return -1;
     const std::int32_t pick = window_->WaitForPick();

@@ -133,6 +133,7 @@ void ChooserPopup::Clear() {
 
 void ChooserPopup::Show() {
   pick_ = -1;
+  if (!frame_) return;  // closed by a failure: the wait raises it
   ShowWindow(frame_, SW_SHOWNORMAL);
   // Painted now: a paint waits behind every posted message, and the icons' steps post each other
   // until the last one is in.

@@ -138,10 +138,6 @@ std::int32_t World::Serve(std::string_view rsParams) {
   return result;
 }
 
-}  // namespace tavrel::fake_request
-
-namespace tavrel::fake_request {
-
 std::string LeftBehind(const World& w, const std::map<std::string, std::string>& filesBefore) {
   std::string found;
   if (PendingFailure().number != 0) found += " a pending failure;";
