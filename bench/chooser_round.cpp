@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "base/utf.h"
 #include "bench_round.h"
 #include "data/choice_data.h"
 #include "data/unpack.h"
@@ -204,7 +205,8 @@ int ChooserRound(std::int64_t entered, const char* document) {
   TimedFiles files(marks);
   RequestDriver driver({choices, chooser, launcher, markers, files});
   RequestTrace trace;
-  const std::string request = std::string("open\r\n\r\n") + document + "\r\n\r\n\r\n\r\n\r\n\r\n";
+  const std::u16string request =
+      utf::Utf16FromUtf8(std::string("open\r\n\r\n") + document + "\r\n\r\n\r\n\r\n\r\n\r\n");
   const std::int32_t result = driver.Serve(request, trace);
   if (!marks.Complete()) {
     std::printf("failed %s\n", trace.Line(result).c_str());

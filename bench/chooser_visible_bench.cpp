@@ -14,6 +14,7 @@
 #include "bench_round.h"
 #include "data/package_writer.h"
 #include "data/work_folder.h"
+#include "os/files.h"
 #include "os/handles_win.h"
 #include "os/unicode_files.h"
 
@@ -29,7 +30,7 @@ constexpr const char* kStepNames[] = {"request", "data", "default", "window", "r
 constexpr std::size_t kSteps = std::size(kStepNames);
 
 std::string PackagePath() {
-  return PackagePathIn(InstallRootOf(files::ProgramFolderUtf8()));
+  return PackagePathIn(InstallRootOf(files::ProgramFolder()));
 }
 
 // Up to count distinct programs of the system folder: real files with their own icons. Notepad
@@ -57,7 +58,7 @@ bool WritePackage(int rows, bool icons) {
     add += ".txt|Vendor " + std::to_string(n) + " - Application|1.0." + std::to_string(n) + "|OK|" +
            program + "|" + program + "\r\n";
   }
-  CreateDirectoryA((InstallRootOf(files::ProgramFolderUtf8()) + "\\Data").c_str(), nullptr);
+  CreateDirectoryA((InstallRootOf(files::ProgramFolder()) + "\\Data").c_str(), nullptr);
   package::PackageWriter writer(PackagePath(), package::Encryption::kPkware);
   return writer.AddBytes("QXAdd.dat", add) && writer.AddBytes("QXDef.dat", "") &&
          writer.AddBytes("QXDel.dat", "") && writer.AddBytes("QXcat.xml", "<c/>") &&

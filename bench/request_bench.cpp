@@ -37,6 +37,7 @@
 #include "data/user_choices.h"
 #include "data/work_folder.h"
 #include "fileinfo/system_dirs.h"
+#include "os/files.h"
 #include "os/unicode_files.h"
 #include "request/candidate_rows.h"
 #include "request/request_trace.h"
@@ -50,7 +51,7 @@ using tavrel::package::PackageWriter;
 using Clock = std::chrono::steady_clock;
 
 std::string PackagePath() {
-  return tavrel::PackagePathIn(tavrel::InstallRootOf(tavrel::files::ProgramFolderUtf8()));
+  return tavrel::PackagePathIn(tavrel::InstallRootOf(tavrel::files::ProgramFolder()));
 }
 
 std::string ChoiceLine(const std::string& key, int n) {
@@ -78,7 +79,7 @@ bool WritePackage(int lines, int catalogueEntries) {
     add += ChoiceLine(".k" + std::to_string(n % 500), n);
   for (int n = 0; n < 3; ++n)
     add += ChoiceLine(".txt", lines + n);
-  CreateDirectoryA((tavrel::InstallRootOf(tavrel::files::ProgramFolderUtf8()) + "\\Data").c_str(),
+  CreateDirectoryA((tavrel::InstallRootOf(tavrel::files::ProgramFolder()) + "\\Data").c_str(),
                    nullptr);
   PackageWriter writer(PackagePath(), Encryption::kPkware);
   return writer.AddBytes("QXAdd.dat", add) &&

@@ -1,16 +1,37 @@
 #!/usr/bin/env bash
 # Runs the Windows build's test suite under Wine N times in a row, as scripts/test.sh runs it, and
-# prints how often each test failed: a test that fails by chance shows up here. Every run's full
-# log stays in build/soak/run-K.log. Exit status 1 when any run had a failure.
-# Usage: scripts/soak-tests.sh N
+# prints how often each test failed, and how often Wine failed to start a test program at the first
+# try (the Wine wrapper then starts it again): a test that fails by chance shows up here. Every
+# run's full log stays in build/soak/run-K.log. Exit status 1 when any run had a failure.
+# --load: a busy loop on every core for as long as the soak runs, as on a machine doing other work.
+# Usage: scripts/soak-tests.sh N [--load]
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-runs=${1:?usage: scripts/soak-tests.sh N}
+runs=${1:?usage: scripts/soak-tests.sh N [--load]}
+load=${2:-}
+if [ -n "$load" ] && [ "$load" != --load ]; then
+  echo "usage: scripts/soak-tests.sh N [--load]" >&2
+  exit 2
+fi
 logs=$root/build/soak
 mkdir -p "$logs"
 rm -f "$logs"/run-*.log
 
 "$root/scripts/build-windows.sh" || exit 1
+
+# The load: one busy loop per core at normal priority, each ended with the soak (and after 6 hours
+# at the latest, should the soak itself be killed).
+loaders=()
+stop_load() { ((${#loaders[@]} == 0)) || kill "${loaders[@]}" 2>/dev/null; wait 2>/dev/null; }
+trap stop_load EXIT
+if [ -n "$load" ]; then
+  for ((core = 0; core < $(nproc); core++)); do
+    timeout 6h sh -c 'while :; do :; done' &
+    loaders+=($!)
+  done
+  echo "soak: a busy loop on each of $(nproc) cores while the suite runs"
+fi
+retries_total=0
 
 declare -A failures  # test name -> runs it failed in
 total=0
@@ -19,6 +40,8 @@ for ((run = 1; run <= runs; run++)); do
   start=$SECONDS
   echo "soak: run $run of $runs started at $(date -u +%H:%M:%S)"
   ctest --test-dir "$root/build/mingw" -j 2 --timeout 300 >"$log" 2>&1
+  retries=$( (wc -l <"$root/build/mingw/wine-start-retries.log") 2>/dev/null || echo 0)
+  retries_total=$((retries_total + retries))
   tests=$(sed -n 's/.* tests* failed out of \([0-9]*\)$/\1/p' "$log")
   # ctest's summary: "  12 - e2e_pipeline_test (Failed)" under "The following tests FAILED:".
   failed=$(sed -n '/^The following tests FAILED:/,$ s/^[[:space:]]*[0-9]* - \([^ ]*\) (\(.*\))$/\1 (\2)/p' "$log")
@@ -28,10 +51,11 @@ for ((run = 1; run <= runs; run++)); do
     total=$((total + 1))
   done <<<"$failed"
   echo "soak: run $run of $runs: ${tests:-?} tests, $(grep -c . <<<"${failed:-}") failed," \
-    "$((SECONDS - start)) s${failed:+: $(echo $failed)}"
+    "$retries starts tried again, $((SECONDS - start)) s${failed:+: $(echo $failed)}"
 done
 
-echo "soak: $runs runs, $total failures"
+echo "soak: $runs runs${load:+ under load}, $total failures, $retries_total starts of a test" \
+  "program that Wine failed and that were tried again"
 for name in $(printf '%s\n' "${!failures[@]}" | sort); do
   echo "  $name failed in $(wc -w <<<"${failures[$name]}") of $runs runs: runs ${failures[$name]}"
 done

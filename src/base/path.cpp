@@ -22,6 +22,12 @@ std::string Join(std::string_view first, std::string_view second) {
   return joined.append(second);
 }
 
+std::string QuotedIfBlank(std::string_view path) {
+  if (path.find(' ') != std::string_view::npos && path.find('"') == std::string_view::npos)
+    return "\"" + std::string(path) + "\"";
+  return std::string(path);
+}
+
 std::string_view FileName(std::string_view path) {
   const std::size_t cut = path.find_last_of("\\/:");
   return cut == std::string_view::npos ? path : path.substr(cut + 1);

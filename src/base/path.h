@@ -12,6 +12,10 @@ namespace tavrel::path {
 // unchanged, and nothing else is normalised.
 std::string Join(std::string_view first, std::string_view second);
 
+// The path as one argument of a command line: in double quotes when it holds a blank and no
+// quote, else as it is.
+std::string QuotedIfBlank(std::string_view path);
+
 // The file name: what follows the last "\", "/" or drive colon (the whole path when none).
 std::string_view FileName(std::string_view path);
 

@@ -9,9 +9,18 @@
 
 namespace tavrel::text {
 
-// Upper-case form of one ANSI character for comparisons without regard to case.
+// Upper-case form of one ASCII character for comparisons without regard to case; any other byte
+// stays as it is.
 char FoldCase(char c) noexcept;
 
+// The upper-case partner of a letter that has exactly one, written in as many UTF-8 bytes as the
+// letter itself: ASCII, Latin (with the accented letters of Western, Central and Northern Europe
+// and Vietnamese), Greek, Cyrillic, Armenian, full-width Latin and Deseret. Every other code point
+// stays as it is, so that folding never changes a text's length.
+char32_t FoldCodePoint(char32_t c) noexcept;
+
+// Texts in UTF-8 compared letter by letter through FoldCodePoint ("É" equals "é", "Σ" equals
+// "σ" and "ς"). A byte that starts no valid sequence equals only itself.
 bool EqualsNoCase(std::string_view a, std::string_view b) noexcept;
 
 // 0-based position of needle in hay at or after from, without regard to case; npos if absent.

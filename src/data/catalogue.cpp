@@ -5,7 +5,6 @@
 
 #include "data/xml_escape.h"
 #include "errors/reporting.h"
-#include "os/ansi.h"
 
 namespace tavrel {
 namespace {
@@ -44,11 +43,10 @@ void ReadEntry(const pugi::xml_node& alias, CatalogueEntry& entry) {
     const int index = AttributeIndex(attribute.name());
     if (index < 0 || (filled & (1u << index)) != 0) continue;
     filled |= 1u << index;
-    std::string value = os::AnsiFromUtf8(attribute.value());
+    const std::string_view value = attribute.value();
     // Most values hold no escaped run; decoding them would only copy them again.
     entry.*kAttributes[static_cast<std::size_t>(index)].field =
-        value.find("{[~") == std::string::npos ? std::move(value)
-                                               : CvtForXmlParser(value, kCvtDecode);
+        value.find("{[~") == std::string::npos ? std::string(value) : DecodeAnsiEscapes(value);
   }
 }
 

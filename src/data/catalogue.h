@@ -54,9 +54,9 @@ std::string_view CatalogueLoadText(CatalogueLoad load);
 // or has no root leaves out as it was; the result says which. Never throws and shows nothing.
 [[nodiscard]] CatalogueLoad LoadCatalogue(std::optional<std::string>& xml, CatalogueList& out);
 
-// Parses catalogue XML into entries (slot 0 empty). Attribute values are converted from UTF-8 to
-// the ANSI code page and decoded from the escape form. Leaves out untouched unless it returns
-// kLoaded.
+// Parses catalogue XML into entries (slot 0 empty). Attribute values stay in UTF-8; their escaped
+// runs, in the system's ANSI code page, are decoded into UTF-8. Leaves out untouched unless it
+// returns kLoaded.
 [[nodiscard]] CatalogueLoad ParseCatalogue(std::string_view xml, CatalogueList& out);
 
 // The same, parsing the text where it lies: xml is changed and must not be used afterwards.

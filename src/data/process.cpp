@@ -1,20 +1,14 @@
 #include "data/process.h"
 
+#include "base/path.h"
 #include "errors/reporting.h"
 
 namespace tavrel {
 
-std::string QuotedLibraryPath(std::string_view path) {
-  if (path.find(' ') != std::string_view::npos && path.find('"') == std::string_view::npos) {
-    return "\"" + std::string(path) + "\"";
-  }
-  return std::string(path);
-}
-
 bool RegisterDLL(const std::string& path) {
   bool registered = false;
   RunReported("RegisterDLL", [&] {
-    const std::string library = QuotedLibraryPath(path);
+    const std::string library = path::QuotedIfBlank(path);
     // From here on a failing run is ignored and the next one runs; only the registration's own
     // result counts.
     for (int run = 0; run < 2; ++run)

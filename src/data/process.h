@@ -3,7 +3,6 @@
 #pragma once
 
 #include <string>
-#include <string_view>
 
 namespace tavrel {
 
@@ -13,11 +12,9 @@ namespace tavrel {
 // "ShellAndWaitUntilDone".
 [[nodiscard]] bool ShellAndWaitUntilDone(const std::string& program, const std::string& arguments);
 
-// The library path as regsvr32 gets it: in double quotes when it holds a blank and no quote.
-std::string QuotedLibraryPath(std::string_view path);
-
-// Unregisters the library silently twice, then registers it silently; returns the result of the
-// registration run. Failures before the runs are reported under "RegisterDLL".
+// Unregisters the library (in double quotes when it holds a blank) silently twice, then registers
+// it silently; returns the result of the registration run. Failures before the runs are reported
+// under "RegisterDLL".
 [[nodiscard]] bool RegisterDLL(const std::string& path);
 
 // How long ShellAndWaitUntilDone waits for the child.

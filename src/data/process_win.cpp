@@ -1,11 +1,10 @@
 #include <windows.h>
 
-#include <vector>
-
 #include "data/process.h"
 #include "errors/api_check.h"
 #include "errors/error_handler.h"
 #include "errors/reporting.h"
+#include "os/ansi_win.h"
 #include "os/handles_win.h"
 
 namespace tavrel {
@@ -26,12 +25,12 @@ bool ShellAndWaitUntilDone(const std::string& program, const std::string& argume
   bool allSucceeded = false;
   RunReported(kTag, [&] {
     const std::string commandLine = program + " " + arguments;
-    std::vector<char> buffer(commandLine.begin(), commandLine.end());
-    buffer.push_back('\0');
-    STARTUPINFOA startup{};
+    // The system may write into the command line it is given.
+    std::wstring buffer = Utf8ToWide(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION child{};
-    const BOOL created = CreateProcessA(nullptr, buffer.data(), nullptr, nullptr, FALSE,
+    const BOOL created = CreateProcessW(nullptr, buffer.data(), nullptr, nullptr, FALSE,
                                         NORMAL_PRIORITY_CLASS, nullptr, nullptr, &startup, &child);
     if (!Succeeded(created, 0)) return;
     KernelHandle process(child.hProcess);

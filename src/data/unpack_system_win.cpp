@@ -9,6 +9,7 @@
 #include "errors/message_box.h"
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
+#include "os/files.h"
 #include "os/messages_win.h"
 
 namespace tavrel {
@@ -59,7 +60,7 @@ DataFiles UnpackFilesFor(const std::string& tempFolder, const std::string& progr
 }
 
 DataFiles UnpackFiles() {
-  return UnpackFilesFor(files::TempFolderUtf8(), files::ProgramFolderUtf8());
+  return UnpackFilesFor(files::TempFolderUtf8(), files::ProgramFolder());
 }
 
 }  // namespace tavrel

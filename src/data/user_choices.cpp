@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "base/failure.h"
+#include "base/utf.h"
 #include "errors/reporting.h"
+#include "os/ansi.h"
 
 namespace tavrel {
 namespace {
@@ -66,7 +68,11 @@ UserChoices GetUserChoices(const DataFiles& files) {
   // Each file is one statement: a failure is reported and the next file is read.
   for (const auto& [content, list] : sources) {
     try {
-      if (*content) *list = SplitChoiceLines(**content);
+      // The files are in the system's ANSI code page; most hold only ASCII, which is UTF-8 too.
+      if (*content && utf::IsAscii(**content))
+        *list = SplitChoiceLines(**content);
+      else if (*content)
+        *list = SplitChoiceLines(os::Utf8FromAnsi(**content));
     } catch (...) {
       CatchIntoPending();
       ReportFailure("GetUserChoices");

@@ -40,9 +40,9 @@ struct ChoiceLine {
 // range), which ends the request that reads it.
 std::string_view Need(const std::optional<std::string_view>& field);
 
-// Reads the request's QXAdd.dat, QXDel.dat and QXDef.dat, in this order; a file that is not
-// there leaves its list empty. Failures are reported under "GetUserChoices" and the next file is
-// read.
+// Reads the request's QXAdd.dat, QXDel.dat and QXDef.dat, in this order, decoded from the
+// system's ANSI code page into UTF-8; a file that is not there leaves its list empty. Failures are
+// reported under "GetUserChoices" and the next file is read.
 [[nodiscard]] UserChoices GetUserChoices(const DataFiles& files);
 
 // The lines of a file's content, slot 0 empty. A line ends at CR or CR LF; the last line needs

@@ -1,7 +1,9 @@
 #include "data/xml_escape.h"
 
 #include "base/hex.h"
+#include "base/utf.h"
 #include "errors/reporting.h"
+#include "os/ansi.h"
 
 namespace tavrel {
 namespace {
@@ -46,7 +48,9 @@ void Encode(std::string_view text, std::string& out) {
 // pair starts at least two characters before "~]}"; the text resumes three characters after the
 // first pair position not read, which for a well-formed run is just after "~]}". An opening
 // without a closing one stays as it is, together with everything after it.
-void Decode(std::string_view text, std::string& out) {
+// Each run's bytes go through runBytes on their way out.
+template <class RunBytes>
+void Decode(std::string_view text, std::string& out, RunBytes&& runBytes) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t p = text.find(kOpen, start);
@@ -55,8 +59,10 @@ void Decode(std::string_view text, std::string& out) {
     if (q == std::string_view::npos) break;
     out.append(text.substr(start, p - start));
     std::size_t i = p + 3;
+    std::string run;
     for (; i + 2 <= q; i += 2)
-      out += PairValue(text, i);
+      run += PairValue(text, i);
+    out += runBytes(std::move(run));
     start = i + 3;
   }
   if (start < text.size()) out.append(text.substr(start));
@@ -71,7 +77,24 @@ std::string CvtForXmlParser(std::string_view text, std::int32_t mode) {
     if (mode == kCvtEncode) {
       Encode(text, result);
     } else {
-      Decode(text, result);
+      Decode(text, result, [](std::string run) { return run; });
+    }
+  });
+  return result;
+}
+
+std::string DecodeAnsiEscapes(std::string_view utf8) {
+  std::string result;
+  RunReported("CvtForXmlParser", [&] {
+    result.reserve(utf8.size());
+    // The product's own writer escapes every byte above 127, so that the plain text around its
+    // runs is ASCII and the whole decoded text is in the code page: decoded as a whole, a
+    // double-byte character whose second byte was left plain stays whole too.
+    if (utf::IsAscii(utf8)) {
+      Decode(utf8, result, [](std::string run) { return run; });
+      result = os::Utf8FromAnsi(result);
+    } else {
+      Decode(utf8, result, [](const std::string& run) { return os::Utf8FromAnsi(run); });
     }
   });
   return result;

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "errors/errors_edge.h"
+#include "os/ansi_win.h"
 #include "os/handles_win.h"
 
 namespace tavrel {
@@ -14,7 +15,7 @@ class Win32Box final : public MessageBoxEdge {
   int ShowBox(const std::string& caption, const std::string& text, std::uint16_t style) override {
     // The server has no window of its own to own the box: it is task-modal and brought to the
     // front so that the user sees it over the window that asked for the request.
-    return MessageBoxA(nullptr, text.c_str(), caption.c_str(),
+    return MessageBoxW(nullptr, Utf8ToWide(text).c_str(), Utf8ToWide(caption).c_str(),
                        UINT{style} | MB_TASKMODAL | MB_SETFOREGROUND);
   }
   void Beep() override { MessageBeep(MB_OK); }
@@ -26,14 +27,16 @@ class Win32Texts final : public SystemTextEdge {
     // A message table is loaded as data only, so none of its code runs; one that does not load
     // is simply not searched.
     ModuleHandle table;
-    if (extraTable) table.reset(LoadLibraryExA(extraTable, nullptr, LOAD_LIBRARY_AS_DATAFILE));
+    if (extraTable)
+      table.reset(
+          LoadLibraryExW(Utf8ToWide(extraTable).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE));
     DWORD flags =
         FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS | FORMAT_MESSAGE_MAX_WIDTH_MASK;
     if (table) flags |= FORMAT_MESSAGE_FROM_HMODULE;
-    std::array<char, 1024> buffer{};
-    const DWORD count = FormatMessageA(flags, table.get(), static_cast<DWORD>(number), 0,
+    std::array<wchar_t, 1024> buffer{};
+    const DWORD count = FormatMessageW(flags, table.get(), static_cast<DWORD>(number), 0,
                                        buffer.data(), static_cast<DWORD>(buffer.size()), nullptr);
-    return std::string(buffer.data(), count < buffer.size() ? count : 0);
+    return WideToUtf8(std::wstring_view(buffer.data(), count < buffer.size() ? count : 0));
   }
 
   bool IsNtFamily() override {

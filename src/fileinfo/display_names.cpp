@@ -1,10 +1,29 @@
 #include "fileinfo/display_names.h"
 
 #include "base/text.h"
+#include "base/utf.h"
 #include "fileinfo/strings.h"
 
 namespace tavrel {
 namespace {
+
+// Symbols a company name carries outside ASCII: the Latin-1 signs (© ® ° ± ...), × and ÷, and the
+// general punctuation, letter-like signs (™ ℠), arrows and mathematical signs. Letters of every
+// script stay.
+bool IsSymbol(char32_t c) {
+  return (c >= 0x7F && c <= 0xBF) || c == 0xD7 || c == 0xF7 || (c >= 0x2000 && c <= 0x2BFF) ||
+         c >= utf::kInvalidByte;
+}
+
+std::string WithoutSymbols(std::string_view text) {
+  std::string kept;
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t length = 0;
+    if (!IsSymbol(utf::DecodeAt(text, i, length))) kept.append(text.substr(i, length));
+    i += length;
+  }
+  return kept;
+}
 
 // Removed in this order; each longer form stands before its prefix.
 constexpr std::string_view kCompanySuffixes[] = {
@@ -24,7 +43,7 @@ std::string ShortCompanyName(std::string_view company, std::string_view fallback
   for (auto suffix : kCompanySuffixes)
     name = StrReplace(name, suffix, "", true);
   if (name.size() < 4) name = base;
-  name = std::string(text::TrimBlanks(StripChrs(name, ".,-", true, true)));
+  name = std::string(text::TrimBlanks(WithoutSymbols(StripChrs(name, ".,-", true, false))));
   return name.empty() ? std::string(fallback) : name;
 }
 

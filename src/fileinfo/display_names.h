@@ -12,7 +12,8 @@
 namespace tavrel {
 
 // The company name without control characters, cut at its first ",", without the usual legal
-// and trade suffixes, dots, commas and hyphens; fallback when nothing is left.
+// and trade suffixes, dots, commas, hyphens and symbols such as "®" and "™" (letters of any script
+// stay); fallback when nothing is left.
 std::string ShortCompanyName(std::string_view company, std::string_view fallback);
 
 // The version without control and non-ASCII characters, "|" as "/", "," as "." and no blanks.

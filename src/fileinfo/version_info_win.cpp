@@ -6,6 +6,7 @@
 #include "errors/reporting.h"
 #include "fileinfo/strings.h"
 #include "fileinfo/version_info.h"
+#include "os/ansi_win.h"
 
 namespace tavrel {
 
@@ -16,23 +17,24 @@ FileVersionInfo GetFileInfo(const std::string& path) {
   // Every step may fail on its own; the record keeps what the steps before it filled.
   SkipFailure([&] {
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
+    const std::wstring file = Utf8ToWide(path);
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
     if (size == 0) return;
     std::vector<unsigned char> data(size);
-    if (!GetFileVersionInfoA(path.c_str(), 0, size, data.data())) return;
+    if (!GetFileVersionInfoW(file.c_str(), 0, size, data.data())) return;
 
     void* block = nullptr;
     UINT length = 0;
-    char root[] = "\\";
-    if (!VerQueryValueA(data.data(), root, &block, &length) || !block ||
+    if (!VerQueryValueW(data.data(), L"\\", &block, &length) || !block ||
         length < sizeof(FixedFileInfo))
       return;
     std::memcpy(&info.Fixed, block, sizeof(FixedFileInfo));
     if (info.Fixed.signature == 0) return;
     info.FileTypeName = FileTypeNameOf(info.Fixed.fileType);
 
-    char translation[] = "\\VarFileInfo\\Translation";
-    if (!VerQueryValueA(data.data(), translation, &block, &length) || !block || length < 4) return;
+    if (!VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation", &block, &length) || !block ||
+        length < 4)
+      return;
     unsigned char first[4];  // the first translation only
     std::memcpy(first, block, 4);
     info.TranslationKey = TranslationKeyOf(first);
@@ -49,14 +51,14 @@ std::string GetVerQueryValueString(const void* versionData, const std::string& k
                                    const std::string& name) {
   std::string value;
   RunReported("GetVerQueryValueString", [&] {
-    std::string subBlock = JoinPaths("\\StringFileInfo", key, {name});
+    const std::wstring subBlock = Utf8ToWide(JoinPaths("\\StringFileInfo", key, {name}));
     void* text = nullptr;
     UINT length = 0;  // in characters, the terminating NUL counted
-    if (!VerQueryValueA(versionData, subBlock.data(), &text, &length) || !text || length == 0)
+    if (!VerQueryValueW(versionData, subBlock.c_str(), &text, &length) || !text || length == 0)
       return;
-    // The value holds length - 1 characters; a shorter text (a NUL inside) is kept whole.
-    const char* chars = static_cast<const char*>(text);
-    value.assign(chars, strnlen(chars, length - 1));
+    // The value holds length - 1 characters; a shorter text (a NUL inside) ends at the NUL.
+    const wchar_t* chars = static_cast<const wchar_t*>(text);
+    value = WideToUtf8(std::wstring_view(chars, wcsnlen(chars, length - 1)));
   });
   return value;
 }

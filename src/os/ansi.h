@@ -1,5 +1,5 @@
-// Conversion of UTF-8 text, as XML files carry it, into the ANSI code page every text of the
-// program is kept in. Characters the code page lacks become "?".
+// Text in the system's ANSI code page, as other components of the product write the user's
+// choice files and the catalogue's escaped runs, decoded into the UTF-8 the program works in.
 #pragma once
 
 #include <string>
@@ -7,6 +7,7 @@
 
 namespace tavrel::os {
 
-std::string AnsiFromUtf8(std::string_view utf8);
+// UTF-8 of text in the system's ANSI code page (Windows-1252 in native builds, which have none).
+std::string Utf8FromAnsi(std::string_view ansi);
 
 }  // namespace tavrel::os

@@ -2,62 +2,34 @@
 
 #include <windows.h>
 
-#include <algorithm>
 #include <climits>
 
+#include "base/utf.h"
 #include "os/ansi.h"
 
 namespace tavrel {
-namespace {
-
-// With MB_ERR_INVALID_CHARS in flags, text that is not valid in the code page gives nothing.
-std::wstring ToWide(UINT codePage, DWORD flags, std::string_view text) {
-  if (text.empty() || text.size() > INT_MAX) return {};
-  const int length = static_cast<int>(text.size());
-  const int chars = MultiByteToWideChar(codePage, flags, text.data(), length, nullptr, 0);
-  if (chars <= 0) return {};
-  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
-  MultiByteToWideChar(codePage, flags, text.data(), length, wide.data(), chars);
-  return wide;
-}
-
-std::string FromWide(UINT codePage, std::wstring_view wide) {
-  if (wide.empty() || wide.size() > INT_MAX) return {};
-  const int length = static_cast<int>(wide.size());
-  const int bytes =
-      WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr, nullptr);
-  if (bytes <= 0) return {};
-  std::string text(static_cast<std::size_t>(bytes), '\0');
-  WideCharToMultiByte(codePage, 0, wide.data(), length, text.data(), bytes, nullptr, nullptr);
-  return text;
-}
-
-}  // namespace
-
-std::string WideToAnsi(std::wstring_view wide) {
-  return FromWide(CP_ACP, wide);
-}
-
-std::wstring AnsiToWide(std::string_view ansi) {
-  return ToWide(CP_ACP, 0, ansi);
-}
-
 std::string WideToUtf8(std::wstring_view wide) {
-  return FromWide(CP_UTF8, wide);
+  return utf::Utf8FromUtf16(std::u16string(wide.begin(), wide.end()));
 }
 
 std::wstring Utf8ToWide(std::string_view utf8) {
-  return ToWide(CP_UTF8, MB_ERR_INVALID_CHARS, utf8);
+  const std::u16string wide = utf::Utf16FromUtf8(utf8);
+  return std::wstring(wide.begin(), wide.end());
 }
 
 namespace os {
 
-std::string AnsiFromUtf8(std::string_view utf8) {
-  // ASCII reads the same in UTF-8 and every ANSI code page: most catalogue values need no trip
-  // through UTF-16, and a large catalogue holds hundreds of thousands of them.
-  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return (c & 0x80) == 0; }))
-    return std::string(utf8);
-  return WideToAnsi(ToWide(CP_UTF8, 0, utf8));
+std::string Utf8FromAnsi(std::string_view ansi) {
+  // ASCII reads the same in every ANSI code page and in UTF-8: most choice files need no trip
+  // through UTF-16, and a large one holds thousands of lines.
+  if (utf::IsAscii(ansi) || ansi.size() > INT_MAX) return std::string(ansi);
+  // CP_ACP is the system's ANSI code page, the one the other components wrote the text in.
+  const int length = static_cast<int>(ansi.size());
+  const int chars = MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, nullptr, 0);
+  if (chars <= 0) return {};
+  std::wstring wide(static_cast<std::size_t>(chars), L'\0');
+  MultiByteToWideChar(CP_ACP, 0, ansi.data(), length, wide.data(), chars);
+  return WideToUtf8(wide);
 }
 
 }  // namespace os

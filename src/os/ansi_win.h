@@ -1,5 +1,4 @@
-// Conversions between UTF-16 and the system's ANSI code page (the program's text) or UTF-8
-// (paths outside the code page, log files).
+// Conversions between the program's UTF-8 texts and the UTF-16 of the system's wide API.
 #pragma once
 
 #include <string>
@@ -7,10 +6,9 @@
 
 namespace tavrel {
 
-std::string WideToAnsi(std::wstring_view wide);
-std::wstring AnsiToWide(std::string_view ansi);
+// A surrogate without its partner becomes U+FFFD.
 std::string WideToUtf8(std::wstring_view wide);
-// Empty for text that is not valid UTF-8.
+// A byte that starts no valid UTF-8 sequence becomes U+FFFD.
 std::wstring Utf8ToWide(std::string_view utf8);
 
 }  // namespace tavrel

@@ -1,6 +1,6 @@
-// The file services of the ignore markers: renaming, deleting and whole-file writes, all on ANSI
-// paths. The Windows build implements them in files_win.cpp; native tests link an in-memory file
-// system.
+// The file services of the ignore markers: renaming, deleting and whole-file writes, all on UTF-8
+// paths given to the wide API. The Windows build implements them in files_win.cpp; native tests
+// link an in-memory file system.
 #pragma once
 
 #include <string>
@@ -15,7 +15,7 @@ void RemoveFile(const std::string& path);
 // Creates or truncates the file and writes content; raises when it cannot be written.
 void WriteWholeFile(const std::string& path, const std::string& content);
 
-// The folder of the running executable, without a trailing "\".
+// The folder of the running executable, without a trailing "\"; empty when the system gives none.
 std::string ProgramFolder();
 
 }  // namespace tavrel::files

@@ -42,16 +42,16 @@ namespace {
 }  // namespace
 
 void RenameFile(const std::string& from, const std::string& to) {
-  if (!MoveFileA(from.c_str(), to.c_str())) RaiseLastError();
+  if (!MoveFileW(Utf8ToWide(from).c_str(), Utf8ToWide(to).c_str())) RaiseLastError();
 }
 
 void RemoveFile(const std::string& path) {
-  if (!DeleteFileA(path.c_str())) RaiseLastError();
+  if (!DeleteFileW(Utf8ToWide(path).c_str())) RaiseLastError();
 }
 
 void WriteWholeFile(const std::string& path, const std::string& content) {
-  const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+  const FileHandle file(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                    CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
   if (!file) RaiseLastError();
   std::size_t done = 0;
   while (done < content.size()) {
@@ -63,7 +63,7 @@ void WriteWholeFile(const std::string& path, const std::string& content) {
 }
 
 std::string ProgramFolder() {
-  return std::string(path::Folder(WideToAnsi(ExecutablePath())));
+  return std::string(path::Folder(WideToUtf8(ExecutablePath())));
 }
 
 }  // namespace tavrel::files

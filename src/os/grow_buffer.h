@@ -10,11 +10,11 @@ namespace tavrel::os {
 // returns the length of the text it wrote or, when the room was too small, the length it needs.
 // While the returned length exceeds the declared size, asks again with that length. Gives the
 // buffer cut to the returned length; empty when fill returns 0 (the call failed).
-template <class Fill>
-std::string ReadGrowing(Fill&& fill) {
+template <class Char = char, class Fill>
+std::basic_string<Char> ReadGrowing(Fill&& fill) {
   std::size_t declared = 255;
   for (;;) {
-    std::string buffer(declared + 1, '\0');
+    std::basic_string<Char> buffer(declared + 1, Char{});
     const std::size_t length = fill(buffer.data(), declared);
     if (length <= declared) {
       buffer.resize(length);

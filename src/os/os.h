@@ -1,5 +1,6 @@
-// The operating-system services the OS-free core asks for. The Windows build implements them in
-// os_win.cpp; native tests link a fake of their own in their place.
+// The operating-system services the OS-free core asks for, on UTF-8 paths and names. The Windows
+// build implements them in os_win.cpp through the wide API; native tests link a fake of their own
+// in their place.
 #pragma once
 
 #include <cstdint>

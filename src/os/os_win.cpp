@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include "base/failure.h"
+#include "os/ansi_win.h"
 #include "os/grow_buffer.h"
 #include "os/os.h"
 
@@ -48,7 +49,7 @@ std::int32_t FailureNumberFor(DWORD error) {
 }  // namespace
 
 std::optional<std::uint32_t> FileAttributes(const std::string& path) {
-  const DWORD attributes = GetFileAttributesA(path.c_str());
+  const DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
   if (attributes != INVALID_FILE_ATTRIBUTES) return attributes;
   const DWORD error = GetLastError();
   if (path.empty() || NamesNothing(error)) return std::nullopt;
@@ -57,28 +58,30 @@ std::optional<std::uint32_t> FileAttributes(const std::string& path) {
 
 std::string ShortPathName(const std::string& path) {
   if (path.empty()) return {};
-  return ReadGrowing([&](char* buffer, std::size_t declared) -> std::size_t {
-    return GetShortPathNameA(path.c_str(), buffer, static_cast<DWORD>(declared));
-  });
+  const std::wstring wide = Utf8ToWide(path);
+  return WideToUtf8(ReadGrowing<wchar_t>([&](wchar_t* buffer, std::size_t declared) -> std::size_t {
+    return GetShortPathNameW(wide.c_str(), buffer, static_cast<DWORD>(declared));
+  }));
 }
 
 std::string EnvironmentVariable(const std::string& name) {
   if (name.empty()) return {};
-  return ReadGrowing([&](char* buffer, std::size_t declared) -> std::size_t {
-    return GetEnvironmentVariableA(name.c_str(), buffer, static_cast<DWORD>(declared));
-  });
+  const std::wstring wide = Utf8ToWide(name);
+  return WideToUtf8(ReadGrowing<wchar_t>([&](wchar_t* buffer, std::size_t declared) -> std::size_t {
+    return GetEnvironmentVariableW(wide.c_str(), buffer, static_cast<DWORD>(declared));
+  }));
 }
 
 std::string WindowsDirectory() {
-  return ReadGrowing([](char* buffer, std::size_t declared) -> std::size_t {
-    return GetWindowsDirectoryA(buffer, static_cast<UINT>(declared));
-  });
+  return WideToUtf8(ReadGrowing<wchar_t>([](wchar_t* buffer, std::size_t declared) -> std::size_t {
+    return GetWindowsDirectoryW(buffer, static_cast<UINT>(declared));
+  }));
 }
 
 std::string SystemDirectory() {
-  return ReadGrowing([](char* buffer, std::size_t declared) -> std::size_t {
-    return GetSystemDirectoryA(buffer, static_cast<UINT>(declared));
-  });
+  return WideToUtf8(ReadGrowing<wchar_t>([](wchar_t* buffer, std::size_t declared) -> std::size_t {
+    return GetSystemDirectoryW(buffer, static_cast<UINT>(declared));
+  }));
 }
 
 }  // namespace tavrel::os

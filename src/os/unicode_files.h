@@ -20,9 +20,7 @@ enum class FileRead {
 [[nodiscard]] FileRead ReadSharedFile(const std::string& utf8Path, std::uint64_t maxBytes,
                                       std::string& bytes);
 
-// The user's temporary folder (ending in "\") and the folder of the running executable (without
-// a trailing "\"), in UTF-8; empty when the system gives none.
+// The user's temporary folder (ending in "\"), in UTF-8; empty when the system gives none.
 std::string TempFolderUtf8();
-std::string ProgramFolderUtf8();
 
 }  // namespace tavrel::files

@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <climits>
 
-#include "base/path.h"
 #include "os/ansi_win.h"
-#include "os/executable_win.h"
 #include "os/handles_win.h"
 #include "os/unicode_files.h"
 
@@ -54,10 +52,6 @@ std::string TempFolderUtf8() {
   const DWORD n = GetTempPathW(MAX_PATH + 2, buffer);
   if (n == 0 || n > MAX_PATH + 1) return {};
   return WideToUtf8(std::wstring_view(buffer, n));
-}
-
-std::string ProgramFolderUtf8() {
-  return std::string(path::Folder(WideToUtf8(ExecutablePath())));
 }
 
 }  // namespace tavrel::files

@@ -1,6 +1,7 @@
 #include "request/launch.h"
 
 #include "base/failure.h"
+#include "base/path.h"
 #include "errors/reporting.h"
 #include "errors/system_error_text.h"
 #include "fileinfo/file_type.h"
@@ -37,8 +38,10 @@ std::int32_t SystemErrorOf(std::int32_t shellAnswer) {
 LaunchCall PlanLaunch(const std::string& program, const std::string& document,
                       const std::string& verb) {
   const FileTypeInfo parts = GetFileType(document);
-  return LaunchCall{verb.empty() ? std::string("open") : verb, program, document,
-                    JoinPaths(parts.Drive, parts.Folder)};
+  // A short path holds no blank; the long path a volume without short names gives instead may,
+  // and is quoted so that the program gets it as one argument.
+  return LaunchCall{verb.empty() ? std::string("open") : verb, program,
+                    path::QuotedIfBlank(document), JoinPaths(parts.Drive, parts.Folder)};
 }
 
 LaunchResult LaunchResultOf(std::int32_t shellAnswer) {

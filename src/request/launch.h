@@ -10,7 +10,7 @@ namespace tavrel {
 struct LaunchCall {
   std::string operation;   // the verb, "open" when none is given
   std::string file;        // the program
-  std::string parameters;  // the document's short path, unquoted
+  std::string parameters;  // the document's short path; in double quotes when it holds a blank
   std::string directory;   // the document's drive and folder
 };
 

@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include "os/ansi_win.h"
 #include "request/launch.h"
 
 namespace tavrel {
@@ -9,9 +10,9 @@ namespace tavrel {
 LaunchResult LaunchProgram(const std::string& program, const std::string& document,
                            const std::string& verb) {
   const LaunchCall call = PlanLaunch(program, document, verb);
-  const HINSTANCE answer =
-      ShellExecuteA(GetDesktopWindow(), call.operation.c_str(), call.file.c_str(),
-                    call.parameters.c_str(), call.directory.c_str(), SW_SHOWNORMAL);
+  const HINSTANCE answer = ShellExecuteW(
+      GetDesktopWindow(), Utf8ToWide(call.operation).c_str(), Utf8ToWide(call.file).c_str(),
+      Utf8ToWide(call.parameters).c_str(), Utf8ToWide(call.directory).c_str(), SW_SHOWNORMAL);
   return LaunchResultOf(static_cast<std::int32_t>(reinterpret_cast<INT_PTR>(answer)));
 }
 

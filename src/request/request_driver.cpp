@@ -4,6 +4,7 @@
 #include <string>
 
 #include "base/failure.h"
+#include "base/utf.h"
 #include "errors/reporting.h"
 #include "fileinfo/file_type.h"
 #include "os/os.h"
@@ -203,7 +204,7 @@ std::int32_t RequestDriver::Launch(const Request& request, RequestTrace& trace) 
   return kHandled;
 }
 
-std::int32_t RequestDriver::Serve(std::string_view rsParams, RequestTrace& trace) noexcept {
+std::int32_t RequestDriver::Serve(std::u16string_view rsParams, RequestTrace& trace) noexcept {
   const InProgressGuard guard(inProgress_);
   try {
     if (!guard.Entered()) {
@@ -214,8 +215,11 @@ std::int32_t RequestDriver::Serve(std::string_view rsParams, RequestTrace& trace
         return trace.Pass("another request is in progress, marker used up");
       return trace.Pass("another request is in progress");
     }
+    // A name holding a surrogate without its partner names no file that could be opened.
+    if (!utf::IsValidUtf16(rsParams))
+      return trace.Pass("request is not valid UTF-16 (a surrogate without its partner)");
     CallDepthScope depth;
-    return ServeOne(rsParams, trace);
+    return ServeOne(utf::Utf8FromUtf16(rsParams), trace);
   } catch (...) {
     CatchIntoPending();
     trace.Failed(PendingFailure().number);

@@ -21,10 +21,11 @@ class RequestDriver {
   explicit RequestDriver(const RequestServices& services) : services_(services) {}
 
   // Serves one request and records in trace what it decided and why. Never throws; a failure
-  // anywhere ends the request with kNotHandled. A call that arrives while another request is in
-  // progress on this thread (the chooser and the shell pump messages) uses up an armed ignore
-  // marker, gets kNotHandled at once and leaves the first request alone.
-  std::int32_t Serve(std::string_view rsParams, RequestTrace& trace) noexcept;
+  // anywhere, and a request that is not valid UTF-16, ends the request with kNotHandled. A call
+  // that arrives while another request is in progress on this thread (the chooser and the shell
+  // pump messages) uses up an armed ignore marker, gets kNotHandled at once and leaves the first
+  // request alone.
+  std::int32_t Serve(std::u16string_view rsParams, RequestTrace& trace) noexcept;
 
  private:
   // What the phases of one request learn, each filling its part for the next.
@@ -59,6 +60,6 @@ class RequestDriver {
 RequestFiles& SystemRequestFiles();
 
 // Serves one request with the system's services and publishes its trace line.
-std::int32_t ServeRequest(std::string_view rsParams) noexcept;
+std::int32_t ServeRequest(std::u16string_view rsParams) noexcept;
 
 }  // namespace tavrel

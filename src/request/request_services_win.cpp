@@ -92,7 +92,7 @@ RequestFiles& SystemRequestFiles() {
   return files;
 }
 
-std::int32_t ServeRequest(std::string_view rsParams) noexcept {
+std::int32_t ServeRequest(std::u16string_view rsParams) noexcept {
   RequestTrace trace;
   const std::int32_t result = Driver().Serve(rsParams, trace);
   // Last, and unable to change the result.

@@ -14,7 +14,11 @@ constexpr std::size_t kLongField = 100;
 
 std::string Printable(std::string_view text, std::size_t max) {
   const bool cut = text.size() > max;
-  std::string out(text.substr(0, cut ? max : text.size()));
+  // A cut never splits a letter: it backs off over the continuation bytes of its UTF-8 form.
+  std::size_t keep = cut ? max : text.size();
+  while (cut && keep > 0 && (static_cast<unsigned char>(text[keep]) & 0xC0) == 0x80)
+    --keep;
+  std::string out(text.substr(0, keep));
   for (char& c : out)
     if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f || c == '"') c = '?';
   if (cut) out += "...";

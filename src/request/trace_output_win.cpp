@@ -84,12 +84,8 @@ std::wstring ConfiguredTraceLog() noexcept {
 void PublishTrace(const std::string& line, const std::wstring& logFile) noexcept {
   if (line.empty()) return;
   try {
-    const std::wstring wide = AnsiToWide(line) + L"\n";
-    OutputDebugStringW(wide.c_str());
-    if (!logFile.empty())
-      AppendToLog(
-          logFile,
-          Timestamp() + WideToUtf8(std::wstring_view(wide).substr(0, wide.size() - 1)) + "\r\n");
+    OutputDebugStringW((Utf8ToWide(line) + L"\n").c_str());
+    if (!logFile.empty()) AppendToLog(logFile, Timestamp() + line + "\r\n");
   } catch (...) {
   }
 }

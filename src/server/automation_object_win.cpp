@@ -10,7 +10,6 @@
 
 #include "TavrelCommander.h"
 #include "base/com_ptr.h"
-#include "os/ansi_win.h"
 #include "os/type_library_win.h"
 #include "request/request_driver.h"
 #include "server/server_lifetime_win.h"
@@ -87,12 +86,10 @@ class AutomationObject final : public _TavrelCH1Exe {
     if (!result) return E_POINTER;
     *result = kNotHandled;
     try {
-      const std::string request =
-          rsParams ? WideToAnsi(std::wstring_view(rsParams, SysStringLen(rsParams)))
-                   : std::string();
+      const std::u16string request(rsParams, rsParams + (rsParams ? SysStringLen(rsParams) : 0));
       *result = ServeRequest(request);
     } catch (...) {
-      *result = kNotHandled;  // the request could not even be converted (out of memory)
+      *result = kNotHandled;  // the request could not even be copied (out of memory)
     }
     return S_OK;
   }

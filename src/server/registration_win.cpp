@@ -5,7 +5,6 @@
 
 #include <oleauto.h>
 
-#include <cstring>
 #include <string>
 
 #include "TavrelCommander.h"
@@ -13,7 +12,7 @@
 #include "base/path.h"
 #include "os/ansi_win.h"
 #include "os/handles_win.h"
-#include "os/last_error_win.h"
+#include "os/os.h"
 #include "os/type_library_win.h"
 
 // Declared by the system headers of newer SDKs only; the import library has them.
@@ -57,12 +56,14 @@ struct Entry {
 
 LSTATUS Write(RegistrationScope scope, const Entry& entry) {
   KeyHandle handle;
-  LSTATUS status = RegCreateKeyExA(ClassesRoot(scope), ClassesPath(entry.key).c_str(), 0, nullptr,
-                                   0, KEY_WRITE | entry.view, nullptr, handle.put(), nullptr);
+  LSTATUS status =
+      RegCreateKeyExW(ClassesRoot(scope), Utf8ToWide(ClassesPath(entry.key)).c_str(), 0, nullptr, 0,
+                      KEY_WRITE | entry.view, nullptr, handle.put(), nullptr);
   if (status != ERROR_SUCCESS || entry.value == nullptr) return status;
-  return RegSetValueExA(handle.get(), entry.name, 0, REG_SZ,
-                        reinterpret_cast<const BYTE*>(entry.value),
-                        static_cast<DWORD>(std::strlen(entry.value) + 1));
+  const std::wstring value = Utf8ToWide(entry.value);
+  return RegSetValueExW(handle.get(), entry.name ? Utf8ToWide(entry.name).c_str() : nullptr, 0,
+                        REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
 }
 
 // Removes KEY with its subkeys from one view; a key that is not there counts as removed.
@@ -70,9 +71,10 @@ LSTATUS DeleteTree(RegistrationScope scope, const std::string& key, REGSAM view)
   const std::string path = ClassesPath(key);
   const std::size_t split = path.rfind('\\');
   KeyHandle parent;
-  LSTATUS status = RegOpenKeyExA(ClassesRoot(scope), path.substr(0, split).c_str(), 0,
+  LSTATUS status = RegOpenKeyExW(ClassesRoot(scope), Utf8ToWide(path.substr(0, split)).c_str(), 0,
                                  KEY_ALL_ACCESS | view, parent.put());
-  if (status == ERROR_SUCCESS) status = RegDeleteTreeA(parent.get(), path.c_str() + split + 1);
+  if (status == ERROR_SUCCESS)
+    status = RegDeleteTreeW(parent.get(), Utf8ToWide(path.substr(split + 1)).c_str());
   return status == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : status;
 }
 
@@ -95,20 +97,25 @@ HRESULT RegisterServer(RegistrationScope scope) {
   std::wstring path;
   HRESULT hr = LoadOwnTypeLibrary(library.put(), &path);
   if (FAILED(hr)) return hr;
-  const std::string ansiPath = WideToAnsi(path);
-  if (ansiPath.empty()) return HresultFromLastError();
+  const std::string utf8Path = WideToUtf8(path);
   // The help folder is given with its trailing separator, as an installer names folders, so that
   // this registration and the installer's are the same.
-  std::wstring helpDir = Utf8ToWide(path::Parent(WideToUtf8(path)));
+  std::wstring helpDir = Utf8ToWide(path::Parent(utf8Path));
+  // The library is registered by its short path (the long one on a volume without short names):
+  // Wine's universal marshaller reads the path through the ANSI code page, which a folder named
+  // outside it does not survive. The installer registers the same short path.
+  std::string libraryPath = os::ShortPathName(utf8Path);
+  if (libraryPath.empty()) libraryPath = utf8Path;
+  std::wstring wideLibraryPath = Utf8ToWide(libraryPath);
   hr = scope == RegistrationScope::Machine
-           ? RegisterTypeLib(library.get(), path.data(), helpDir.data())
-           : RegisterTypeLibForUser(library.get(), path.data(), helpDir.data());
+           ? RegisterTypeLib(library.get(), wideLibraryPath.data(), helpDir.data())
+           : RegisterTypeLibForUser(library.get(), wideLibraryPath.data(), helpDir.data());
   if (FAILED(hr)) return hr;
 
   const std::string clsid = GuidText(CLSID_TavrelCH1Exe);
   const std::string libid = GuidText(LIBID_TavrelCommander);
   const std::string clsidKey = "CLSID\\" + clsid;
-  const std::string quotedPath = "\"" + ansiPath + "\"";
+  const std::string quotedPath = "\"" + utf8Path + "\"";
   const Entry entries[] = {
       {clsidKey, nullptr, kProgId},
       {clsidKey + "\\LocalServer32", nullptr, quotedPath.c_str()},
@@ -120,9 +127,9 @@ HRESULT RegisterServer(RegistrationScope scope) {
       {std::string(kProgId) + "\\CLSID", nullptr, clsid.c_str()},
       // The library's locale is 0x409, but the universal marshaller looks the library up with the
       // neutral locale; a process of either width reads the entry of its own width.
-      {TypeLibKey() + "\\0\\win64", nullptr, ansiPath.c_str()},
-      {TypeLibKey() + "\\0\\win32", nullptr, ansiPath.c_str()},
-      {TypeLibKey() + "\\409\\win32", nullptr, ansiPath.c_str()},
+      {TypeLibKey() + "\\0\\win64", nullptr, libraryPath.c_str()},
+      {TypeLibKey() + "\\0\\win32", nullptr, libraryPath.c_str()},
+      {TypeLibKey() + "\\409\\win32", nullptr, libraryPath.c_str()},
       // 32-bit processes find the interface's marshaller in their own view of the classes.
       {InterfaceKey(), nullptr, kInterfaceName, KEY_WOW64_32KEY},
       {InterfaceKey() + "\\ProxyStubClsid", nullptr, kUniversalMarshaller, KEY_WOW64_32KEY},
@@ -162,7 +169,7 @@ HRESULT UnregisterServer(RegistrationScope scope) {
   // machine's classes), and the library's key with it unless another version is registered.
   const LSTATUS status = DeleteTree(scope, TypeLibKey(), 0);
   if (status != ERROR_SUCCESS && SUCCEEDED(result)) result = HRESULT_FROM_WIN32(status);
-  RegDeleteKeyA(ClassesRoot(scope), ClassesPath(LibraryKey()).c_str());
+  RegDeleteKeyW(ClassesRoot(scope), Utf8ToWide(ClassesPath(LibraryKey())).c_str());
   return result;
 }
 

@@ -26,7 +26,7 @@ void RunUntilUnused(UINT idleGraceMilliseconds) {
   const UINT_PTR idleTimer = SetTimer(nullptr, 0, idleGraceMilliseconds, nullptr);
   MSG msg;
   for (;;) {
-    const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+    const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
     if (got == -1) break;
     // A quit posted when the count fell to zero is stale once a client has made a new object.
     if (got == 0) {
@@ -45,7 +45,7 @@ void RunUntilUnused(UINT idleGraceMilliseconds) {
       continue;
     }
     TranslateMessage(&msg);
-    DispatchMessageA(&msg);
+    DispatchMessageW(&msg);
   }
   RevokeClassObject();
 }

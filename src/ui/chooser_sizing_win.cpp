@@ -18,7 +18,7 @@ constexpr int kMinNameWidth = 96;
 constexpr int kCellPadding = 12;
 
 int ColumnWidth(HWND list, int column) {
-  return static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
+  return static_cast<int>(SendMessageW(list, LVM_GETCOLUMNWIDTH, static_cast<WPARAM>(column), 0));
 }
 
 }  // namespace
@@ -27,9 +27,9 @@ bool ChooserPopup::FitToList() {
   if (Count() > 0) {
     // Onto the monitor under the pointer first, so that the window takes that monitor's density
     // before it is measured (a move costs a round trip to the display: one already there stays).
-    if (!IsOnMonitorUnderPointer(frame_)) {
+    if (!IsOnMonitorAt(frame_, pointer_)) {
       fitting_ = true;
-      const RECT work = MonitorUnderPointer().rcWork;
+      const RECT work = MonitorAt(pointer_).rcWork;
       SetWindowPos(frame_, nullptr, work.left, work.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       fitting_ = false;
@@ -40,7 +40,7 @@ bool ChooserPopup::FitToList() {
   RECT inner{};
   GetClientRect(frame_, &inner);
   const double twips = TwipsPerPixel(frame_);
-  PlaceAtCursor(frame_, inner.right * twips / 2, inner.bottom * twips / 2);
+  PlaceAtCursor(frame_, pointer_, inner.right * twips / 2, inner.bottom * twips / 2);
   return true;
 }
 
@@ -56,8 +56,8 @@ bool ChooserPopup::FitSize() {
                SWP_NOMOVE | SWP_NOZORDER);
   if (detailsShortened_) SetDetails(0);  // fitted afresh from the whole texts
   AutoSizeColumns(list_, false, 0);
-  HWND header = reinterpret_cast<HWND>(SendMessageA(list_, LVM_GETHEADER, 0, 0));
-  const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
 
   RECT frame{};
   RECT inner{};
@@ -69,7 +69,7 @@ bool ChooserPopup::FitSize() {
     newListWidth += ColumnWidth(list_, c) + 2;
   // A name wider than the screen gave the list scroll bars while it was fitted, and the two bars
   // would keep each other: the list drops them at a size with room to spare, then takes its own.
-  if (GetWindowLongPtrA(list_, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
+  if (GetWindowLongPtrW(list_, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
     SetWindowPos(list_, nullptr, 0, 0, newListWidth + 2 * GetSystemMetrics(SM_CXVSCROLL),
                  newListHeight + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
   SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
@@ -85,7 +85,7 @@ bool ChooserPopup::FitSize() {
 // Never wider than the monitor's work area less the margins placement keeps: a long name gives
 // way (the list ends it with an ellipsis), the version and its mark stay whole.
 void ChooserPopup::NarrowColumns(int columns, const RECT& frame, const RECT& inner) {
-  const RECT work = MonitorUnderPointer().rcWork;
+  const RECT work = MonitorAt(pointer_).rcWork;
   const UINT dpi = DpiOf(frame_);
   const int margins = 2 * RoundHalfEven(kPlacementMargin / TwipsPerPixel(frame_));
   const int borders = (frame.right - frame.left) - inner.right;
@@ -93,9 +93,9 @@ void ChooserPopup::NarrowColumns(int columns, const RECT& frame, const RECT& inn
   const ColumnWidths fitted =
       FitColumns(wanted, RoomForColumns(work.right - work.left, margins, borders, columns),
                  ScaleToDpi(kMinNameWidth, dpi));
-  if (fitted.name != wanted.name) SendMessageA(list_, LVM_SETCOLUMNWIDTH, 0, fitted.name);
+  if (fitted.name != wanted.name) SendMessageW(list_, LVM_SETCOLUMNWIDTH, 0, fitted.name);
   if (fitted.version != wanted.version) {
-    SendMessageA(list_, LVM_SETCOLUMNWIDTH, 1, fitted.version);
+    SendMessageW(list_, LVM_SETCOLUMNWIDTH, 1, fitted.version);
     SetDetails(fitted.version - ScaleToDpi(kCellPadding, dpi));
   }
 }

@@ -7,12 +7,13 @@
 #include "errors/reporting.h"
 #include "os/ansi_win.h"
 #include "os/messages_win.h"
+#include "ui/screen_win.h"
 
 namespace tavrel {
 namespace {
 
-constexpr char kClassName[] = "frmList";
-constexpr char kDesignCaption[] = "Ferrule Choices";
+constexpr wchar_t kClassName[] = L"frmList";
+constexpr wchar_t kDesignCaption[] = L"Ferrule Choices";
 constexpr UINT_PTR kTimerId = 1;
 constexpr UINT kTimerInterval = 100;
 constexpr UINT_PTR kListSubclassId = 1;
@@ -23,7 +24,7 @@ constexpr int kDesignHeight = 120;
 constexpr UINT kLoadIconsMessage = WM_APP + 1;
 
 HINSTANCE Module() {
-  return GetModuleHandleA(nullptr);
+  return GetModuleHandleW(nullptr);
 }
 
 [[noreturn]] void RaiseLastError() {
@@ -43,25 +44,25 @@ void ChooserPopup::RegisterClassOnce() {
   static const bool registered = [] {
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_LISTVIEW_CLASSES};
     InitCommonControlsEx(&controls);
-    WNDCLASSEXA wc{};
+    WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
     wc.lpfnWndProc = &ChooserPopup::FrameProc;
     wc.hInstance = Module();
     wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = kClassName;
-    return RegisterClassExA(&wc) != 0;
+    return RegisterClassExW(&wc) != 0;
   }();
   if (!registered) RaiseLastError();
 }
 
-ChooserPopup::ChooserPopup() {
+ChooserPopup::ChooserPopup() : pointer_(PointerPosition()) {
   RegisterClassOnce();
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   RECT bounds{0, 0, kDesignWidth, kDesignHeight};
   AdjustWindowRectEx(&bounds, style, FALSE, exStyle);
-  frame_ = CreateWindowExA(exStyle, kClassName, kDesignCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+  frame_ = CreateWindowExW(exStyle, kClassName, kDesignCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
                            bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
                            Module(), this);
   if (!frame_) RaiseLastError();
@@ -71,7 +72,7 @@ ChooserPopup::ChooserPopup() {
 // The header stays hidden: the list's height is computed from its rows alone. The window owns
 // the image lists the list shows, hence LVS_SHAREIMAGELISTS.
 void ChooserPopup::CreateList() {
-  list_ = CreateWindowExA(WS_EX_CLIENTEDGE, WC_LISTVIEWA, "",
+  list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                           WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                               LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
                           0, 0, kDesignWidth, kDesignHeight, frame_, nullptr, Module(), nullptr);
@@ -80,31 +81,31 @@ void ChooserPopup::CreateList() {
     DestroyWindow(frame_);
     Raise(errnum::kInvalidCall, {}, error);
   }
-  SendMessageA(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   listOwnColours_ = ListColoursOf(list_);
   FollowTheme();
   icons_.UsePlaceholder(list_);
   FollowDpi();
-  const char* headers[] = {"Company - Product", "Version"};
+  const wchar_t* headers[] = {L"Company - Product", L"Version"};
   for (int c = 0; c < 2; ++c) {
-    LVCOLUMNA column{};
+    LVCOLUMNW column{};
     column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    column.pszText = const_cast<char*>(headers[c]);
+    column.pszText = const_cast<wchar_t*>(headers[c]);
     // Narrow enough that the list shows no horizontal scroll bar before it is fitted, since its
     // height would otherwise be computed with the bar's.
     column.cx = kDesignWidth / 3;
     column.iSubItem = c;
-    SendMessageA(list_, LVM_INSERTCOLUMNA, static_cast<WPARAM>(c),
+    SendMessageW(list_, LVM_INSERTCOLUMNW, static_cast<WPARAM>(c),
                  reinterpret_cast<LPARAM>(&column));
   }
 }
 
 void ChooserPopup::SetCaption(const std::string& caption) {
-  SetWindowTextW(frame_, AnsiToWide(caption).c_str());
+  SetWindowTextW(frame_, Utf8ToWide(caption).c_str());
 }
 
 void ChooserPopup::Add(const Candidate& row) {
-  std::wstring text = AnsiToWide(row.text);
+  std::wstring text = Utf8ToWide(row.text);
   LVITEMW item{};
   item.mask = LVIF_TEXT | LVIF_PARAM | LVIF_IMAGE;
   item.iItem = Count();
@@ -113,7 +114,7 @@ void ChooserPopup::Add(const Candidate& row) {
   item.lParam = row.rowId;
   const auto index = SendMessageW(list_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
   if (index < 0) Raise(errnum::kOutOfMemory);
-  const std::wstring detail = AnsiToWide(row.detail);
+  const std::wstring detail = Utf8ToWide(row.detail);
   SetCellText(list_, static_cast<int>(index), 1, detail);
   icons_.Add(row.program);
   details_.push_back(detail);
@@ -124,7 +125,8 @@ void ChooserPopup::Add(const Candidate& row) {
 }
 
 void ChooserPopup::Clear() {
-  SendMessageA(list_, LVM_DELETEALLITEMS, 0, 0);
+  pointer_ = PointerPosition();
+  SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
   colours_.clear();
   details_.clear();
   detailsShortened_ = false;
@@ -143,7 +145,7 @@ void ChooserPopup::Show() {
   // to the server), and filling and fitting the list sends it many.
   SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
                     reinterpret_cast<DWORD_PTR>(this));
-  PostMessageA(frame_, kLoadIconsMessage, 0, 0);
+  PostMessageW(frame_, kLoadIconsMessage, 0, 0);
 }
 
 std::int32_t ChooserPopup::WaitForPick() {
@@ -190,7 +192,7 @@ void ChooserPopup::OnFirstActivation() {
   std::optional<std::int32_t> lockTimeout;
   SkipFailure([&] {
     DWORD timeout = 0;
-    if (!SystemParametersInfoA(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0)) RaiseLastError();
+    if (!SystemParametersInfoW(SPI_GETFOREGROUNDLOCKTIMEOUT, 0, &timeout, 0)) RaiseLastError();
     lockTimeout = static_cast<std::int32_t>(timeout);
   });
   watch_.emplace(lockTimeout, kTimerInterval);
@@ -220,18 +222,18 @@ void ChooserPopup::OnTimer() {
 
 void ChooserPopup::AcceptSelection() {
   const auto selected =
-      SendMessageA(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
+      SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
   if (selected >= 0) pick_ = static_cast<std::int32_t>(selected) + 1;
   Unload();
 }
 
 LRESULT CALLBACK ChooserPopup::FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
-    const auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    const auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
   }
-  auto* self = reinterpret_cast<ChooserPopup*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+  auto* self = reinterpret_cast<ChooserPopup*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
   try {
     return self->OnFrameMessage(hwnd, message, wParam, lParam);
   } catch (...) {
@@ -252,10 +254,10 @@ LRESULT ChooserPopup::OnFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
       if (wParam == kTimerId) OnTimer();
       return 0;
     case kLoadIconsMessage:
-      if (icons_.LoadNext(list_)) PostMessageA(hwnd, kLoadIconsMessage, 0, 0);
+      if (icons_.LoadNext(list_)) PostMessageW(hwnd, kLoadIconsMessage, 0, 0);
       return 0;
     case WM_SYSCOLORCHANGE:  // the list learns of new system colours only from its parent
-      SendMessageA(list_, message, wParam, lParam);
+      SendMessageW(list_, message, wParam, lParam);
       [[fallthrough]];
     case WM_SETTINGCHANGE:
       if (IsColourChange(message, wParam, lParam)) FollowTheme();
@@ -276,14 +278,14 @@ LRESULT ChooserPopup::OnFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
     }
     case WM_NCDESTROY:
       // Unloaded: the window is gone; its owner sees it through Loaded.
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+      SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
       frame_ = nullptr;
       list_ = nullptr;
       break;
     default:
       break;
   }
-  return DefWindowProcA(hwnd, message, wParam, lParam);
+  return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
 LRESULT CALLBACK ChooserPopup::ListProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,

@@ -66,8 +66,8 @@ SystemColours ReadSystemColours() {
 bool IsColourChange(UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_SYSCOLORCHANGE) return true;
   if (message != WM_SETTINGCHANGE) return false;
-  const auto* area = reinterpret_cast<const char*>(lParam);
-  return wParam == SPI_SETHIGHCONTRAST || (area && lstrcmpiA(area, "ImmersiveColorSet") == 0);
+  const auto* area = reinterpret_cast<const wchar_t*>(lParam);
+  return wParam == SPI_SETHIGHCONTRAST || (area && lstrcmpiW(area, L"ImmersiveColorSet") == 0);
 }
 
 ListColours ListColoursOf(HWND list) {

@@ -14,7 +14,7 @@ ColourTheme ReadColourTheme();
 
 SystemColours ReadSystemColours();
 
-// Whether a message to a top-level (ANSI) window says the theme or the system colours may have
+// Whether a message to a top-level (Unicode) window says the theme or the system colours may have
 // changed: a new colour set or high-contrast setting, or new system colours.
 bool IsColourChange(UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "ui/dpi_win.h"
 
 namespace tavrel {
@@ -11,7 +13,7 @@ namespace {
 constexpr int kHeaderPadding = 12;
 
 bool IsReportView(HWND list) {
-  return list && IsWindow(list) && SendMessageA(list, LVM_GETVIEW, 0, 0) == LV_VIEW_DETAILS;
+  return list && IsWindow(list) && SendMessageW(list, LVM_GETVIEW, 0, 0) == LV_VIEW_DETAILS;
 }
 
 }  // namespace
@@ -19,37 +21,37 @@ bool IsReportView(HWND list) {
 void AutoSizeColumns(HWND list, bool hide, int first) {
   if (!IsReportView(list)) return;
   if (hide) ShowWindow(list, SW_HIDE);
-  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
-  const int columns = header ? static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
+  HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
+  const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
   for (int c = first; c < columns; ++c) {
     const auto column = static_cast<WPARAM>(c);
     if (c < columns - 1) {
-      SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
+      SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE_USEHEADER);
       continue;
     }
     // The list view fills the rest of its width with the last column instead of fitting it to
     // its header: that column is fitted to the wider of its widest entry and its header text.
-    char title[128] = {};
-    LVCOLUMNA info{};
+    wchar_t title[128] = {};
+    LVCOLUMNW info{};
     info.mask = LVCF_TEXT;
     info.pszText = title;
-    info.cchTextMax = sizeof(title);
-    SendMessageA(list, LVM_GETCOLUMNA, column, reinterpret_cast<LPARAM>(&info));
+    info.cchTextMax = static_cast<int>(std::size(title));
+    SendMessageW(list, LVM_GETCOLUMNW, column, reinterpret_cast<LPARAM>(&info));
     const auto headerWidth =
-        SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(title)) +
+        SendMessageW(list, LVM_GETSTRINGWIDTHW, 0, reinterpret_cast<LPARAM>(title)) +
         ScaleToDpi(kHeaderPadding, DpiOf(list));
-    SendMessageA(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
-    if (SendMessageA(list, LVM_GETCOLUMNWIDTH, column, 0) < headerWidth)
-      SendMessageA(list, LVM_SETCOLUMNWIDTH, column, headerWidth);
+    SendMessageW(list, LVM_SETCOLUMNWIDTH, column, LVSCW_AUTOSIZE);
+    if (SendMessageW(list, LVM_GETCOLUMNWIDTH, column, 0) < headerWidth)
+      SendMessageW(list, LVM_SETCOLUMNWIDTH, column, headerWidth);
   }
   if (hide) ShowWindow(list, SW_SHOW);
 }
 
 std::int32_t ListHeightForRows(HWND list, std::int32_t rows) {
-  if (!IsReportView(list) || SendMessageA(list, LVM_GETITEMCOUNT, 0, 0) <= 0) return 0;
+  if (!IsReportView(list) || SendMessageW(list, LVM_GETITEMCOUNT, 0, 0) <= 0) return 0;
   RECT item{};
   item.left = LVIR_SELECTBOUNDS;
-  const bool ok = SendMessageA(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)) != 0;
+  const bool ok = SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item)) != 0;
   const long itemHeight = ok ? item.bottom - item.top : 0;
   RECT window{};
   RECT client{};

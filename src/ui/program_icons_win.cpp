@@ -54,7 +54,7 @@ HIMAGELIST SystemSmallIcons() {
 
 int ProgramIconIndex(const std::string& program) {
   if (!program.empty()) {
-    const std::wstring path = AnsiToWide(program);
+    const std::wstring path = Utf8ToWide(program);
     if (OnTheNetwork(path)) return GenericProgramIcon();
     SHFILEINFOW info{};
     // An existing file only: a missing one would otherwise be looked up as a bare name, and a

@@ -18,7 +18,7 @@ HIMAGELIST SystemSmallIcons();
 // no icons at all. Looked up once per process.
 int GenericProgramIcon();
 
-// The index in that list of the program's icon (path in the ANSI code page). A program that is
+// The index in that list of the program's icon (a UTF-8 path). A program that is
 // missing, or whose icon cannot be read, gets the generic program icon.
 int ProgramIconIndex(const std::string& program);
 

@@ -24,7 +24,7 @@ RowIcons::RowIcons()
 }
 
 void RowIcons::UsePlaceholder(HWND list) {
-  SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(placeholder_.get()));
+  SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(placeholder_.get()));
 }
 
 void RowIcons::Clear(HWND list) {
@@ -39,12 +39,12 @@ bool RowIcons::LoadNext(HWND list) {
     const HIMAGELIST shell = SystemSmallIcons();
     const int generic = GenericProgramIcon();
     if (!shell || generic < 0) return false;  // the generic icon of the placeholder stays
-    SendMessageA(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageA(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shell));
-    const auto rows = static_cast<int>(SendMessageA(list, LVM_GETITEMCOUNT, 0, 0));
+    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shell));
+    const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
     for (int row = 0; row < rows; ++row)
       SetRowImage(list, row, generic);
-    SendMessageA(list, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list, nullptr, TRUE);
     shellIcons_ = true;
     next_ = 0;

@@ -8,6 +8,7 @@
 
 #include <objbase.h>
 #include <oleauto.h>
+#include <shellapi.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,14 +18,13 @@
 
 namespace {
 
-std::wstring Wide(const char* text) {
-  std::wstring wide;
-  const int chars = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
-  if (chars > 1) {
-    wide.resize(static_cast<std::size_t>(chars - 1));
-    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), chars);
-  }
-  return wide;
+// The arguments as the system keeps them, in UTF-16, so that any document name arrives whole.
+std::wstring Argument(int i) {
+  int count = 0;
+  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+  const std::wstring argument = arguments && i < count ? arguments[i] : L"";
+  LocalFree(arguments);
+  return argument;
 }
 
 }  // namespace
@@ -55,8 +55,7 @@ int main(int argc, char** argv) {
     request = HostileRequest(argv[1]);
   } else if (argc == 5) {
     const int lines = std::atoi(argv[1]);
-    const std::wstring fields[8] = {Wide(argv[2]), L"", Wide(argv[3]), L"",
-                                    L"",           L"", L"",           Wide(argv[4])};
+    const std::wstring fields[8] = {Argument(2), L"", Argument(3), L"", L"", L"", L"", Argument(4)};
     for (int i = 0; i < lines; ++i) {
       if (i) request += L"\r\n";
       if (i < 8) request += fields[i];

@@ -53,7 +53,7 @@ open_document() {  # VERB: a request through cscript left waiting for its choose
 open_document open
 check "rows: the group in file order, the catalogue's names in place of Beta's, the default last" \
   "Alpha Soft - Alpha|1.0
-B$(printf '\xe9')ta Works - Beta Studio|2.0 (2026)
+Béta Works - Beta Studio|2.0 (2026)
 Tavrel Test - Call Recorder|1.4.0.2    [Windows Default]" \
   "$(rows_of "$view")"
 xdotool key Down Down Return

@@ -3,7 +3,8 @@
 // then one line per row with the row's centre on the screen and its two column texts, one with
 // the row's image index and one with where its texts lie on the screen (from the first column's
 // label to the row's end). With "setting AREA" it first tells every window that the setting AREA
-// changed, as the system does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown.
+// changed, as the system does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown. Texts
+// are printed in UTF-8.
 // Output: CAPTION=<caption>  WINDOW <left> <top> <right> <bottom>  ICONS=<yes|no>
 //         COLOURS=<background> <text background> <text> (0xBBGGRR), then
 //         ROW <n> <x> <y> <column 1>|<column 2>,  ICON <n> <image index>
@@ -48,18 +49,26 @@ class RemoteBlock {
 constexpr std::size_t kTextOffset = 512;
 constexpr int kTextSize = 512;
 
-std::string ItemText(HWND list, const RemoteBlock& block, int item, int subItem) {
-  LVITEMA query{};
-  query.iSubItem = subItem;
-  query.pszText = block.at() + kTextOffset;
-  query.cchTextMax = kTextSize;
-  if (!block.Write(0, &query, sizeof query)) return {};
-  const auto length = SendMessageA(list, LVM_GETITEMTEXTA, static_cast<WPARAM>(item),
-                                   reinterpret_cast<LPARAM>(block.at()));
-  std::string text(kTextSize, '\0');
-  if (!block.Read(kTextOffset, text.data(), text.size())) return {};
-  text.resize(static_cast<std::size_t>(length));
+std::string Utf8(std::wstring_view wide) {
+  std::string text(wide.size() * 4, '\0');
+  const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                    text.data(), static_cast<int>(text.size()), nullptr, nullptr);
+  text.resize(n > 0 ? static_cast<std::size_t>(n) : 0);
   return text;
+}
+
+std::string ItemText(HWND list, const RemoteBlock& block, int item, int subItem) {
+  LVITEMW query{};
+  query.iSubItem = subItem;
+  query.pszText = reinterpret_cast<wchar_t*>(block.at() + kTextOffset);
+  query.cchTextMax = kTextSize / sizeof(wchar_t);
+  if (!block.Write(0, &query, sizeof query)) return {};
+  const auto length = SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(item),
+                                   reinterpret_cast<LPARAM>(block.at()));
+  std::wstring text(kTextSize / sizeof(wchar_t), L'\0');
+  if (!block.Read(kTextOffset, text.data(), kTextSize)) return {};
+  text.resize(static_cast<std::size_t>(length));
+  return Utf8(text);
 }
 
 int ImageIndex(HWND list, const RemoteBlock& block, int item) {
@@ -99,9 +108,9 @@ int main(int argc, char** argv) {
     return 1;
   }
   const HWND list = FindWindowExA(frame, nullptr, WC_LISTVIEWA, nullptr);
-  char caption[512] = {};
-  GetWindowTextA(frame, caption, sizeof caption);
-  std::printf("CAPTION=%s\n", caption);
+  wchar_t caption[512] = {};
+  const int captionLength = GetWindowTextW(frame, caption, 512);
+  std::printf("CAPTION=%s\n", Utf8(std::wstring_view(caption, captionLength)).c_str());
   RECT window{};
   GetWindowRect(frame, &window);
   std::printf("WINDOW %ld %ld %ld %ld\n", window.left, window.top, window.right, window.bottom);

@@ -9,6 +9,7 @@ cmd=$1 dir=$2 prefix=${3:-}
 case $cmd in
   start)
     "$0" stop "$dir" "$prefix"
+    rm -f "$dir/wine-start-retries.log"  # the Wine wrapper's retries count per test run
     exec 3>"$dir/xvfb.display"
     Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 3>&3 &
     echo $! >"$dir/xvfb.pid"

@@ -35,6 +35,19 @@ TEST(Catalogue, ReadsEveryAliasBelowTheRootInDocumentOrder) {
   EXPECT_EQ(entries.size(), 1u);
 }
 
+// Values are UTF-8 as XML carries them; escaped runs hold bytes in the ANSI code page
+// (Windows-1252 in native tests).
+TEST(Catalogue, EscapedRunsAreDecodedFromTheAnsiCodePage) {
+  CatalogueList entries;
+  ASSERT_EQ(ParseCatalogue("<c><Alias Company='B{[~E9~]}ta' Product='Εταιρεία' "
+                           "Version='Ä{[~E426~]}' ProductA='{[~8083~]}'/></c>",
+                           entries),
+            CatalogueLoad::kLoaded);
+  EXPECT_EQ(entries[1].Company + "|" + entries[1].Product + "|" + entries[1].Version + "|" +
+                entries[1].ProductA,
+            "Béta|Εταιρεία|Ää&|€ƒ");
+}
+
 TEST(Catalogue, FailedLoadsSayWhyAndLeaveTheCatalogueAsItWas) {
   CatalogueList catalogue;
   std::optional<std::string> xml = kTwoEntries;

@@ -21,7 +21,9 @@ TEST(DisplayNames, CompanyNamesAreShortenedAndVersionsCompacted) {
       {"IBM Corp., Armonk", "IBM"},
       {"A|B Inc", "A/B Inc"},  // the name ends up in a "|"-joined record
       {"Tom|Jerry Inc", "Tom/Jerry"},
-      {"\tM\xFCller-Werke GmbH.", "MllerWerke GmbH"},
+      {"\tMüller-Werke GmbH.", "MüllerWerke GmbH"},
+      {"Ελληνικά Εργαλεία Α.Ε.", "Ελληνικά Εργαλεία ΑΕ"},
+      {"Contoso® Tools™ Ltd.", "Contoso Tools Ltd"},
       {"", "Missing"},
       {" .-, ", "Missing"},
   };

@@ -3,6 +3,7 @@
 #include <cctype>
 
 #include "base/text.h"
+#include "base/utf.h"
 #include "data/unpack.h"
 #include "errors/reporting.h"
 #include "fake_os.h"
@@ -124,7 +125,7 @@ std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
 
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
-  const std::int32_t result = driver.Serve(rsParams, trace);
+  const std::int32_t result = driver.Serve(utf::Utf16FromUtf8(rsParams), trace);
   std::string line = trace.Line(result);
   for (const std::string_view lead : {", chooser open ", ", "}) {
     for (std::size_t at = 0; (at = line.find(lead, at)) != std::string::npos; ++at) {

@@ -19,6 +19,23 @@ TEST(PlanLaunch, TheVerbOrOpenAndTheDocumentsFolder) {
             "\\\\server\\share\\dir\\");
 }
 
+// A volume without short names gives the long path, which may hold blanks: the program gets it
+// as one argument.
+TEST(PlanLaunch, ADocumentPathWithABlankIsQuoted) {
+  fake_os::Scope os;
+  const std::pair<std::string, std::string> cases[] = {
+      {R"(D:\Docs\Отчёт 会議 🎉.txt)", R"("D:\Docs\Отчёт 会議 🎉.txt")"},
+      {R"(D:\Docs\Отчёт.txt)", R"(D:\Docs\Отчёт.txt)"},
+      {R"(D:\Docs\OTCHT~1.TXT)", R"(D:\Docs\OTCHT~1.TXT)"},
+  };
+  for (const auto& [document, parameters] : cases) {
+    fake_os::AddFile(document);
+    const LaunchCall call = PlanLaunch("p.exe", document, "");
+    EXPECT_EQ(call.parameters, parameters);
+    EXPECT_EQ(call.directory, "D:\\Docs\\") << document;
+  }
+}
+
 TEST(LaunchResult, AnAnswerOf32OrLessIsAFailedStartWithTheSystemsError) {
   const struct {
     std::int32_t answer;

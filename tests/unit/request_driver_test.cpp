@@ -103,6 +103,18 @@ const std::vector<Case>& Cases() {
       {"a default line without a program arms nothing",
        [](World& w) { w.choices.files["QXDef.dat"] = ".txt|Globex - Beta"; }, RequestOf(), 1,
        "pass: failure 9 (Subscript out of range); rows 0, result 1", "markers"},
+      // The choice files are in the ANSI code page, Windows-1252 in native tests.
+      {"a document named in any script, its type key outside ASCII in either case",
+       [](World& w) {
+         fake_os::AddFile("C:\\Docs\\Отчёт 会議 🎉.ÄRG");
+         w.choices.files["QXAdd.dat"] = ".\xE4rg|Acme - Alpha|1.0|OK|C:\\A\\a.exe\r\n" + kBeta;
+         w.chooser.pick = [] { return 1; };
+       },
+       RequestOf("open", "C:\\Docs\\Отчёт 会議 🎉.ÄRG"), 0,
+       "chooser: 2 rows, picked 1 (Acme - Alpha); rows 2, result 0",
+       "show \"  [.ÄRG] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Windows Default|No "
+       "version info.; start C:\\A\\a.exe \"C:\\Docs\\Отчёт 会議 🎉.ÄRG\" open armed; markers "
+       "Bl1.ign"},
       {"the skip list", [](World& w) { w.choices.files["QXDel.dat"] = ".doc\r\n.TXT"; },
        RequestOf(), 1, "pass: type .txt is in the skip list; rows 0, result 1", "markers"},
       {"no programs for the type", [](World& w) { w.choices.files["QXAdd.dat"] = ".doc|x"; },
@@ -280,6 +292,15 @@ TEST_F(RequestDriverTest, EveryFailingSystemCallIsSurvived) {
   }
   std::printf("fault injection: %d failing system calls survived\n", injected);
   EXPECT_GT(injected, 500);
+}
+
+TEST_F(RequestDriverTest, ARequestThatIsNotValidUtf16EndsWithOne) {
+  World w;
+  RequestTrace trace(RequestTrace::Clock::time_point{});
+  EXPECT_EQ(w.driver.Serve(u"open\r\n\r\nC:\\Docs\\a\xD83D.txt\r\n\r\n\r\n\r\n\r\n", trace), 1);
+  EXPECT_EQ(DecisionOf(trace.Line(1, RequestTrace::Clock::time_point{})),
+            "pass: request is not valid UTF-16 (a surrogate without its partner); rows 0, result "
+            "1, 0 ms");
 }
 
 }  // namespace

@@ -62,6 +62,13 @@ TEST(RequestTrace, ShowsOnlyWhatTheRequestGotTo) {
             "TavrelCommander: pass: ignore marker used up; rows 0, result 1, 0 ms");
 }
 
+std::string Repeat(std::string_view text, int times) {
+  std::string repeated;
+  for (int i = 0; i < times; ++i)
+    repeated += text;
+  return repeated;
+}
+
 // Whatever the caller sent, the line keeps the document's name without its folders, stays one
 // line and stays short.
 TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
@@ -77,6 +84,8 @@ TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
        "verb \"" + std::string(40, 'v') + "\", file \"" + std::string(96, 'n') + ".txt\""},
       {std::string(41, 'v'), "C:\\" + std::string(97, 'n') + ".txt",
        "verb \"" + std::string(40, 'v') + "...\", file \"" + std::string(97, 'n') + ".tx...\""},
+      {"open", "C:\\a" + Repeat("я", 60) + ".txt",
+       "verb \"open\", file \"a" + Repeat("я", 49) + "...\""},
   };
   for (const auto& c : cases) {
     RequestTrace trace(Clock::time_point{});

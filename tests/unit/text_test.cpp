@@ -44,6 +44,24 @@ TEST(Text, CaseInsensitiveSearchAndTrim) {
   EXPECT_EQ(TrimBlanks("   "), "");
 }
 
+TEST(Text, LettersOutsideAsciiCompareWithoutRegardToCase) {
+  const std::pair<const char*, const char*> same[] = {
+      {"É", "é"},       {"ÄRGER", "ärger"}, {".ΤΧΤ", ".τχτ"}, {"ΣΟΦΟΣ", "σοφος"},
+      {"ΆΈΏ", "άέώ"},   {"ОТЧЁТ", "отчёт"}, {"Ÿ", "ÿ"},       {"ŁÓDŹ", "łódź"},
+      {"ＡＢ", "ａｂ"}, {"Ỹ", "ỹ"},         {"Ґ", "ґ"},       {"Ա", "ա"},
+  };
+  for (const auto& [a, b] : same)
+    EXPECT_TRUE(EqualsNoCase(a, b)) << a << " " << b;
+  const std::pair<const char*, const char*> different[] = {
+      {"é", "e"}, {"ä", "a"},       {"ß", "SS"}, {"日本", "日木"},
+      {"×", "÷"}, {"\xE9", "\xC9"},  // bytes that are no UTF-8 equal only themselves
+  };
+  for (const auto& [a, b] : different)
+    EXPECT_FALSE(EqualsNoCase(a, b)) << a << " " << b;
+  EXPECT_EQ(FindNoCase("Der ÄRGER", "ärger"), 4u);
+  EXPECT_EQ(FindNoCase("ΟΔΟΣ", "ος", 1), 4u);
+}
+
 TEST(Text, WrapWordsBreaksBeforeAWordThatWouldPassTheWidth) {
   EXPECT_EQ(WrapWords("aaa bbb ccc", 10), "aaa bbb \r\nccc ");
   EXPECT_EQ(WrapWords("aaaa bbbbb", 10), "aaaa bbbbb ");  // exactly at the width still fits

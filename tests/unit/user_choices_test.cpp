@@ -64,14 +64,16 @@ TEST(ChoiceLines, FieldsByName) {
   EXPECT_EQ(fields(""), "failure 9");
 }
 
+// The files are in the system's ANSI code page (Windows-1252 in native tests); the lists in UTF-8.
 TEST(ChoiceFiles, EachFileFillsItsListAndAMissingOneLeavesItsListEmpty) {
   DataFiles files;
   files.add = ".txt|a\r\n.doc|b";
   files.del = "";
+  files.def = ".txt|M\xFCller - App|1.0|OK|C:\\Programme\\M\xFCller\\app.exe";
   const UserChoices choices = GetUserChoices(files);
   EXPECT_EQ(choices.add, Lines({".txt|a", ".doc|b"}));
   EXPECT_EQ(choices.del, Lines({}));
-  EXPECT_EQ(choices.def, Lines({}));
+  EXPECT_EQ(choices.def, Lines({".txt|Müller - App|1.0|OK|C:\\Programme\\Müller\\app.exe"}));
 }
 
 }  // namespace
