@@ -11,9 +11,9 @@ packages=(
   cmake ninja-build g++ googletest libgtest-dev dpkg-dev clang-format
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-tools libz-mingw-w64-dev
   wine wine64 libwine-dev xvfb xdotool x11-utils imagemagick
-  xserver-xorg-core xserver-xorg-video-dummy
+  xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
   libzip-dev libpugixml-dev zip unzip pkg-config 7zip clang libclang-rt-14-dev
-  wine32:i386 g++-mingw-w64-i686-posix wixl msitools
+  wine32:i386 g++-mingw-w64-i686-posix wixl msitools mmdebstrap
 )
 missing=()
 for p in "${packages[@]}"; do

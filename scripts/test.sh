@@ -27,4 +27,5 @@ wine_tests() {  # then, pass or fail, the test programs Wine failed to start at 
   return "$status"
 }
 step "test: Windows tests under Wine" wine_tests
+step "test: Windows tests under Wine 10" "$root/scripts/wine10-tests.sh" -j "$jobs"
 echo "test: everything passed in $(duration $((SECONDS - start)))"

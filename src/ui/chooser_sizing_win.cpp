@@ -27,9 +27,9 @@ bool ChooserPopup::FitToList() {
   if (Count() > 0) {
     // Onto the monitor under the pointer first, so that the window takes that monitor's density
     // before it is measured (a move costs a round trip to the display: one already there stays).
-    if (!IsOnMonitorUnderPointer(frame_)) {
+    if (!IsOnMonitorAt(frame_, pointer_)) {
       fitting_ = true;
-      const RECT work = MonitorUnderPointer().rcWork;
+      const RECT work = MonitorAt(pointer_).rcWork;
       SetWindowPos(frame_, nullptr, work.left, work.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
       fitting_ = false;
@@ -40,7 +40,7 @@ bool ChooserPopup::FitToList() {
   RECT inner{};
   GetClientRect(frame_, &inner);
   const double twips = TwipsPerPixel(frame_);
-  PlaceAtCursor(frame_, inner.right * twips / 2, inner.bottom * twips / 2);
+  PlaceAtCursor(frame_, pointer_, inner.right * twips / 2, inner.bottom * twips / 2);
   return true;
 }
 
@@ -85,7 +85,7 @@ bool ChooserPopup::FitSize() {
 // Never wider than the monitor's work area less the margins placement keeps: a long name gives
 // way (the list ends it with an ellipsis), the version and its mark stay whole.
 void ChooserPopup::NarrowColumns(int columns, const RECT& frame, const RECT& inner) {
-  const RECT work = MonitorUnderPointer().rcWork;
+  const RECT work = MonitorAt(pointer_).rcWork;
   const UINT dpi = DpiOf(frame_);
   const int margins = 2 * RoundHalfEven(kPlacementMargin / TwipsPerPixel(frame_));
   const int borders = (frame.right - frame.left) - inner.right;

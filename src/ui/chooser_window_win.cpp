@@ -7,6 +7,7 @@
 #include "errors/reporting.h"
 #include "os/ansi_win.h"
 #include "os/messages_win.h"
+#include "ui/screen_win.h"
 
 namespace tavrel {
 namespace {
@@ -55,7 +56,7 @@ void ChooserPopup::RegisterClassOnce() {
   if (!registered) RaiseLastError();
 }
 
-ChooserPopup::ChooserPopup() {
+ChooserPopup::ChooserPopup() : pointer_(PointerPosition()) {
   RegisterClassOnce();
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -83,8 +84,6 @@ void ChooserPopup::CreateList() {
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   listOwnColours_ = ListColoursOf(list_);
   FollowTheme();
-  SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
-                    reinterpret_cast<DWORD_PTR>(this));
   icons_.UsePlaceholder(list_);
   FollowDpi();
   const wchar_t* headers[] = {L"Company - Product", L"Version"};
@@ -126,6 +125,7 @@ void ChooserPopup::Add(const Candidate& row) {
 }
 
 void ChooserPopup::Clear() {
+  pointer_ = PointerPosition();
   SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
   colours_.clear();
   details_.clear();
@@ -140,6 +140,11 @@ void ChooserPopup::Show() {
   // Painted now: a paint waits behind every posted message, and the icons' steps post each other
   // until the last one is in.
   RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Keys reach the list only from here on, through the message loop. Its hook goes in now, not
+  // when it is made: every message to a hooked window looks the hook up (under Wine a round trip
+  // to the server), and filling and fitting the list sends it many.
+  SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
   PostMessageW(frame_, kLoadIconsMessage, 0, 0);
 }
 

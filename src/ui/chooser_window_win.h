@@ -75,6 +75,10 @@ class ChooserPopup final : public ChooserWindow {
   FontHandle font_;  // the list's font, made for fontDpi_
   UINT fontDpi_ = 0;
   bool fitting_ = false;  // FitToList runs: it sizes the window for a new density itself
+  // Where the pointer was when this set of rows began (the window made or cleared), before any
+  // of the window's changes: fitting and placing go by it. Wine answers a position it held from
+  // earlier for a moment after a window changes, and the rows change the list's scroll bars.
+  POINT pointer_{};
   std::int32_t chosenIndex_ = -1;
   std::optional<Failure> failure_;  // of a message handler, raised by WaitForPick
 

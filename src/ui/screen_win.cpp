@@ -11,23 +11,25 @@ TwipsRect ToTwips(const RECT& r, double twips) {
 
 }  // namespace
 
-MONITORINFO MonitorUnderPointer() {
+POINT PointerPosition() {
   POINT pointer{};
   GetCursorPos(&pointer);
+  return pointer;
+}
+
+MONITORINFO MonitorAt(POINT point) {
   MONITORINFO info{};
   info.cbSize = sizeof info;
-  if (!GetMonitorInfoW(MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST), &info)) {
+  if (!GetMonitorInfoW(MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST), &info)) {
     info.rcMonitor = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     info.rcWork = info.rcMonitor;
   }
   return info;
 }
 
-bool IsOnMonitorUnderPointer(HWND window) {
-  POINT pointer{};
-  GetCursorPos(&pointer);
+bool IsOnMonitorAt(HWND window, POINT point) {
   return MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST) ==
-         MonitorFromPoint(pointer, MONITOR_DEFAULTTONEAREST);
+         MonitorFromPoint(point, MONITOR_DEFAULTTONEAREST);
 }
 
 MonitorArea ToTwips(const MONITORINFO& monitor, HWND window) {
@@ -37,16 +39,18 @@ MonitorArea ToTwips(const MONITORINFO& monitor, HWND window) {
 
 TaskbarRect GetTaskbarRect(HWND window) {
   RECT r{};
-  if (HWND bar = FindWindowW(L"Shell_TrayWnd", L""); !bar || !GetWindowRect(bar, &r)) r = RECT{};
+  // A hidden tray window reserves nothing (Wine keeps one when it shows no taskbar); an
+  // auto-hidden taskbar is still a visible window, moved almost off the monitor.
+  HWND bar = FindWindowW(L"Shell_TrayWnd", L"");
+  if (!bar || !IsWindowVisible(bar) || !GetWindowRect(bar, &r)) r = RECT{};
   const double twips = TwipsPerPixel(window);
   return {RoundHalfEven(r.top * twips), RoundHalfEven(r.left * twips),
           RoundHalfEven((r.right - r.left) * twips), RoundHalfEven((r.bottom - r.top) * twips)};
 }
 
-void PlaceAtCursor(HWND window, double offsetH, double offsetV) {
+void PlaceAtCursor(HWND window, POINT pointer, double offsetH, double offsetV) {
   const double twips = TwipsPerPixel(window);
-  POINT pointer{};
-  GetCursorPos(&pointer);
+  const POINT screen = pointer;
   ScreenToClient(window, &pointer);
   RECT frame{};
   GetWindowRect(window, &frame);
@@ -58,7 +62,7 @@ void PlaceAtCursor(HWND window, double offsetH, double offsetV) {
   request.offsetV = offsetV;
   request.windowWidth = (frame.right - frame.left) * twips;
   request.windowHeight = (frame.bottom - frame.top) * twips;
-  request.monitor = ToTwips(MonitorUnderPointer(), window);
+  request.monitor = ToTwips(MonitorAt(screen), window);
   request.taskbar = GetTaskbarRect(window);
 
   const WindowPosition to = PositionAtCursor(request);

@@ -8,20 +8,26 @@
 
 namespace tavrel {
 
-// The monitor that holds the pointer (the nearest one if none does), in pixels.
-MONITORINFO MonitorUnderPointer();
+// The pointer's position on the screen, in pixels. Read it before the windows to be placed change,
+// and place by that reading: for 100 ms after any window changes, Wine answers the position it
+// last saw itself, which may be old, instead of asking the display.
+POINT PointerPosition();
 
-// Whether the window lies (mostly) on the monitor under the pointer.
-bool IsOnMonitorUnderPointer(HWND window);
+// The monitor that holds the point (the nearest one if none does), in pixels.
+MONITORINFO MonitorAt(POINT point);
+
+// Whether the window lies (mostly) on the monitor that holds the point.
+bool IsOnMonitorAt(HWND window, POINT point);
 
 // The monitor's rectangle and work area in twips at the window's density.
 MonitorArea ToTwips(const MONITORINFO& monitor, HWND window);
 
-// The rectangle of the main taskbar window in twips; all zero when there is none.
+// The rectangle of the main taskbar window in twips; all zero when there is none or it is hidden.
 TaskbarRect GetTaskbarRect(HWND window);
 
-// Moves the window so that the pointer lies offsetH and offsetV twips into it, inside the
-// monitor under the pointer and clear of the taskbar there; keeps its size.
-void PlaceAtCursor(HWND window, double offsetH, double offsetV);
+// Moves the window so that the pointer (screen pixels, as PointerPosition read it) lies offsetH
+// and offsetV twips into it, inside the pointer's monitor and clear of the taskbar there; keeps
+// its size.
+void PlaceAtCursor(HWND window, POINT pointer, double offsetH, double offsetV);
 
 }  // namespace tavrel

@@ -84,7 +84,6 @@ int main(int argc, char** argv) {
     row.program = i == 0 ? "C:\\windows\\notepad.exe" : program;
     chooser.Add(row);
   }
-  SetCursorPos(300, 300);
   if (!chooser.FitToList()) return 2;
   chooser.Show();
   std::optional<HighContrast> contrast;

@@ -7,7 +7,6 @@
 bin_dir=$(dirname "$SERVER")
 work=$WINEPREFIX/drive_c/tvmon
 out=$(mktemp)
-x11_key='HKCU\Software\Wine\X11 Driver'
 
 # A Wine session belongs to the display it started on: it is ended before another one is used.
 end_session() {
@@ -22,8 +21,6 @@ use_display() {  # DISPLAY_FILE
 cleanup() {
   rm -rf "$out" "$bin_dir/Data" "$bin_dir"/Bl1.* "$work"
   use_display "$TAVREL_BUILD/xvfb.display"
-  wine_run reg delete "$x11_key" /v UseXVidMode /f >/dev/null 2>&1
-  end_session
 }
 
 # Two programs (copies of the recorder, which notes its start in NAME.log beside itself) added
@@ -89,10 +86,6 @@ while read -r side px py monitor ending <&3; do
   if [ "$side" != "$layout" ]; then
     layout=$side
     use_display "$TAVREL_BUILD/two-monitors-$side.display"
-    # The X11 driver reports every monitor only without XVidMode; it reads this when a session
-    # starts, so the next program starts a new one.
-    wine_run reg add "$x11_key" /v UseXVidMode /d N /f >/dev/null 2>&1
-    end_session
     # Windows' 0,0 is the primary monitor's corner (X's head #0); X has no negative coordinates.
     read -r x0 y0 <<<"$(x_heads | awk '$1 == 0 { print $2, $3 }')"
   fi
