@@ -1,13 +1,13 @@
 // The chooser's round: one real request through the request driver, with the system's choice
 // data, file queries and chooser, each wrapped to note when its step ends. The wait for a pick
-// processes the window's messages as the server's wait does, until none is left: the list's
-// first paint ends the time to visible, the last message (the programs' icons in and painted)
-// the round; the window then closes without a pick.
+// processes the window's messages as the server's wait does, until none is left: the first moment
+// the window is painted whole ends the time to visible (watched from outside: a hook on the list
+// would slow every message to it), the last message (the programs' icons in and painted) the
+// round; the window then closes without a pick.
 #include <windows.h>
 
 #include <commctrl.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <memory>
 #include <optional>
@@ -18,8 +18,8 @@
 #include "bench_round.h"
 #include "data/choice_data.h"
 #include "data/unpack.h"
-#include "os/messages_win.h"
 #include "request/request_driver.h"
+#include "request/system_requests_win.h"
 #include "ui/chooser_window.h"
 
 namespace tavrel::bench {
@@ -39,10 +39,7 @@ class Marks {
     return true;
   }
   // Each step's own time: from the end of the one before (the process's entry for the first).
-  // A window painted while it was shown is visible from that paint on: its show step ends there
-  // and its paint step is empty.
-  void Print() {
-    ticks_[kShow] = std::min(ticks_[kShow], ticks_[kPaint]);
+  void Print() const {
     std::printf("times");
     std::int64_t from = entered_;
     for (const std::int64_t t : ticks_) {
@@ -96,7 +93,7 @@ class TimedChoices final : public ChoiceSource {
 class TimedFiles final : public RequestFiles {
  public:
   explicit TimedFiles(Marks& marks) : marks_(marks) {}
-  void RefreshSearchFolders() override { system_.RefreshSearchFolders(); }
+  SearchFolders ReadSearchFolders() override { return system_.ReadSearchFolders(); }
   std::optional<std::uint32_t> Attributes(const std::string& path) override {
     return system_.Attributes(path);
   }
@@ -109,7 +106,7 @@ class TimedFiles final : public RequestFiles {
 
  private:
   Marks& marks_;
-  RequestFiles& system_ = SystemRequestFiles();
+  SystemFiles system_;
 };
 
 HWND Frame() {
@@ -133,15 +130,10 @@ void PrintFrame() {
               static_cast<int>(SendMessageA(List(), LVM_GETCOLUMNWIDTH, 1, 0)));
 }
 
-// Notes the end of the list's first paint, its drawing flushed.
-LRESULT CALLBACK WatchPaint(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                            DWORD_PTR data) {
-  const LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
-  if (auto& marks = *reinterpret_cast<Marks*>(data); message == WM_PAINT && !marks.IsSet(kPaint)) {
-    GdiFlush();
-    marks.Set(kPaint);
-  }
-  return result;
+// Whether the window has been painted whole: shown, with nothing left to paint in it or its list.
+bool Painted() {
+  return IsWindowVisible(Frame()) && !GetUpdateRect(Frame(), nullptr, FALSE) &&
+         !GetUpdateRect(List(), nullptr, FALSE);
 }
 
 class TimedChooser final : public RequestChooser {
@@ -161,23 +153,34 @@ class TimedChooser final : public RequestChooser {
     return fitted;
   }
   void Show() override {
-    SetWindowSubclass(List(), &WatchPaint, 1, reinterpret_cast<DWORD_PTR>(&marks_));
     window_->Show();
     marks_.Set(kShow);
+    NotePaint();
   }
-  // The icons arrive one a message, each posting the next: the queue runs dry when the last one
-  // is in and painted.
+  // The messages as the server's wait takes them, one at a time, noting the first moment the
+  // window is painted whole. The icons arrive one a message, each posting the next: the queue runs
+  // dry when the last one is in and painted.
   std::int32_t WaitForPick() override {
-    PumpPendingMessages();
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+      NotePaint();
+    }
     marks_.Set(kIcons);
     PrintFrame();
-    RemoveWindowSubclass(List(), &WatchPaint, 1);
     window_.reset();
     return -1;
   }
   const std::vector<std::string>& Texts() const { return rows_->Texts(); }
 
  private:
+  void NotePaint() {
+    if (marks_.IsSet(kPaint) || !Painted()) return;
+    GdiFlush();
+    marks_.Set(kPaint);
+  }
+
   Marks& marks_;
   std::unique_ptr<ChooserWindow> window_;
   std::optional<NotedRows> rows_;
@@ -186,7 +189,8 @@ class TimedChooser final : public RequestChooser {
 // A launcher that is never asked: the round closes the chooser without a pick.
 class NoLauncher final : public Launcher {
  public:
-  LaunchResult Launch(const std::string&, const std::string&, const std::string&) override {
+  LaunchResult Launch(const std::string&, const std::string&, const std::string&,
+                      const SearchFolders&) override {
     return {};
   }
   void ReportFailedStart(const std::string&, const LaunchResult&) noexcept override {}

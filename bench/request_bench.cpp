@@ -36,7 +36,7 @@
 #include "data/unpack.h"
 #include "data/user_choices.h"
 #include "data/work_folder.h"
-#include "fileinfo/system_dirs.h"
+#include "fileinfo/search_folders.h"
 #include "os/files.h"
 #include "os/unicode_files.h"
 #include "request/candidate_rows.h"
@@ -98,7 +98,8 @@ int loadedEntries = 0;  // the entries of the catalogue the last request used
 
 // One request's data work as the server does it; returns the number of rows built.
 int Request() {
-  tavrel::ReadSystemDir();
+  tavrel::SearchFolders folders;
+  tavrel::ReadSystemDir(folders);
   const tavrel::ChoiceData data = tavrel::ReadChoiceData(tavrel::UnpackFiles(), catalogues);
   std::int32_t last = 0;
   tavrel::FindKeyRange(".txt", data.choices.def, last);

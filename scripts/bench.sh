@@ -29,7 +29,7 @@ server_at_rest() {
   for _ in $(seq 200); do grep -q '^server idle' "$out" && break; sleep 0.1; done
   tr -d '\r' <"$out"
   for pid in $(pgrep -f 'TavrelCommander\.exe'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$prefix" || continue
+    tr '\0' '\n' 2>/dev/null <"/proc/$pid/environ" | grep -qx "WINEPREFIX=$prefix" || continue
     awk '/^(RssAnon|VmSwap):/ { private += $2 } /^VmRSS:/ { rss = $2 }
       END { printf "server idle, one object held: private bytes %.1f MiB (anonymous resident and swapped), resident %.1f MiB\n", private / 1024, rss / 1024 }' \
       "/proc/$pid/status"

@@ -11,7 +11,7 @@ constexpr const char* kArmed = "Bl1.ign";
 constexpr const char* kUsed = "Bl1.ok";
 }  // namespace
 
-bool ConsumeIgnoreMarkerIn(const std::string& folder) {
+bool CheckIgnoreMarkerIn(const std::string& folder) {
   bool armed = false;
   if (folder.empty()) return false;
   SkipFailure([&] {
@@ -96,8 +96,8 @@ std::string MarkerFolder() noexcept {
 }
 }  // namespace
 
-bool ConsumeIgnoreMarker() {
-  return ConsumeIgnoreMarkerIn(MarkerFolder());
+bool CheckIgnoreMarker() {
+  return CheckIgnoreMarkerIn(MarkerFolder());
 }
 
 IgnoreMarkerState ArmIgnoreMarker() {

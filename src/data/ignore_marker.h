@@ -15,7 +15,7 @@ struct IgnoreMarkerState {
 
 // Consumes an armed marker: true when the marker was armed, which is then renamed to the used
 // marker and the request is ignored. Never raises.
-[[nodiscard]] bool ConsumeIgnoreMarker();
+[[nodiscard]] bool CheckIgnoreMarker();
 
 // Arms the marker right before a launch: the used marker is renamed back (or, when that fails,
 // deleted), or a new armed marker is written. Returns the markers as they were before. Never
@@ -28,7 +28,7 @@ IgnoreMarkerState ArmIgnoreMarker();
 void RestoreIgnoreMarker(const IgnoreMarkerState& before);
 
 // The same operations on the markers of a given folder.
-[[nodiscard]] bool ConsumeIgnoreMarkerIn(const std::string& folder);
+[[nodiscard]] bool CheckIgnoreMarkerIn(const std::string& folder);
 IgnoreMarkerState ArmIgnoreMarkerIn(const std::string& folder);
 void RestoreIgnoreMarkerIn(const std::string& folder, const IgnoreMarkerState& before);
 

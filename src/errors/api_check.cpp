@@ -15,11 +15,12 @@ std::int32_t CheckApiResult(std::int32_t result, std::string_view tag, std::int1
   const bool failed = expected ? result != *expected : result == std::int32_t{failureValue};
   if (!failed) return result;
   if (!quiet) {
-    // The platform error is read before anything else can change it; when no failure is pending
-    // the handler takes it as the number.
+    // The platform error is read first, before an allocation can change it; when no failure is
+    // pending the handler takes it as the number.
+    const std::int32_t lastError = TextEdge().LastError();
     HandlerArgs args;
     args.procedure = std::string(tag);
-    args.lastDllError = TextEdge().LastError();
+    args.lastDllError = lastError;
     if (expected) args.callerCode = result;
     ErrorHandler(action, args);
     // A failed call that has been shown is over: the caller carries on, and the next failed call

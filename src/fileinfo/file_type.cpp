@@ -22,11 +22,6 @@ constexpr std::array<std::string_view, 3> kProgramExtensions = {".bat", ".com", 
 // search directories.
 constexpr std::string_view kAbsolutePatterns = R"(\\||[a-zA-Z]:)";
 
-std::vector<std::string>& PathDirList() {
-  static std::vector<std::string> dirs{std::string()};
-  return dirs;
-}
-
 // A file as typed counts when it exists and is neither a folder nor a system file; read-only,
 // hidden and archive files count. Raises when the path cannot be tested at all.
 bool IsProgramFile(const std::string& path) {
@@ -36,9 +31,10 @@ bool IsProgramFile(const std::string& path) {
 // The candidate joined to the first search directory that holds it: the Windows directory, the
 // System directory, then the non-empty Path entries. A candidate without an extension is tried
 // with each program extension in turn.
-std::optional<std::string> FindInSearchDirs(const std::string& candidate, bool hasExtension) {
-  std::vector<std::string> dirs{WindowsDir(), SystemDir()};
-  const auto& pathDirs = PathDirList();
+std::optional<std::string> FindInSearchDirs(const std::string& candidate, bool hasExtension,
+                                            const SearchFolders& folders) {
+  std::vector<std::string> dirs{folders.WindowsDir, folders.SystemDir};
+  const auto& pathDirs = folders.PathDirs;
   for (std::size_t k = 1; k < pathDirs.size(); ++k)
     if (!pathDirs[k].empty()) dirs.push_back(pathDirs[k]);
   for (const auto& dir : dirs) {
@@ -63,7 +59,8 @@ struct SearchHit {
 
 // Tries ever shorter leading parts of the line, cut at blanks, first as typed and then in the
 // search directories, so that a longer candidate anywhere wins over a shorter one.
-std::optional<SearchHit> SearchProgram(const std::string& line, std::int32_t& statement) {
+std::optional<SearchHit> SearchProgram(const std::string& line, const SearchFolders& folders,
+                                       std::int32_t& statement) {
   std::size_t length = line.size();
   for (;;) {
     statement = 0;
@@ -80,7 +77,7 @@ std::optional<SearchHit> SearchProgram(const std::string& line, std::int32_t& st
     if (IsProgramFile(candidate)) return SearchHit{candidate, length, false};
     statement = 130;
     if (!StrIsLikeAny(candidate.substr(0, 2), kAbsolutePatterns)) {
-      if (auto found = FindInSearchDirs(candidate, hasExtension))
+      if (auto found = FindInSearchDirs(candidate, hasExtension, folders))
         return SearchHit{std::move(*found), length, true};
     }
     // Cut at the last blank before the candidate's end; a cut that would leave fewer than two
@@ -109,7 +106,8 @@ void SplitPath(std::string p, FileTypeInfo& info) {
 
 }  // namespace
 
-FileTypeInfo AnalyseFileType(const std::string& input, std::int32_t& line) {
+FileTypeInfo AnalyseFileType(const std::string& input, const SearchFolders& folders,
+                             std::int32_t& line) {
   line = 0;
   FileTypeInfo info;
   std::string s(text::TrimBlanks(input));
@@ -134,7 +132,7 @@ FileTypeInfo AnalyseFileType(const std::string& input, std::int32_t& line) {
     program = s;
   } else {
     const std::string& whole = info.ExpandedText;
-    const auto hit = SearchProgram(whole, line);
+    const auto hit = SearchProgram(whole, folders, line);
     if (!hit) {
       info.Arguments.clear();
     } else if (hit->length < whole.size()) {
@@ -150,40 +148,16 @@ FileTypeInfo AnalyseFileType(const std::string& input, std::int32_t& line) {
   return info;
 }
 
-FileTypeInfo GetFileType(const std::string& text) {
+FileTypeInfo GetFileType(const std::string& text, const SearchFolders& folders) {
   FileTypeInfo info;
   std::int32_t line = 0;
   const bool finished = RunReported(
-      "GetFileType", [&] { info = AnalyseFileType(text, line); }, &line);
+      "GetFileType", [&] { info = AnalyseFileType(text, folders, line); }, &line);
   return finished ? info : FileTypeInfo{};
-}
-
-void LoadPathDirs() {
-  std::string path = os::EnvironmentVariable("Path");
-  if (path.empty() || path.back() != ';') path.push_back(';');
-  if (path.front() != ';') path.insert(0, 1, ';');
-  // The piece before the leading ";" stays as the empty slot 0; the one after the last is dropped.
-  auto pieces = text::Split(path, ";");
-  pieces.pop_back();
-  PathDirList().assign(pieces.begin(), pieces.end());
-}
-
-const std::vector<std::string>& PathDirs() {
-  return PathDirList();
 }
 
 std::string GetShortPath(const std::string& path) {
   return os::ShortPathName(path);
-}
-
-std::string& WindowsDir() {
-  static std::string dir;
-  return dir;
-}
-
-std::string& SystemDir() {
-  static std::string dir;
-  return dir;
 }
 
 }  // namespace tavrel

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "fileinfo/search_folders.h"
+
 namespace tavrel {
 
 struct FileTypeInfo {
@@ -23,26 +25,17 @@ struct FileTypeInfo {
   std::string BaseName;
 };
 
-// Analyses a command line or path. Never raises: failures are reported under "GetFileType"
-// and give an empty record.
-FileTypeInfo GetFileType(const std::string& text);
+// Analyses a command line or path, looking for a program named without its folder in folders.
+// Never raises: failures are reported under "GetFileType" and give an empty record.
+FileTypeInfo GetFileType(const std::string& text, const SearchFolders& folders);
 
 // The analysis behind GetFileType, raising its failures; line holds the number of the statement
 // that was running (100, 110, 120 or 130 within the program search, 0 where none is kept).
-FileTypeInfo AnalyseFileType(const std::string& text, std::int32_t& line);
-
-// Rebuilds the search directory list from the environment variable "Path" (once per request).
-void LoadPathDirs();
-
-// The search directory list; slot 0 is always empty and skipped.
-const std::vector<std::string>& PathDirs();
+FileTypeInfo AnalyseFileType(const std::string& text, const SearchFolders& folders,
+                             std::int32_t& line);
 
 // Short form of an existing file or folder, empty when it does not exist: the system's existence
 // test. The same path always gives the same text.
 std::string GetShortPath(const std::string& path);
-
-// The Windows and System directories, refreshed by the request driver at every request.
-std::string& WindowsDir();
-std::string& SystemDir();
 
 }  // namespace tavrel

@@ -18,7 +18,9 @@ std::string JoinPaths(std::string_view first, std::string_view second,
 std::string StripChrs(std::string_view text, std::string_view removeChars, bool removeControl,
                       bool removeNonAscii);
 
-// Replaces environment references in the first word of a command line.
+// Replaces the environment references found in the first word of a command line; each such
+// reference is replaced wherever it occurs in the whole line. A reference that appears only after
+// the first word stays as it is.
 std::string SubstEnvVars(std::string_view text);
 
 // Replaces every occurrence of find; an inserted replacement is never searched again.

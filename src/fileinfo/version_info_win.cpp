@@ -56,7 +56,7 @@ std::string GetVerQueryValueString(const void* versionData, const std::string& k
     UINT length = 0;  // in characters, the terminating NUL counted
     if (!VerQueryValueW(versionData, subBlock.c_str(), &text, &length) || !text || length == 0)
       return;
-    // The value holds length - 1 characters; a shorter text (a NUL inside) ends at the NUL.
+    // The value holds at most length - 1 characters; a NUL inside ends the text there.
     const wchar_t* chars = static_cast<const wchar_t*>(text);
     value = WideToUtf8(std::wstring_view(chars, wcsnlen(chars, length - 1)));
   });

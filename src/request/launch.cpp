@@ -36,8 +36,8 @@ std::int32_t SystemErrorOf(std::int32_t shellAnswer) {
 }  // namespace
 
 LaunchCall PlanLaunch(const std::string& program, const std::string& document,
-                      const std::string& verb) {
-  const FileTypeInfo parts = GetFileType(document);
+                      const std::string& verb, const SearchFolders& folders) {
+  const FileTypeInfo parts = GetFileType(document, folders);
   // A short path holds no blank; the long path a volume without short names gives instead may,
   // and is quoted so that the program gets it as one argument.
   return LaunchCall{verb.empty() ? std::string("open") : verb, program,

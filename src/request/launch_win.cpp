@@ -8,8 +8,8 @@
 namespace tavrel {
 
 LaunchResult LaunchProgram(const std::string& program, const std::string& document,
-                           const std::string& verb) {
-  const LaunchCall call = PlanLaunch(program, document, verb);
+                           const std::string& verb, const SearchFolders& folders) {
+  const LaunchCall call = PlanLaunch(program, document, verb, folders);
   const HINSTANCE answer = ShellExecuteW(
       GetDesktopWindow(), Utf8ToWide(call.operation).c_str(), Utf8ToWide(call.file).c_str(),
       Utf8ToWide(call.parameters).c_str(), Utf8ToWide(call.directory).c_str(), SW_SHOWNORMAL);

@@ -54,11 +54,12 @@ DefaultInfo ObtainDefaultInfo(RequestFiles& files, const std::string& document) 
 // Arms the ignore marker and launches the program; when it does not start, the marker is put
 // back as it was, so that no later request is passed through for a start that never happened.
 LaunchResult StartProgram(const RequestServices& services, const std::string& program,
-                          const std::string& document, const std::string& verb) {
+                          const std::string& document, const std::string& verb,
+                          const SearchFolders& folders) {
   const IgnoreMarkerState before = services.markers.Arm();
   LaunchResult result;
   try {
-    result = services.launcher.Launch(program, document, verb);
+    result = services.launcher.Launch(program, document, verb, folders);
   } catch (...) {
     services.markers.Restore(before);
     throw;
@@ -76,8 +77,8 @@ std::string NoRowsReason(const std::string& typeKey, const std::string& packageP
 }  // namespace
 
 std::int32_t RequestDriver::ServeOne(std::string_view rsParams, RequestTrace& trace) {
-  if (const Ending end = Admit(trace)) return *end;
   Request request;
+  if (const Ending end = Admit(request, trace)) return *end;
   if (const Ending end = ReadLines(rsParams, request, trace)) return *end;
   ReadChoices(request, trace);
   if (const Ending end = StartDefault(request, trace)) return *end;
@@ -85,8 +86,8 @@ std::int32_t RequestDriver::ServeOne(std::string_view rsParams, RequestTrace& tr
   return Launch(request, trace);
 }
 
-RequestDriver::Ending RequestDriver::Admit(RequestTrace& trace) {
-  services_.files.RefreshSearchFolders();
+RequestDriver::Ending RequestDriver::Admit(Request& request, RequestTrace& trace) {
+  request.folders = services_.files.ReadSearchFolders();
   // The request that a launch of ours causes passes straight through, once.
   if (services_.markers.ConsumeIfArmed()) return trace.Pass("ignore marker used up");
   return std::nullopt;
@@ -109,7 +110,7 @@ RequestDriver::Ending RequestDriver::ReadLines(std::string_view rsParams, Reques
   if (!request.document.empty() &&
       !SkipFailure([&] { attributes = services_.files.Attributes(request.document); }))
     return trace.Pass("document cannot be tested");
-  const FileTypeInfo documentType = GetFileType(request.document);
+  const FileTypeInfo documentType = GetFileType(request.document, request.folders);
   request.typeKey = TypeKey(documentType.Extension, false);
   trace.SetTypeKey(request.typeKey);
   if (IsExecutableTypeKey(request.typeKey)) return trace.Pass("document is an executable");
@@ -146,7 +147,8 @@ RequestDriver::Ending RequestDriver::StartDefault(const Request& request, Reques
   const std::int32_t first = FindKeyRange(request.typeKey, defaults, last);
   if (first > last) return std::nullopt;
   const std::string program(Need(ParseChoiceLine(defaults[first]).program));
-  const LaunchResult launch = StartProgram(services_, program, request.shortDocument, request.verb);
+  const LaunchResult launch =
+      StartProgram(services_, program, request.shortDocument, request.verb, request.folders);
   trace.StartedDefault(program, launch.shellAnswer);
   return launch.started ? kHandled : kNotHandled;
 }
@@ -194,7 +196,8 @@ std::int32_t RequestDriver::Launch(const Request& request, RequestTrace& trace) 
   if (request.pickedLine >= added.size()) Raise(errnum::kSubscript);
   const ChoiceLine picked = ParseChoiceLine(added[request.pickedLine]);
   const std::string program(Need(picked.program));
-  const LaunchResult launch = StartProgram(services_, program, request.shortDocument, "");
+  const LaunchResult launch =
+      StartProgram(services_, program, request.shortDocument, "", request.folders);
   trace.Picked(request.position, Need(picked.displayName), launch.shellAnswer);
   if (!launch.started) {
     // The user chose this program: they are told why it did not start, and the shell is not

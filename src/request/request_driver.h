@@ -30,6 +30,7 @@ class RequestDriver {
  private:
   // What the phases of one request learn, each filling its part for the next.
   struct Request {
+    SearchFolders folders;
     std::string verb;
     std::string document;
     std::string shortDocument;  // what a started program receives
@@ -45,7 +46,7 @@ class RequestDriver {
   // are read and checked, then the user's choices; the type's default program is started at
   // once; otherwise the user chooses among the rows, and the program picked is launched.
   std::int32_t ServeOne(std::string_view rsParams, RequestTrace& trace);
-  Ending Admit(RequestTrace& trace);
+  Ending Admit(Request& request, RequestTrace& trace);
   Ending ReadLines(std::string_view rsParams, Request& request, RequestTrace& trace);
   void ReadChoices(Request& request, RequestTrace& trace);
   Ending StartDefault(const Request& request, RequestTrace& trace);
@@ -55,11 +56,5 @@ class RequestDriver {
   RequestServices services_;
   bool inProgress_ = false;
 };
-
-// The system's file queries, as the server's requests make them.
-RequestFiles& SystemRequestFiles();
-
-// Serves one request with the system's services and publishes its trace line.
-std::int32_t ServeRequest(std::u16string_view rsParams) noexcept;
 
 }  // namespace tavrel

@@ -44,7 +44,7 @@ class Launcher {
  public:
   virtual ~Launcher() = default;
   virtual LaunchResult Launch(const std::string& program, const std::string& document,
-                              const std::string& verb) = 0;
+                              const std::string& verb, const SearchFolders& folders) = 0;
   // Tells the user why the program they picked did not start. Never throws.
   virtual void ReportFailedStart(const std::string& program,
                                  const LaunchResult& result) noexcept = 0;
@@ -65,7 +65,7 @@ class IgnoreMarkers {
 // The marker files of the server's program folder.
 class ProgramFolderMarkers final : public IgnoreMarkers {
  public:
-  bool ConsumeIfArmed() override { return ConsumeIgnoreMarker(); }
+  bool ConsumeIfArmed() override { return CheckIgnoreMarker(); }
   IgnoreMarkerState Arm() override { return ArmIgnoreMarker(); }
   void Restore(const IgnoreMarkerState& before) override { RestoreIgnoreMarker(before); }
 };
@@ -74,9 +74,9 @@ class ProgramFolderMarkers final : public IgnoreMarkers {
 class RequestFiles {
  public:
   virtual ~RequestFiles() = default;
-  // Called first in every request: the Windows and System folders and the Path are read again,
-  // for the program search of the file-type analysis.
-  virtual void RefreshSearchFolders() = 0;
+  // Called first in every request: the Windows and System folders and the Path, read afresh for
+  // the program search of the file-type analysis.
+  virtual SearchFolders ReadSearchFolders() = 0;
   // Attributes of an existing file or folder; nullopt when the path names nothing.
   virtual std::optional<std::uint32_t> Attributes(const std::string& path) = 0;
   // The short (8.3) form of an existing path; empty when it does not exist.

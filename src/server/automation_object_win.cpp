@@ -12,7 +12,6 @@
 #include "base/com_ptr.h"
 #include "os/type_library_win.h"
 #include "request/request_driver.h"
-#include "server/server_lifetime_win.h"
 
 namespace tavrel {
 namespace {
@@ -26,8 +25,8 @@ HRESULT LoadInterfaceTypeInfo(ITypeInfo** info) {
 
 class AutomationObject final : public _TavrelCH1Exe {
  public:
-  AutomationObject() { AddRefServer(); }
-  ~AutomationObject() { ReleaseServer(); }
+  explicit AutomationObject(ServerModule& module) : module_(module) { module_.AddRef(); }
+  ~AutomationObject() { module_.Release(); }
   AutomationObject(const AutomationObject&) = delete;
   AutomationObject& operator=(const AutomationObject&) = delete;
 
@@ -87,7 +86,7 @@ class AutomationObject final : public _TavrelCH1Exe {
     *result = kNotHandled;
     try {
       const std::u16string request(rsParams, rsParams + (rsParams ? SysStringLen(rsParams) : 0));
-      *result = ServeRequest(request);
+      *result = module_.Requests().Serve(request);
     } catch (...) {
       *result = kNotHandled;  // the request could not even be copied (out of memory)
     }
@@ -100,48 +99,18 @@ class AutomationObject final : public _TavrelCH1Exe {
     return LoadInterfaceTypeInfo(typeInfo_.put());
   }
 
+  ServerModule& module_;
   std::atomic<ULONG> references_{1};
   ComPtr<ITypeInfo> typeInfo_;
 };
 
-class Factory final : public IClassFactory {
- public:
-  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-      *object = static_cast<IClassFactory*>(this);
-      return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-  }
-  // The factory is a static object; the server's lifetime is counted by objects and locks.
-  ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
-  ULONG STDMETHODCALLTYPE Release() override { return 1; }
-
-  HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** object) override {
-    if (!object) return E_POINTER;
-    *object = nullptr;
-    if (outer) return CLASS_E_NOAGGREGATION;
-    return CreateAutomationObject(riid, object);
-  }
-  HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override {
-    if (lock) {
-      AddRefServer();
-    } else {
-      ReleaseServer();
-    }
-    return S_OK;
-  }
-};
-
 }  // namespace
 
-HRESULT CreateAutomationObject(REFIID riid, void** object) {
+HRESULT CreateAutomationObject(ServerModule& module, REFIID riid, void** object) {
   try {
     // From here the object's own reference count owns it: the interface handed out holds the
     // only reference, or none when the interface is not offered.
-    AutomationObject* created = std::make_unique<AutomationObject>().release();
+    AutomationObject* created = std::make_unique<AutomationObject>(module).release();
     const HRESULT hr = created->QueryInterface(riid, object);
     created->Release();
     return hr;
@@ -152,9 +121,30 @@ HRESULT CreateAutomationObject(REFIID riid, void** object) {
   }
 }
 
-IClassFactory& ClassFactory() {
-  static Factory factory;
-  return factory;
+HRESULT ClassFactory::QueryInterface(REFIID riid, void** object) {
+  if (!object) return E_POINTER;
+  if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
+    *object = static_cast<IClassFactory*>(this);
+    return S_OK;
+  }
+  *object = nullptr;
+  return E_NOINTERFACE;
+}
+
+HRESULT ClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** object) {
+  if (!object) return E_POINTER;
+  *object = nullptr;
+  if (outer) return CLASS_E_NOAGGREGATION;
+  return CreateAutomationObject(module_, riid, object);
+}
+
+HRESULT ClassFactory::LockServer(BOOL lock) {
+  if (lock) {
+    module_.AddRef();
+  } else {
+    module_.Release();
+  }
+  return S_OK;
 }
 
 }  // namespace tavrel

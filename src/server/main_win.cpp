@@ -21,11 +21,13 @@ constexpr UINT kIdleGraceMilliseconds = 10'000;
 // Serves clients until the last object and lock are gone.
 int Serve() {
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 1;
-  if (FAILED(tavrel::ServeClassObject(CLSID_TavrelCH1Exe, tavrel::ClassFactory()))) {
+  tavrel::ServerModule module;
+  tavrel::ClassFactory factory(module);
+  if (FAILED(module.ServeClassObject(CLSID_TavrelCH1Exe, factory))) {
     CoUninitialize();
     return 1;
   }
-  tavrel::RunUntilUnused(kIdleGraceMilliseconds);
+  module.RunUntilUnused(kIdleGraceMilliseconds);
   // The process ends here with nothing left to flush. CoUninitialize is not called: it waits for
   // the marshalling stubs of the last call to wind down, and under Wine that wait can last for
   // ever, keeping a server alive that no client can reach any more.

@@ -84,8 +84,6 @@ void ChooserPopup::CreateList() {
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
   listOwnColours_ = ListColoursOf(list_);
   FollowTheme();
-  SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
-                    reinterpret_cast<DWORD_PTR>(this));
   icons_.UsePlaceholder(list_);
   FollowDpi();
   const wchar_t* headers[] = {L"Company - Product", L"Version"};
@@ -136,12 +134,17 @@ void ChooserPopup::Clear() {
 }
 
 void ChooserPopup::Show() {
-  pick_ = -1;
+  chosenIndex_ = -1;
   if (!frame_) return;  // closed by a failure: the wait raises it
   ShowWindow(frame_, SW_SHOWNORMAL);
   // Painted now: a paint waits behind every posted message, and the icons' steps post each other
   // until the last one is in.
   RedrawWindow(frame_, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+  // Keys reach the list only from here on, through the message loop. Its hook goes in now, not
+  // when it is made: every message to a hooked window looks the hook up (under Wine a round trip
+  // to the server), and filling and fitting the list sends it many.
+  SetWindowSubclass(list_, &ChooserPopup::ListProc, kListSubclassId,
+                    reinterpret_cast<DWORD_PTR>(this));
   PostMessageW(frame_, kLoadIconsMessage, 0, 0);
 }
 
@@ -156,7 +159,7 @@ std::int32_t ChooserPopup::WaitForPick() {
     if (Loaded()) WaitMessage();
   }
   if (failure_) throw *std::exchange(failure_, std::nullopt);
-  return pick_;
+  return chosenIndex_;
 }
 
 void ChooserPopup::KeepFailure() noexcept {
@@ -220,7 +223,7 @@ void ChooserPopup::OnTimer() {
 void ChooserPopup::AcceptSelection() {
   const auto selected =
       SendMessageW(list_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED);
-  if (selected >= 0) pick_ = static_cast<std::int32_t>(selected) + 1;
+  if (selected >= 0) chosenIndex_ = static_cast<std::int32_t>(selected) + 1;
   Unload();
 }
 

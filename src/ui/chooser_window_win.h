@@ -79,7 +79,7 @@ class ChooserPopup final : public ChooserWindow {
   // of the window's changes: fitting and placing go by it. Wine answers a position it held from
   // earlier for a moment after a window changes, and the rows change the list's scroll bars.
   POINT pointer_{};
-  std::int32_t pick_ = -1;
+  std::int32_t chosenIndex_ = -1;
   std::optional<Failure> failure_;  // of a message handler, raised by WaitForPick
 
   std::optional<ForegroundWatch> watch_;  // from the first activation on

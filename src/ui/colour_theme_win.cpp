@@ -1,6 +1,6 @@
 #include "ui/colour_theme_win.h"
 
-#include "base/unique.h"
+#include "os/handles_win.h"
 
 namespace tavrel {
 namespace {
@@ -29,7 +29,6 @@ std::uint32_t SystemColour(int index) {
   return static_cast<std::uint32_t>(GetSysColor(index));
 }
 
-using ModuleHandle = Unique<HMODULE, &FreeLibrary>;
 using SetAttributeFn = HRESULT(WINAPI*)(HWND, DWORD, LPCVOID, DWORD);
 
 // Windows 10 2004 and later know the attribute as 20, builds from 1809 as 19.

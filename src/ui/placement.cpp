@@ -55,7 +55,7 @@ Bar BarOn(const MonitorArea& m, const TaskbarRect& tb) {
 
 }  // namespace
 
-WindowPosition PlaceAtPointer(const PlacementRequest& r) {
+WindowPosition PositionAtCursor(const PlacementRequest& r) {
   const TwipsRect& monitor = r.monitor.bounds;
   const Bar tb = BarOn(r.monitor, r.taskbar);
   const double screenW = monitor.Width();

@@ -54,7 +54,7 @@ struct WindowPosition {
 // off the band the taskbar reserves there. The main taskbar counts when it overlaps the monitor;
 // otherwise a band where the work area stops short of the monitor's edge (a taskbar of a
 // secondary monitor, a docked bar) takes its place.
-WindowPosition PlaceAtPointer(const PlacementRequest& request);
+WindowPosition PositionAtCursor(const PlacementRequest& request);
 
 // Rounds to the nearest whole number, halves to even. A value beyond the 32-bit range gives its
 // end; one that is not a number gives 0.

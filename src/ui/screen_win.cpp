@@ -65,7 +65,7 @@ void PlaceAtCursor(HWND window, POINT pointer, double offsetH, double offsetV) {
   request.monitor = ToTwips(MonitorAt(screen), window);
   request.taskbar = GetTaskbarRect(window);
 
-  const WindowPosition to = PlaceAtPointer(request);
+  const WindowPosition to = PositionAtCursor(request);
   SetWindowPos(window, nullptr, RoundHalfEven(to.left / twips), RoundHalfEven(to.top / twips), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

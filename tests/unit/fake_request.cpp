@@ -8,7 +8,7 @@
 #include "errors/reporting.h"
 #include "fake_os.h"
 #include "fileinfo/file_type.h"
-#include "fileinfo/system_dirs.h"
+#include "fileinfo/search_folders.h"
 #include "os/files.h"
 #include "os/os.h"
 
@@ -87,9 +87,9 @@ void Chooser::Show() {
 }
 
 LaunchResult Shell::Launch(const std::string& program, const std::string& document,
-                           const std::string& verb) {
+                           const std::string& verb, const SearchFolders& folders) {
   const bool armed = fake_os::Exists(fake_os::Dirs().program + "\\Bl1.ign");
-  const LaunchCall call = PlanLaunch(program, document, verb);
+  const LaunchCall call = PlanLaunch(program, document, verb, folders);
   log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
                  (armed ? " armed" : ""));
   if (fake_os::CallFails()) return LaunchResultOf(0);  // the system is out of memory
@@ -104,10 +104,8 @@ void Shell::ReportFailedStart(const std::string& program, const LaunchResult& re
   tavrel::ReportFailedStart(program, result);
 }
 
-void Files::RefreshSearchFolders() {
-  ReadWindowsDir();
-  ReadSystemDir();
-  LoadPathDirs();
+SearchFolders Files::ReadSearchFolders() {
+  return tavrel::ReadSearchFolders();
 }
 
 std::optional<std::uint32_t> Files::Attributes(const std::string& path) {

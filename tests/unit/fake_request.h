@@ -55,7 +55,7 @@ class Shell final : public Launcher {
  public:
   explicit Shell(Log& log) : log_(log) {}
   LaunchResult Launch(const std::string& program, const std::string& document,
-                      const std::string& verb) override;
+                      const std::string& verb, const SearchFolders& folders) override;
   void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override;
 
   std::int32_t answer = 42;  // above 32: started
@@ -68,7 +68,7 @@ class Shell final : public Launcher {
 
 class Files final : public RequestFiles {
  public:
-  void RefreshSearchFolders() override;
+  SearchFolders ReadSearchFolders() override;
   std::optional<std::uint32_t> Attributes(const std::string& path) override;
   std::string ShortPath(const std::string& path) override;
   std::optional<ProgramDescription> DefaultProgram(const std::string&) override;

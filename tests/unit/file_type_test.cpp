@@ -4,7 +4,6 @@
 
 #include "errors_fakes.h"
 #include "fake_os.h"
-#include "fileinfo/system_dirs.h"
 
 namespace tavrel {
 namespace {
@@ -22,30 +21,27 @@ class FileTypeTest : public ErrorsTest {
   FileTypeTest() {
     fake_os::Dirs().windows = R"(C:\WINDOWS)";
     fake_os::Dirs().system = R"(C:\WINDOWS\system32)";
-    ReadWindowsDir();
-    ReadSystemDir();
+    ReadWindowsDir(folders);
+    ReadSystemDir(folders);
     SetPath(R"(C:\Tools;C:\More Tools)");
   }
-  ~FileTypeTest() override {
-    fake_os::Reset();
-    ReadWindowsDir();
-    ReadSystemDir();
-    LoadPathDirs();
-  }
-  static void SetPath(const std::string& path) {
+  ~FileTypeTest() override { fake_os::Reset(); }
+  void SetPath(const std::string& path) {
     fake_os::SetEnv("Path", path);
-    LoadPathDirs();
+    LoadPathDirs(folders);
   }
+  FileTypeInfo GetFileType(const std::string& text) { return tavrel::GetFileType(text, folders); }
   fake_os::Scope os_;
+  SearchFolders folders;
 };
 
 TEST_F(FileTypeTest, PathDirsKeepEveryEntryAfterAnEmptySlot) {
   SetPath(R"(C:\a;;"C:\b c" ;%X%)");
-  EXPECT_EQ(PathDirs(), (std::vector<std::string>{"", R"(C:\a)", "", R"("C:\b c" )", "%X%"}));
+  EXPECT_EQ(folders.PathDirs, (std::vector<std::string>{"", R"(C:\a)", "", R"("C:\b c" )", "%X%"}));
   SetPath(R"(;C:\a;)");
-  EXPECT_EQ(PathDirs(), (std::vector<std::string>{"", R"(C:\a)"}));
+  EXPECT_EQ(folders.PathDirs, (std::vector<std::string>{"", R"(C:\a)"}));
   SetPath("");
-  EXPECT_EQ(PathDirs(), (std::vector<std::string>{""}));
+  EXPECT_EQ(folders.PathDirs, (std::vector<std::string>{""}));
 }
 
 TEST_F(FileTypeTest, ProgramsAndDocumentsBreakIntoTheirParts) {

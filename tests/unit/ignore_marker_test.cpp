@@ -19,16 +19,16 @@ class IgnoreMarker : public ::testing::Test {
 };
 
 TEST_F(IgnoreMarker, ALaunchMakesExactlyTheNextRequestPassThrough) {
-  EXPECT_FALSE(ConsumeIgnoreMarker());  // idle
+  EXPECT_FALSE(CheckIgnoreMarker());  // idle
   ArmIgnoreMarker();
   EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ign"), " \r\n");
-  EXPECT_TRUE(ConsumeIgnoreMarker());  // armed: ignored, now used
+  EXPECT_TRUE(CheckIgnoreMarker());  // armed: ignored, now used
   EXPECT_EQ(Files(), Names{"Bl1.ok"});
-  EXPECT_FALSE(ConsumeIgnoreMarker());
+  EXPECT_FALSE(CheckIgnoreMarker());
   ArmIgnoreMarker();  // used: renamed back
   ArmIgnoreMarker();  // armed stays armed
   EXPECT_EQ(Files(), Names{"Bl1.ign"});
-  EXPECT_TRUE(ConsumeIgnoreMarker());
+  EXPECT_TRUE(CheckIgnoreMarker());
 }
 
 TEST_F(IgnoreMarker, BothMarkersOrOneInCapitals) {
@@ -39,12 +39,12 @@ TEST_F(IgnoreMarker, BothMarkersOrOneInCapitals) {
   EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ign"), "armed");
   // An armed one that cannot be renamed over a used one is still used only once.
   fake_os::AddFile(folder + "\\Bl1.ok", "used");
-  EXPECT_TRUE(ConsumeIgnoreMarker());
-  EXPECT_FALSE(ConsumeIgnoreMarker());
+  EXPECT_TRUE(CheckIgnoreMarker());
+  EXPECT_FALSE(CheckIgnoreMarker());
 
   files::RemoveFile(folder + "\\Bl1.ok");
   fake_os::AddFile(folder + "\\BL1.IGN");
-  EXPECT_TRUE(ConsumeIgnoreMarker());
+  EXPECT_TRUE(CheckIgnoreMarker());
   EXPECT_EQ(Files(), Names{"Bl1.ok"});
 }
 
@@ -69,10 +69,10 @@ TEST_F(IgnoreMarker, AFolderThatCannotBeWrittenGetsNoMarker) {
   fake_os::AddFolder(folder, false);
   ArmIgnoreMarker();
   EXPECT_TRUE(Files().empty());
-  EXPECT_FALSE(ConsumeIgnoreMarker());
+  EXPECT_FALSE(CheckIgnoreMarker());
   fake_os::Dirs().program = "C:\\missing";
   ArmIgnoreMarker();
-  EXPECT_FALSE(ConsumeIgnoreMarker());
+  EXPECT_FALSE(CheckIgnoreMarker());
 }
 
 }  // namespace

@@ -11,11 +11,11 @@ TEST(PlanLaunch, TheVerbOrOpenAndTheDocumentsFolder) {
   fake_os::Scope os;
   fake_os::AddFile("C:\\DOCS\\A.TXT");
   fake_os::AddFile("\\\\server\\share\\dir\\b.txt");
-  const LaunchCall picked = PlanLaunch("C:\\P\\p.exe", "C:\\DOCS\\A.TXT", "");
+  const LaunchCall picked = PlanLaunch("C:\\P\\p.exe", "C:\\DOCS\\A.TXT", "", {});
   EXPECT_EQ(picked.operation + "|" + picked.file + "|" + picked.parameters + "|" + picked.directory,
             "open|C:\\P\\p.exe|C:\\DOCS\\A.TXT|C:\\DOCS\\");
-  EXPECT_EQ(PlanLaunch("p.exe", "C:\\DOCS\\A.TXT", "Open With...").operation, "Open With...");
-  EXPECT_EQ(PlanLaunch("p.exe", "\\\\server\\share\\dir\\b.txt", "").directory,
+  EXPECT_EQ(PlanLaunch("p.exe", "C:\\DOCS\\A.TXT", "Open With...", {}).operation, "Open With...");
+  EXPECT_EQ(PlanLaunch("p.exe", "\\\\server\\share\\dir\\b.txt", "", {}).directory,
             "\\\\server\\share\\dir\\");
 }
 
@@ -30,7 +30,7 @@ TEST(PlanLaunch, ADocumentPathWithABlankIsQuoted) {
   };
   for (const auto& [document, parameters] : cases) {
     fake_os::AddFile(document);
-    const LaunchCall call = PlanLaunch("p.exe", document, "");
+    const LaunchCall call = PlanLaunch("p.exe", document, "", {});
     EXPECT_EQ(call.parameters, parameters);
     EXPECT_EQ(call.directory, "D:\\Docs\\") << document;
   }

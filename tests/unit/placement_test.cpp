@@ -34,7 +34,8 @@ class PlacementOnMonitors : public ::testing::TestWithParam<MultiMonitorCase> {}
 TEST_P(PlacementOnMonitors, StaysOnTheMonitorUnderThePointer) {
   const MultiMonitorCase& c = GetParam();
   SCOPED_TRACE(c.what);
-  const auto p = PlaceAtPointer({c.x, c.y, 1500, 1000, 3000, 2000, {c.bounds, c.work}, c.taskbar});
+  const auto p =
+      PositionAtCursor({c.x, c.y, 1500, 1000, 3000, 2000, {c.bounds, c.work}, c.taskbar});
   EXPECT_DOUBLE_EQ(p.left, std::isnan(c.left) ? p.left : c.left);
   EXPECT_DOUBLE_EQ(p.top, std::isnan(c.top) ? p.top : c.top);
   EXPECT_GE(p.left, c.bounds.left);

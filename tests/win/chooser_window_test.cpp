@@ -183,6 +183,7 @@ TEST(ChooserWindowPick, AKeyPicksTheSelectedRowAndAnythingElseIsACancel) {
     const auto picker = CreateChooserWindow();
     AddRows(*picker, 3);
     ASSERT_TRUE(picker->FitToList());
+    picker->Show();  // keys reach the list of a shown chooser only
     HWND list = ListOf(ChooserFrame());
     LVITEMA state{};
     state.stateMask = LVIS_SELECTED | LVIS_FOCUSED;

@@ -10,8 +10,8 @@
 #include "base/failure.h"
 #include "base/text.h"
 #include "fileinfo/file_type.h"
+#include "fileinfo/search_folders.h"
 #include "fileinfo/strings.h"
-#include "fileinfo/system_dirs.h"
 #include "os/os.h"
 
 namespace tavrel {
@@ -23,15 +23,8 @@ using text::EqualsNoCase;
 // read from the system as a request does; Path is restored afterwards.
 class FileTypeWinTest : public ::testing::Test {
  protected:
-  FileTypeWinTest() {
-    ReadWindowsDir();
-    ReadSystemDir();
-    LoadPathDirs();
-  }
-  ~FileTypeWinTest() override {
-    SetEnvironmentVariableA("Path", savedPath_.c_str());
-    LoadPathDirs();
-  }
+  ~FileTypeWinTest() override { SetEnvironmentVariableA("Path", savedPath_.c_str()); }
+  FileTypeInfo GetFileType(const std::string& text) { return tavrel::GetFileType(text, folders); }
   // Creates a file (and its folders) in the scratch folder and gives its full path.
   std::string MakeFile(const std::string& relative, DWORD attributes = FILE_ATTRIBUTE_NORMAL) {
     const std::string path = dir_ / relative;
@@ -42,12 +35,13 @@ class FileTypeWinTest : public ::testing::Test {
   }
   testing::ScratchFolder dir_{"File Type"};
   std::string savedPath_ = os::EnvironmentVariable("Path");
+  SearchFolders folders = ReadSearchFolders();
 };
 
 TEST_F(FileTypeWinTest, SystemDirectoriesAreTheSystemsOwnAndAMissingFileHasNoShortPath) {
-  EXPECT_TRUE(EqualsNoCase(WindowsDir(), os::EnvironmentVariable("windir")));
-  EXPECT_EQ(text::FindNoCase(SystemDir(), WindowsDir()), 0u);
-  EXPECT_TRUE(os::FileAttributes(SystemDir()).value_or(0) & os::kAttrDirectory);
+  EXPECT_TRUE(EqualsNoCase(folders.WindowsDir, os::EnvironmentVariable("windir")));
+  EXPECT_EQ(text::FindNoCase(folders.SystemDir, folders.WindowsDir), 0u);
+  EXPECT_TRUE(os::FileAttributes(folders.SystemDir).value_or(0) & os::kAttrDirectory);
 
   // The short form of an existing path is pinned end to end, where the launch hands it over.
   EXPECT_EQ(GetShortPath(dir_ / "missing.text"), "");
@@ -55,14 +49,14 @@ TEST_F(FileTypeWinTest, SystemDirectoriesAreTheSystemsOwnAndAMissingFileHasNoSho
 
 TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   const auto notepad = GetFileType("notepad %1");
-  EXPECT_TRUE(EqualsNoCase(notepad.FullPath, JoinPaths(WindowsDir(), "notepad.exe")));
+  EXPECT_TRUE(EqualsNoCase(notepad.FullPath, JoinPaths(folders.WindowsDir, "notepad.exe")));
   EXPECT_EQ(notepad.Arguments, "%1");
 
   // In a directory added to Path.
   MakeFile(R"(Tools\tavtool.bat)");
   MakeFile(R"(Tools\tavtool.exe)");
   ASSERT_TRUE(SetEnvironmentVariableA("Path", (savedPath_ + ";" + (dir_ / "Tools")).c_str()));
-  LoadPathDirs();
+  LoadPathDirs(folders);
   const auto tool = GetFileType("tavtool first second");
   EXPECT_EQ(tool.FullPath + "|" + tool.Arguments, (dir_ / "Tools\\tavtool.bat") + "|first second");
 
@@ -92,7 +86,7 @@ TEST_F(FileTypeWinTest, HiddenFilesCountSystemFilesFoldersAndMissingFilesDoNot) 
        {R"("C:\a b\x.exe)", R"(C:\x*?<>|.exe %1)", R"(notepad.exe "%1" | more)",
         R"(Z:\nowhere\x.exe /a)", R"(\\?\C:\nothing)", R"(C:\nothing\..\..\x.exe)"}) {
     std::int32_t statement = 0;
-    EXPECT_NO_THROW(AnalyseFileType(line, statement)) << line;
+    EXPECT_NO_THROW(AnalyseFileType(line, folders, statement)) << line;
   }
   EXPECT_EQ(PendingFailure().number, 0);
 }

@@ -1,8 +1,9 @@
 // The request's services on Windows, each a thin adapter over the system's implementation, and
-// the server's one request driver that uses them.
+// the driver that uses them.
+#include "request/system_requests_win.h"
+
 #include "data/unpack.h"
 #include "fileinfo/file_type.h"
-#include "fileinfo/system_dirs.h"
 #include "os/os.h"
 #include "request/request_driver.h"
 #include "request/trace_output.h"
@@ -52,49 +53,47 @@ class WindowChooser final : public RequestChooser {
 class ShellLauncher final : public Launcher {
  public:
   LaunchResult Launch(const std::string& program, const std::string& document,
-                      const std::string& verb) override {
-    return LaunchProgram(program, document, verb);
+                      const std::string& verb, const SearchFolders& folders) override {
+    return LaunchProgram(program, document, verb, folders);
   }
   void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override {
     tavrel::ReportFailedStart(program, result);
   }
 };
 
-class SystemFiles final : public RequestFiles {
- public:
-  void RefreshSearchFolders() override {
-    ReadWindowsDir();
-    ReadSystemDir();
-    LoadPathDirs();
-  }
-  std::optional<std::uint32_t> Attributes(const std::string& path) override {
-    return os::FileAttributes(path);
-  }
-  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
-  std::optional<ProgramDescription> DefaultProgram(const std::string& document) override {
-    return GetDefaultProgramInfo(document);
-  }
-};
-
-RequestDriver& Driver() {
-  static PackageChoices choices;
-  static WindowChooser chooser;
-  static ShellLauncher launcher;
-  static ProgramFolderMarkers markers;
-  static RequestDriver driver({choices, chooser, launcher, markers, SystemRequestFiles()});
-  return driver;
-}
-
 }  // namespace
 
-RequestFiles& SystemRequestFiles() {
-  static SystemFiles files;
-  return files;
+struct SystemRequests::Services {
+  PackageChoices choices;
+  WindowChooser chooser;
+  ShellLauncher launcher;
+  ProgramFolderMarkers markers;
+  SystemFiles files;
+  RequestDriver driver{{choices, chooser, launcher, markers, files}};
+};
+
+SearchFolders SystemFiles::ReadSearchFolders() {
+  return tavrel::ReadSearchFolders();
 }
 
-std::int32_t ServeRequest(std::u16string_view rsParams) noexcept {
+std::optional<std::uint32_t> SystemFiles::Attributes(const std::string& path) {
+  return os::FileAttributes(path);
+}
+
+std::string SystemFiles::ShortPath(const std::string& path) {
+  return GetShortPath(path);
+}
+
+std::optional<ProgramDescription> SystemFiles::DefaultProgram(const std::string& document) {
+  return GetDefaultProgramInfo(document);
+}
+
+SystemRequests::SystemRequests() : services_(std::make_unique<Services>()) {}
+SystemRequests::~SystemRequests() = default;
+
+std::int32_t SystemRequests::Serve(std::u16string_view rsParams) noexcept {
   RequestTrace trace;
-  const std::int32_t result = Driver().Serve(rsParams, trace);
+  const std::int32_t result = services_->driver.Serve(rsParams, trace);
   // Last, and unable to change the result.
   PublishTrace(trace.Line(result), ConfiguredTraceLog());
   return result;
