@@ -236,8 +236,8 @@ void ChooserPopup::OnTimer() {
 void ChooserPopup::LoadIconStep() {
   if (!icons_.LoadNext(list_)) return;
   // A posted message is taken before any click or key: with one waiting, the next step comes by
-  // a timer instead, whose message is taken after it.
-  if (HIWORD(GetQueueStatus(QS_INPUT)) != 0) {
+  // a timer instead, whose message is taken after it. The pointer's moves do not hold it up.
+  if (HIWORD(GetQueueStatus(QS_KEY | QS_MOUSEBUTTON)) != 0) {
     SetTimer(frame_, kIconsTimerId, USER_TIMER_MINIMUM, nullptr);
   } else {
     PostMessageW(frame_, kLoadIconsMessage, 0, 0);
