@@ -90,8 +90,8 @@ LaunchResult Shell::Launch(const std::string& program, const std::string& docume
                            const std::string& verb, const SearchFolders& folders) {
   const bool armed = fake_os::Exists(fake_os::Dirs().program + "\\Bl1.ign");
   const LaunchCall call = PlanLaunch(program, document, verb, folders);
-  log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
-                 (armed ? " armed" : ""));
+  log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation + " in " +
+                 call.directory + (armed ? " armed" : ""));
   if (fake_os::CallFails()) return LaunchResultOf(0);  // the system is out of memory
   whileStarting();
   const LaunchResult result = LaunchResultOf(answer);
