@@ -49,8 +49,8 @@ class Chooser final : public RequestChooser {
   Log& log_;
 };
 
-// Logs "start PROGRAM DOCUMENT VERB in FOLDER" (with "armed" when the ignore marker is armed at that
-// moment) and "report PROGRAM"; a report goes to the error handler as the server's does.
+// Logs "start PROGRAM DOCUMENT VERB in FOLDER" (with "armed" when the ignore marker is armed at
+// that moment) and "report PROGRAM"; a report goes to the error handler as the server's does.
 class Shell final : public Launcher {
  public:
   explicit Shell(Log& log) : log_(log) {}
