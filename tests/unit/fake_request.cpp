@@ -6,11 +6,7 @@
 #include "base/utf.h"
 #include "data/unpack.h"
 #include "errors/reporting.h"
-#include "fake_os.h"
-#include "fileinfo/file_type.h"
-#include "fileinfo/search_folders.h"
 #include "os/files.h"
-#include "os/os.h"
 
 namespace tavrel::fake_request {
 namespace {
@@ -64,10 +60,6 @@ void Chooser::SetCaption(const std::string& text) {
   caption = text;
 }
 
-bool Chooser::FitToList() {
-  return !fake_os::CallFails() && fits;
-}
-
 std::int32_t Chooser::WaitForPick() {
   FailWhenInjected();
   return pick();
@@ -93,23 +85,6 @@ LaunchResult Shell::Launch(const std::string& program, const std::string& docume
   const LaunchResult result = LaunchResultOf(answer);
   started += result.started;
   return result;
-}
-
-void Shell::ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept {
-  log_.push_back("report " + program);
-  tavrel::ReportFailedStart(program, result);
-}
-
-SearchFolders Files::ReadSearchFolders() {
-  return tavrel::ReadSearchFolders();
-}
-
-std::optional<std::uint32_t> Files::Attributes(const std::string& path) {
-  return os::FileAttributes(path);
-}
-
-std::string Files::ShortPath(const std::string& path) {
-  return GetShortPath(path);
 }
 
 std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
