@@ -121,8 +121,7 @@ bool CallFails() {
 namespace os {
 
 std::optional<std::uint32_t> FileAttributes(const std::string& path) {
-  Require(!fake_os::CallFails(), errnum::kDiskNotReady);
-  Require(!Untestable(path), errnum::kDiskNotReady);
+  Require(!fake_os::CallFails() && !Untestable(path), errnum::kDiskNotReady);
   const Entry* e = Find(path);
   return e ? std::optional(e->attributes) : std::nullopt;
 }
@@ -135,6 +134,14 @@ std::string ShortPathName(const std::string& path) {
 std::string EnvironmentVariable(const std::string& name) {
   const auto found = S().environment.find(Key(name));
   return fake_os::CallFails() || found == S().environment.end() ? std::string() : found->second;
+}
+
+std::string WindowsDirectory() {
+  return fake_os::CallFails() ? std::string() : S().dirs.windows;
+}
+
+std::string SystemDirectory() {
+  return fake_os::CallFails() ? std::string() : S().dirs.system;
 }
 
 }  // namespace os
@@ -173,14 +180,5 @@ std::string ProgramFolder() {
 }
 
 }  // namespace files
-
-namespace os {
-std::string WindowsDirectory() {
-  return fake_os::CallFails() ? std::string() : S().dirs.windows;
-}
-std::string SystemDirectory() {
-  return fake_os::CallFails() ? std::string() : S().dirs.system;
-}
-}  // namespace os
 
 }  // namespace tavrel
