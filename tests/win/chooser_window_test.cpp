@@ -39,7 +39,6 @@ void AddRows(ChooserWindow& chooser, int rows, const std::string& name = "A rath
   for (int i = 0; i < rows; ++i) {
     Candidate row;
     row.rowId = i;
-    row.key = "k" + std::to_string(i);
     row.text = "Company " + std::to_string(i) + " - " + name;
     row.detail = "1.2." + std::to_string(i) + "    [Windows Default]";
     row.program = programs[i % 3];
