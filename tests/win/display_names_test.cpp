@@ -61,7 +61,9 @@ TEST(DefaultProgram, ValuesOfTheFirstTranslationAndNothingToDescribe) {
     // Both path fields hold the short path, the form the launch hands over.
     char shortPath[MAX_PATH] = {};
     GetShortPathNameA(c.program.c_str(), shortPath, MAX_PATH);
-    if (d) EXPECT_EQ(d->shortPath + "|" + d->shortOfShortPath, shortPath + ("|" + d->shortPath));
+    if (d) {
+      EXPECT_EQ(d->shortPath + "|" + d->shortOfShortPath, shortPath + ("|" + d->shortPath));
+    }
     EXPECT_FALSE(GetDefaultProgramInfo(dir / (std::string("missing") + c.extension)));
   }
   files::WriteWholeFile(dir / "a.tvrnone", "x");
