@@ -1,7 +1,6 @@
 // A request's data read from a real package and a real work folder through the wide file API:
 // a temporary folder and an install folder whose names hold "é" and "日本", a package another
-// process holds open or locked, and nothing written anywhere. The message box is replaced by a
-// recorder.
+// process holds open or locked. The message box is replaced by a recorder.
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -23,16 +22,6 @@ namespace fs = std::filesystem;
 std::string Utf8(const fs::path& path) {
   const std::u8string text = path.u8string();
   return std::string(text.begin(), text.end());
-}
-
-std::string ReadAll(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-std::size_t Entries(const fs::path& folder) {
-  return static_cast<std::size_t>(
-      std::distance(fs::recursive_directory_iterator(folder), fs::recursive_directory_iterator{}));
 }
 
 FileHandle* heldLock = nullptr;
@@ -61,10 +50,8 @@ class UnpackWin : public ::testing::Test {
 };
 
 // Without its check file the package is still read, and message 4502 is shown once.
-TEST_F(UnpackWin, ThePackageIsReadInMemoryAndNothingIsWritten) {
+TEST_F(UnpackWin, APackageAnotherProgramWritesIsRead) {
   MakePackage({{"QXAdd.dat", ".txt|x"}, {"QXma.xml", "<p/>"}});
-  const std::string before = ReadAll(package_);
-  const std::size_t entries = Entries(scratch_.path());
   // Another program writing the package meanwhile does not keep it from being read.
   const FileHandle writer(CreateFileW(package_.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
                                       OPEN_EXISTING, 0, nullptr));
@@ -72,15 +59,15 @@ TEST_F(UnpackWin, ThePackageIsReadInMemoryAndNothingIsWritten) {
   const DataFiles files = Unpack();
   EXPECT_EQ(files.add.value_or("(none)"), ".txt|x");
   EXPECT_EQ(files.catalogue.value_or("(none)"), "<p/>");
-  EXPECT_EQ(Entries(scratch_.path()), entries);
-  EXPECT_EQ(ReadAll(package_), before);
   ASSERT_EQ(box.shown.size(), 1u);
   EXPECT_NE(box.shown[0].caption.find("4502"), std::string::npos) << box.shown[0].caption;
 }
 
 TEST_F(UnpackWin, ALockedPackageIsWaitedForMissingOrDamagedOnesEndAtOnce) {
   MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", std::string(5000, 'a')}});
-  const std::string good = ReadAll(package_);
+  std::ifstream in(package_, std::ios::binary);
+  const std::string good(std::istreambuf_iterator<char>(in), {});
+  in.close();
   FileHandle lock(
       CreateFileW(package_.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
   ASSERT_TRUE(lock);
@@ -101,7 +88,6 @@ TEST_F(UnpackWin, ALockedPackageIsWaitedForMissingOrDamagedOnesEndAtOnce) {
     EXPECT_FALSE(Unpack().add.has_value());
     EXPECT_LT(GetTickCount() - start, 200u);
   }
-  EXPECT_FALSE(fs::exists(temp_ / L"ZV"));
   EXPECT_TRUE(box.shown.empty());
 }
 
