@@ -26,7 +26,7 @@ HWND WaitForWindow(const char* caption) {
 // per-thread state: a thread that did would end with it, and MinGW frees per-thread storage before
 // it runs the destructors of what lies there (Wine 10's heap then fails).
 TEST(RealMessageBox, QuestionShowsItsTextWithYesAndNoAndReturnsTheButtonPressed) {
-  const ScopedEdge<MessageBoxEdge> real{PlatformBoxEdge()};
+  const ReportThrough real{PlatformEdges()};
   const DWORD self = GetCurrentThreadId();
   std::string shown;
   bool buttons = false;

@@ -34,7 +34,7 @@ TEST(ProcessWin, ShellAndWaitWaitsForTheChildOrReportsItCannotStart) {
   EXPECT_TRUE(folder.Has("done.txt"));  // written before the wait ended
 
   FakeBox box;
-  const ScopedEdge<MessageBoxEdge> installed(box);
+  const ReportThrough reporting{{box, PlatformEdges().texts}};
   ClearPendingFailure();
   EXPECT_FALSE(ShellAndWaitUntilDone("C:\\no\\such\\program.exe", "x"));
   ASSERT_EQ(box.shown.size(), 1u);

@@ -10,7 +10,8 @@ namespace tavrel {
 namespace {
 
 TEST(SystemErrorText, TextsComeFromTheSystemsTablesOrAreMadeUp) {
-  ASSERT_TRUE(PlatformTextEdge().IsNtFamily());
+  const ReportThrough platform{PlatformEdges()};
+  ASSERT_TRUE(PlatformEdges().texts.IsNtFamily());
   // A system text is one line: the width flag drops the message's line breaks.
   for (std::int32_t n : {2, 2150, 12029, 12172}) {
     const std::string text = GetSystemErrorText(n);

@@ -46,7 +46,7 @@ class UnpackWin : public ::testing::Test {
   fs::path install_ = fs::path(scratch_.path()) / L"Inst\u00e9 \u65e5\u672c";
   fs::path package_ = install_ / L"Data\\QXTavrel.dat";
   FakeBox box;
-  ScopedEdge<MessageBoxEdge> installed{box};
+  ReportThrough reporting{{box, PlatformEdges().texts}};
 };
 
 // Without its check file the package is still read, and message 4502 is shown once.
