@@ -169,6 +169,9 @@ struct CaseResult {
   // processor, what the rounds that did not wait take.
   double visibleQuarter = 0;
   double floorQuarter = 0;
+  // The median of each round's own ratio to the floor's round beside it, which both ran in the
+  // same moment of the machine: a burst of load that falls on one round moves it little.
+  double pairedRatio = 0;
 };
 
 // One case: a warm-up round of the chooser gives the floor its layout, then rounds of the
@@ -190,7 +193,7 @@ bool RunCase(const char* self, const std::string& document, int rows, bool icons
                 "showed " + std::to_string(warm.rows) + " rows, not " + std::to_string(rows));
   SetEnvironmentVariableA(kLayoutVariable, warm.layout.c_str());
   std::vector<double> steps[kSteps];
-  std::vector<double> visible, floor, start;
+  std::vector<double> visible, floor, start, ratios;
   for (int r = 0; r < rounds; ++r) {
     // Each goes first in turn: what a round leaves behind (the Wine server's and the display's
     // work for the process that ended) falls on both alike.
@@ -205,12 +208,14 @@ bool RunCase(const char* self, const std::string& document, int rows, bool icons
       steps[s].push_back(chooser.times[s]);
     visible.push_back(std::accumulate(chooser.times.begin(), chooser.times.end() - 1, 0.0));
     floor.push_back(bare.times.front());
+    ratios.push_back(visible.back() / floor.back());
     start.push_back(chooser.start);
   }
   result.visible = Median(visible);
   result.floor = Median(floor);
   result.visibleQuarter = Quantile(visible, 0.25);
   result.floorQuarter = Quantile(floor, 0.25);
+  result.pairedRatio = Median(ratios);
   for (std::size_t s = 0; s + 1 < kSteps; ++s)
     std::printf(" %7.2f", Median(steps[s]));
   std::printf(" %8.2f %7.2f %7.2f %7.2f ms\n", result.visible, Median(steps[kSteps - 1]),
@@ -270,8 +275,10 @@ bool ChooserVisibleBench(int rounds) {
     }
   }
   for (const CaseResult& r : results)
-    std::printf("visible, %s: %.2fx its floor (fastest quarter of the rounds: %.2fx)\n",
-                r.name.c_str(), r.visible / r.floor, r.visibleQuarter / r.floorQuarter);
+    std::printf(
+        "visible, %s: %.2fx its floor (fastest quarter of the rounds: %.2fx, median of each "
+        "round's own ratio: %.2fx)\n",
+        r.name.c_str(), r.visible / r.floor, r.visibleQuarter / r.floorQuarter, r.pairedRatio);
   // The programs' own icons are looked up once the window is shown: the time to visible stays
   // that of the generic icon's case.
   for (std::size_t c = 0; c + 1 < results.size(); c += 2)
