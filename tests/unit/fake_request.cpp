@@ -95,8 +95,8 @@ std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
   const std::int32_t result = driver.Serve(utf::Utf16FromUtf8(rsParams), trace);
-  traces.push_back(
-      std::regex_replace(trace.Line(result), std::regex(", (chooser open )?\\d+ ms"), ""));
+  static const std::regex kTimings(", (chooser open )?\\d+ ms");
+  traces.push_back(std::regex_replace(trace.Line(result), kTimings, ""));
   return result;
 }
 
