@@ -5,32 +5,26 @@
 root=$WINEPREFIX/drive_c/tavrel-trace
 R='C:\tavrel-trace'
 DOC="$R\\My Documents\\letter.tvtr"
-markers=$TAVREL_BUILD/bin
-work=$(wine_run winepath -u "$(wine_run cmd /c echo %TEMP% | tr -d '\r')\\ZV" 2>/dev/null | tr -d '\r')
+work=$(work_folder)
 log=$root/logs/chooser.log
 err=$(mktemp)
-out=$(mktemp)
 cleanup() {
   chattr -i "$root/locked" 2>/dev/null
-  rm -rf "$root" "$work" "$err" "$out" "$markers/Data" "$markers"/Bl1.*
+  rm -rf "$root" "$work" "$err"
   wine_run reg delete 'HKCU\Software\Tavrel\Chooser' /v LogFile /f >/dev/null 2>&1
-  wine_run reg delete 'HKCR\.tvtr' /f >/dev/null 2>&1
-  wine_run reg delete 'HKCR\TavrelTrace.Doc' /f >/dev/null 2>&1
+  forget_type .tvtr TavrelTrace.Doc
 }
 cleanup
 mkdir -p "$root/progs" "$root/logs" "$root/My Documents"
-for p in alpha beta win; do cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/progs/$p.exe"; done
+for p in alpha beta win; do cp "$RECORDER" "$root/progs/$p.exe"; done
 echo text >"$root/My Documents/letter.tvtr"
 echo data >"$root/My Documents/tool.exe"
 echo data >"$root/My Documents/tööl.exe"
-wine_run reg add 'HKCR\.tvtr' /ve /d TavrelTrace.Doc /f >/dev/null 2>&1
-wine_run reg add 'HKCR\TavrelTrace.Doc\shell\open\command' /ve /d "\"$R\\progs\\win.exe\" \"%1\"" \
-  /f >/dev/null 2>&1
+doc_type .tvtr TavrelTrace.Doc "$R\\progs\\win.exe"
 use_log() { wine_run reg add 'HKCU\Software\Tavrel\Chooser' /v LogFile /d "$1" /f >/dev/null 2>&1; }
 
 fresh() {  # FILE LINE... : only these choice lines in the work folder (they stay there)
-  rm -rf "$work" && mkdir -p "$work"
-  rm -f "$markers"/Bl1.*
+  rm -rf "$work" "$SERVER_DIR"/Bl1.* && mkdir -p "$work"
   [ $# -gt 0 ] || return 0
   local file=$1; shift
   printf '%s\r\n' "$@" >"$work/$file"
@@ -40,13 +34,7 @@ lines() { [ -f "$1" ] && tr -d '\r' <"$1" | wc -l || echo 0; }
 last_line() { tr -d '\r' <"$log" | tail -n 1; }
 # The decision of the log's last line, between the request's own part and the figures.
 decision() { last_line | grep -oE '(pass|default|chooser): [^;]*' | head -n 1; }
-chooser() {  # a request left waiting for its chooser, ready for keys
-  start_client "$out" "$BIN/qxh1_client.exe" 8 open "$DOC" ""
-  await 30 "the chooser of the request" chooser_shown && await_chooser_input
-}
-chooser_shown() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | grep -q '^ROW '; }
-# The chooser request's answer; call "await_client" first, in the shell that started it.
-result() { tr -d '\r' <"$out" | sed -n 's/^HRESULT=0x00000000 RESULT=\([-0-9]*\)$/\1/p'; }
+chooser() { open_chooser "the request" "$BIN/qxh1_client.exe" 8 open "$DOC" ""; }
 
 use_log "$R\\logs\\chooser.log"
 A=".tvtr|Acme - Alpha|1.0|OK|$R\\progs\\alpha.exe|$R\\progs\\alpha.exe"
@@ -56,9 +44,8 @@ B=".tvtr|Globex - Beta|2.0|OK|$R\\progs\\beta.exe|$R\\progs\\beta.exe"
 # request each: the answer, one more line in the log, and its reason. The reasons of the others are
 # the request driver's own, pinned by its tests.
 ending() {  # DESCRIPTION RESULT DECISION ACTUAL-RESULT
-  check "$1: the answer" "$2" "$4"
-  check "$1: one line more" $((before + 1)) "$(lines "$log")"
-  check "$1: the reason" "$3" "$(decision)"
+  check "$1: the answer, one line more, the reason" "$2 $((before + 1)) $3" \
+    "$4 $(lines "$log") $(decision)"
   before=$(lines "$log")
 }
 before=0
@@ -68,42 +55,35 @@ check "the line names the type and the file, not its folders, in UTF-8" \
   'verb "open", type .exe, file "tööl.exe": pass' "$(last_line | grep -o 'verb.*: pass')"
 fresh QXDef.dat ".tvtr|Gone|1.0|OK|$R\\progs\\gone.exe"
 ending "a default program that is not there" 1 \
-  "default: start failed (2, file not found), shell carries on" \
-  "$(request)"
+  "default: start failed (2, file not found), shell carries on" "$(request)"
 
 fresh QXAdd.dat "$A" "$B"
 xdotool mousemove 512 384
 chooser
 xdotool key Down Down Return
-await_client 20 "the end of the request after Down Down Return"
-ending "a pick" 0 "chooser: 3 rows, picked 2 (Globex - Beta)" "$(result)"
-check "the chooser's time is not the server's" "chooser open" \
-  "$(last_line | grep -o 'chooser open')"
+ended_by "Down Down Return"
+ending "a pick" 0 "chooser: 3 rows, picked 2 (Globex - Beta)" "$got"
+check "the chooser's time is not the server's" "chooser open" "$(last_line | grep -o 'chooser open')"
 
 fresh
-mkdir -p "$markers/Data"
-wine_run "$TAVREL_BUILD/tools/tavrel-pack/tavrel-pack.exe" create --aes --password other \
-  "$(winpath "$markers/Data/QXTavrel.dat")" 'C:\tavrel-trace\My Documents' >/dev/null
+pack "$SERVER_DIR/Data/QXTavrel.dat" 'C:\tavrel-trace\My Documents' --aes --password other
 ending "a package with another password" 1 "pass: data package damaged (wrong password)" \
   "$(request)"
-rm -rf "$markers/Data"
+rm -rf "$SERVER_DIR/Data"
 
 # The debug output carries the same line. Wine 8 shows it on the seh channel, on the standard error
 # of the client that started the server.
 check "the server has left" gone "$(server_gone)"
-fresh
 WINEDEBUG=warn+seh wine_run "$BIN/qxh1_client.exe" 8 open "$R\\My Documents\\tool.exe" "" \
   >/dev/null 2>"$err"
 check "the debug output has the line once" 1 "$(tr -d '\r' <"$err" | grep -c \
   'OutputDebugStringA "TavrelCommander: verb \\"open\\", type .exe, file \\"tool.exe\\": pass: document')"
-check "the server has left" gone "$(server_gone)"
 
 # At the cap the log moves to .old and a new one starts with the request's line.
 head -c $((1024 * 1024 - 100)) /dev/zero | tr '\0' 'x' >"$log"
-check "a request near the cap" 1 "$(request "$R\\My Documents\\tool.exe")"
-check "the full log is kept as .old" $((1024 * 1024 - 100)) "$(stat -c %s "$log.old")"
-check "the new log holds the one line" "1 pass: document is an executable" \
-  "$(lines "$log") $(decision)"
+check "a request near the cap; the full log kept as .old; the new log holds the one line" \
+  "1 $((1024 * 1024 - 100)) 1 pass: document is an executable" \
+  "$(request "$R\\My Documents\\tool.exe") $(stat -c %s "$log.old") $(lines "$log") $(decision)"
 
 # A log that cannot be written: in a missing folder, a folder in its place, in a read-only folder.
 # The answers are those without a log (a box would keep a request from answering at all).
@@ -112,27 +92,24 @@ answers() {
   echo -n "$(request) "
   fresh QXAdd.dat "$A" "$B"
   chooser
-  xdotool key Escape
-  await_client 20 "the end of the request after Escape"
-  echo -n "$(result) "
-  request "$R\\My Documents\\tool.exe"
+  escape
+  echo "$got $(request "$R\\My Documents\\tool.exe")"
 }
 wine_run reg delete 'HKCU\Software\Tavrel\Chooser' /v LogFile /f >/dev/null 2>&1
 expected=$(answers)
 check "the answers without a log" "0 0 1" "$expected"
-use_log "$R\\missing\\chooser.log"
-check "a log in a missing folder" "$expected" "$(answers)"
-check "... is not made" no "$([ -e "$root/missing" ] && echo yes || echo no)"
-use_log "$R\\logs"
-check "a folder in the log's place" "$expected" "$(answers)"
 # Wine running as root writes through read-only attributes and modes; an immutable folder is what
 # it cannot write to. Without the right to make one, the case is left out and said so.
 mkdir -p "$root/locked"
+unwritable="missing\\chooser.log logs"
 if chattr +i "$root/locked" 2>/dev/null && ! touch "$root/locked/probe" 2>/dev/null; then
-  use_log "$R\\locked\\chooser.log"
-  check "a log in a read-only folder" "$expected" "$(answers)"
-  check "... is not made" "" "$(ls "$root/locked")"
+  unwritable+=" locked\\chooser.log"
 else
   echo "SKIPPED: a read-only folder (chattr +i is not allowed here)"
 fi
+for path in $unwritable; do
+  use_log "$R\\$path"
+  check "a log at $path: the same answers, no log made" "$expected " \
+    "$(answers) $(ls -d "$root/missing" "$root"/locked/* 2>/dev/null)"
+done
 finish
