@@ -2,26 +2,14 @@
 # the user's apps are dark, light again at once when they change while it is open, the system's
 # colours under high contrast; every row's text, selected ones included, reads (4.5:1 or more).
 . "$TAVREL_E2E/lib.sh"
-out=$(mktemp)
 shot=$(mktemp --suffix=.png)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 cleanup() {
-  rm -f "$out" "$shot"
+  rm -f "$shot"
   wine_run reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null 2>&1
 }
 apps_light() { wine_run reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-
-start_harness() {  # [--high-contrast] ROWS
-  start_client "$out" "$BIN/chooser_harness.exe" "$@"
-  await 30 "the harness's chooser" grep -q SHOWN "$out" && await_chooser_input && view=$(probe) &&
-    return
-  kill "$client" 2>/dev/null
-  wait "$client"
-  return 1
-}
-select_row() {  # N: a right click selects without picking
-  xdotool mousemove $(awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view") click 3
-}
+select_row() { xdotool mousemove $(row_xy "$1") click 3; }  # N: a right click selects, no pick
 colours() { sed -n 's/^COLOURS=//p' <<<"$view"; }
 
 # Each row's texts on the screen, "<row> <ratio> <background> <text>": within the box of its texts
@@ -58,7 +46,7 @@ check_screen() {  # DESCRIPTION EXPECTED ROW...
 }
 
 apps_light 0
-start_harness 3 && {
+harness 3 && view=$(probe) && {
   check "dark: the list's background, text background and text" "202020 202020 FFFFFF" "$(colours)"
   check_screen "dark: every row reads; a catalogue row, a plain row" \
     "$(printf 'yes\n#202020 #6CB8FF\n#202020 #FFFFFF')" 1 2
@@ -66,23 +54,21 @@ start_harness 3 && {
   check_screen "dark: every row reads; the selected row" "$(printf 'yes\n#005A9E #FFFFFF')" 2
   # The user sets the apps to light while the chooser is open.
   apps_light 1
-  view=$(wine_run "$BIN/chooser_probe.exe" setting ImmersiveColorSet 2>/dev/null | tr -d '\r')
+  view=$(probe setting ImmersiveColorSet)
   check "the change is followed at once: the list's background light" FFFFFF \
     "$(colours | cut -d' ' -f1)"
   check_screen "light: every row reads, a catalogue row in blue" "$(printf 'yes\n#FFFFFF #0000FF')" 1
-  xdotool key Escape
-  await_client 20 "the chooser's end after Escape"
+  escape
 }
 
 # High Contrast Black, switched on once the chooser is shown.
-start_harness --high-contrast 3 && {
+harness --high-contrast 3 && {
   await 10 "the system's colours" eval 'view=$(probe); [ "$(colours)" = "000000 000000 FFFFFF" ]'
   check_screen "high contrast: every row reads; a catalogue row in the hyperlink colour, a plain \
 row" "$(printf 'yes\n#000000 #FFFF00\n#000000 #FFFFFF')" 1 2
   select_row 3
   check_screen "high contrast: every row reads; the selected row in the system's selection \
 colours" "$(printf 'yes\n#1AEBFF #000000')" 3
-  xdotool key Escape
-  await_client 20 "the chooser's end after Escape"
+  escape
 }
 finish
