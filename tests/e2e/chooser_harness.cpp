@@ -1,15 +1,14 @@
 // Shows the chooser with a given number of rows, prints where each row lies on the screen and
 // how the window came out, and, once the window has gone, prints the pick. Lets the end-to-end
-// tests click and type for real. The first row's program is notepad, the others' PROGRAM (by
-// default one that is missing).
+// tests click and type for real. The first row's program is notepad, the others' one that is
+// missing.
 // With --high-contrast, once the chooser is shown, high contrast is switched on for it and the
 // system colours are set to a high-contrast scheme until the harness ends (Wine never turns high
 // contrast on by itself).
-// Usage: chooser_harness [--high-contrast] ROWS [NAME_LENGTH [PROGRAM]]
+// Usage: chooser_harness [--high-contrast] ROWS [NAME_LENGTH]
 // Output: ROW <n> <x> <y> per row, then AWARENESS (2: per monitor), DPI, ROWHEIGHT, WINDOW <left
-// top right bottom>,
-//         WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED <cells whose text
-//         does not fit>, SHOWN; and PICK=<n> when the window has gone.
+//         top right bottom>, WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED
+//         <cells whose text does not fit>, SHOWN; and PICK=<n> when the window has gone.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -68,7 +67,6 @@ int main(int argc, char** argv) {
   }
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
   const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
-  const std::string program = argc > 3 ? argv[3] : "C:\\missing\\program.exe";
   const auto chooser = tavrel::CreateChooserWindow();
   chooser->SetCaption("  [.txt] - Tavrel Ferrule Choices ");
   chooser->Clear();
@@ -80,7 +78,7 @@ int main(int argc, char** argv) {
                           std::string(static_cast<std::size_t>(nameLength), 'W'),
                   .detail = "1.0." + n,
                   .colour = i == 0 ? tavrel::kColourBlue : tavrel::kColourBlack,
-                  .program = i == 0 ? "C:\\windows\\notepad.exe" : program});
+                  .program = i == 0 ? "C:\\windows\\notepad.exe" : "C:\\missing\\program.exe"});
   }
   if (!chooser->FitToList()) return 2;
   chooser->Show();

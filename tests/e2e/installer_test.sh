@@ -42,14 +42,10 @@ registry() {
 # Waits for the installed server to end once its clients let go; one that outlives a failed client
 # (it would hold the files the installer replaces) is ended: only this prefix's.
 server_ended() {
-  local pid
-  for _ in $(seq 50); do
-    pgrep -f -- 'Tavrel.Programs.TavrelCommander\.exe' >/dev/null || return
-    sleep 0.2
-  done
-  for pid in $(pgrep -f -- 'Tavrel.Programs.TavrelCommander\.exe'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
-      kill -9 "$pid"
+  local pid pattern='Tavrel.Programs.TavrelCommander\.exe'
+  for _ in $(seq 50); do pgrep -f -- "$pattern" >/dev/null && sleep 0.2 || return; done
+  for pid in $(pgrep -f -- "$pattern"); do
+    grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && kill -9 "$pid"
   done
 }
 
@@ -66,8 +62,8 @@ client() {  # PREFIX...: runs a client for one request; prints what it said
   timeout 15 "$@" 8 open 'C:\absent.txt' '' >"$work/client.txt" 2>&1 </dev/null
   tr -d '\r' <"$work/client.txt"
 }
-late() { result_of "RESULT=" " TYPE=Long" "$(client "$1" "$2" //nologo "$vbs")"; }
-early() { result_of "HRESULT=0x00000000 RESULT=" "" "$(client "$@")"; }
+late() { result_in "$(client "$1" "$2" //nologo "$vbs")"; }
+early() { result_in "$(client "$@")"; }
 check "64-bit late-bound client" 1 "$(late "$wine64" cscript)"
 check "32-bit late-bound client" 1 "$(late "$TAVREL_WINE" 'C:\windows\syswow64\cscript.exe')"
 check "64-bit early-bound client" 1 "$(early "$TAVREL_WINE" "$BIN/qxh1_client.exe")"

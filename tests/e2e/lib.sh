@@ -108,13 +108,17 @@ harness() {
   wait "$client"
   return 1
 }
-# The client left waiting for its chooser ends within seconds of ACTION; its result (a request's,
-# or the harness's pick) in $got.
-ended_by() {  # ACTION
-  await_client 20 "the end of the request after $1"
-  got=$(tr -d '\r' <"$out" | sed -n -e 's/^PICK=//p' \
+# The result a client printed: the vtable client's "HRESULT=0x00000000 RESULT=N", the VBScript
+# client's "RESULT=N TYPE=Long" or the harness's "PICK=N"; else nothing, and the output shown.
+result_in() {  # OUTPUT
+  local value
+  value=$(tr -d '\r' <<<"$1" | sed -n -e 's/^PICK=//p' \
     -e 's/^\(HRESULT=0x00000000 \)\{0,1\}RESULT=\([-0-9]*\)\( TYPE=Long\)\{0,1\}$/\2/p')
+  [ -n "$value" ] || echo "  client said: $1" >&2
+  echo "$value"
 }
+# The client left waiting for its chooser ends within seconds of ACTION; its result in $got.
+ended_by() { await_client 20 "the end of the request after $1"; got=$(result_in "$(cat "$out")"); }
 escape() { xdotool key Escape; ended_by Escape; }
 
 # The Windows form of a Unix path.
@@ -161,18 +165,8 @@ beside() {
   if ((dx <= 8 && dy <= 8)); then echo beside; else echo "$1,$2 far from $3,$4-$5,$6"; fi
 }
 
-# Prints the number between "$1" and "$2" on a line of the client's output "$3"; shows the whole
-# output when there is none.
-result_of() {
-  local value; value=$(sed -n "s/^$1\([-0-9]*\)$2\$/\1/p" <<<"$3")
-  [ -n "$value" ] || echo "  client said: $3" >&2
-  echo "$value"
-}
-
 # One request through the C++ client on the vtable; prints the result only.
-request_vtable() {  # LINES VERB DOCUMENT STATUS
-  result_of "HRESULT=0x00000000 RESULT=" "" "$(wine_run "$BIN/qxh1_client.exe" "$@" 2>&1 | tr -d '\r')"
-}
+request_vtable() { result_in "$(wine_run "$BIN/qxh1_client.exe" "$@" 2>&1)"; }  # LINES VERB DOCUMENT STATUS
 
 # The Windows Installer, run by the 64-bit loader ("wine" starts Wine's own programs as 32-bit
 # ones), with a time limit: an installer waits for ever for a server that is still running.

@@ -1,14 +1,12 @@
 // Reads the chooser window of another process (the server's) from outside, as a user sees it:
-// prints its caption, its rectangle on the screen, whether its list has a small-icon image list,
-// then one line per row with the row's centre on the screen and its two column texts, one with
-// the row's image index and one with where its texts lie on the screen (from the first column's
-// label to the row's end). With "setting AREA" it first tells every window that the setting AREA
-// changed, as the system does (WM_SETTINGCHANGE). Exit code 1 when no chooser is shown. Texts
-// are printed in UTF-8.
-// Output: CAPTION=<caption>  WINDOW <left> <top> <right> <bottom>  ICONS=<yes|no>
+// prints its caption, its rectangle on the screen, its list's colours, then one line per row with
+// the row's centre on the screen and its two column texts, and one with where its texts lie on the
+// screen (from the first column's label to the row's end). With "setting AREA" it first tells
+// every window that the setting AREA changed, as the system does (WM_SETTINGCHANGE). Exit code 1
+// when no chooser is shown. Texts are printed in UTF-8.
+// Output: CAPTION=<caption>  WINDOW <left> <top> <right> <bottom>
 //         COLOURS=<background> <text background> <text> (0xBBGGRR), then
-//         ROW <n> <x> <y> <column 1>|<column 2>,  ICON <n> <image index>
-//         and  TEXT <n> <left> <top> <right> <bottom>
+//         ROW <n> <x> <y> <column 1>|<column 2>  and  TEXT <n> <left> <top> <right> <bottom>
 #include <windows.h>
 
 #include <commctrl.h>
@@ -58,14 +56,6 @@ class Remote {
     return tavrel::WideToUtf8(std::wstring_view(text, static_cast<std::size_t>(length)));
   }
 
-  int ImageIndex(HWND list, int item) const {
-    LVITEMW query{};
-    query.mask = LVIF_IMAGE;
-    query.iItem = item;
-    query.iImage = -2;
-    return Ask(list, LVM_GETITEMW, 0, query) ? query.iImage : -2;
-  }
-
   RECT ScreenRect(HWND list, int item, int part) const {
     RECT r{part, 0, 0, 0};
     Ask(list, LVM_GETITEMRECT, item, r);
@@ -111,7 +101,6 @@ int main(int argc, char** argv) {
   const Remote remote(process.get());
   if (!remote) return 2;
 
-  std::printf("ICONS=%s\n", SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0) ? "yes" : "no");
   const auto colour = [&](UINT message) {
     return static_cast<unsigned long>(SendMessageA(list, message, 0, 0));
   };
@@ -123,7 +112,6 @@ int main(int argc, char** argv) {
     const POINT centre{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     std::printf("ROW %d %ld %ld %s|%s\n", i + 1, centre.x, centre.y,
                 remote.ItemText(list, i, 0).c_str(), remote.ItemText(list, i, 1).c_str());
-    std::printf("ICON %d %d\n", i + 1, remote.ImageIndex(list, i));
     const RECT label = remote.ScreenRect(list, i, LVIR_LABEL);
     std::printf("TEXT %d %ld %ld %ld %ld\n", i + 1, label.left, r.top, r.right, r.bottom);
   }
