@@ -1,9 +1,12 @@
-# Every request leaves one line saying what it decided and why: in the log file the user names in
-# the registry (one line per request, rolled over at 1 MiB) and in the debug output. A log file
-# that cannot be written changes no request's answer.
+# Requests served with the user's choice files in the work folder (they stay there): a click
+# starting the picked program on the document in its folder, the ignore marker, the one added
+# program that is the Windows default, and an Open With default. Every request leaves one line
+# saying what it decided and why: in the log file the user names in the registry (one line per
+# request, rolled over at 1 MiB) and in the debug output. A log file that cannot be written changes
+# no request's answer.
 . "$TAVREL_E2E/lib.sh"
-root=$WINEPREFIX/drive_c/tavrel-trace
-R='C:\tavrel-trace'
+root=$WINEPREFIX/drive_c/tavtrace
+R='C:\tavtrace'
 DOC="$R\\My Documents\\letter.tvtr"
 work=$(work_folder)
 log=$root/logs/chooser.log
@@ -23,13 +26,19 @@ echo data >"$root/My Documents/tööl.exe"
 doc_type .tvtr TavrelTrace.Doc "$R\\progs\\win.exe"
 use_log() { wine_run reg add 'HKCU\Software\Tavrel\Chooser' /v LogFile /d "$1" /f >/dev/null 2>&1; }
 
-fresh() {  # FILE LINE... : only these choice lines in the work folder (they stay there)
-  rm -rf "$work" "$SERVER_DIR"/Bl1.* && mkdir -p "$work"
+fresh() {  # FILE LINE... : only these choice lines in the work folder; no markers, no launches
+  rm -rf "$work" "$SERVER_DIR"/Bl1.* "$root"/progs/*.log && mkdir -p "$work"
+  before=$(lines "$log")
   [ $# -gt 0 ] || return 0
   local file=$1; shift
   printf '%s\r\n' "$@" >"$work/$file"
 }
-request() { request_vtable 8 open "${1:-$DOC}" ""; }
+request() { request_vtable 8 "${2:-open}" "${1:-$DOC}" ""; }
+launched() {  # PROGRAM FIELD: a field of the program's last record, once it has run
+  await 15 "a record of $1.exe's start" grep -q '^longcwd=' "$root/progs/$1.log"
+  tr -d '\r' <"$root/progs/$1.log" 2>/dev/null | sed -n "s/^$2=//p" | tail -n 1
+}
+ls_in() { (cd "$1" && ls -- $2 2>/dev/null | tr '\n' ' '); }  # FOLDER PATTERN
 lines() { [ -f "$1" ] && tr -d '\r' <"$1" | wc -l || echo 0; }
 last_line() { tr -d '\r' <"$log" | tail -n 1; }
 # The decision of the log's last line, between the request's own part and the figures.
@@ -48,7 +57,6 @@ ending() {  # DESCRIPTION RESULT DECISION ACTUAL-RESULT
     "$4 $(lines "$log") $(decision)"
   before=$(lines "$log")
 }
-before=0
 fresh
 ending "an executable" 1 "pass: document is an executable" "$(request "$R\\My Documents\\tööl.exe")"
 check "the line names the type and the file, not its folders, in UTF-8" \
@@ -57,16 +65,33 @@ fresh QXDef.dat ".tvtr|Gone|1.0|OK|$R\\progs\\gone.exe"
 ending "a default program that is not there" 1 \
   "default: start failed (2, file not found), shell carries on" "$(request)"
 
-fresh QXAdd.dat "$A" "$B"
+# The second line in another case, with another case of its short path (the folders have no
+# other), and without a line end.
+fresh QXAdd.dat "$A"
+printf '%s' ".TVTR|Globex - Beta|2.0|OK|$R\\progs\\beta.exe|$R\\progs\\BETA.EXE" >>"$work/QXAdd.dat"
 xdotool mousemove 512 384
 chooser
-xdotool key Down Down Return
-ended_by "Down Down Return"
+[ -n "$(row_xy 2)" ] && xdotool mousemove $(row_xy 2) click 1
+ended_by "a click on row 2"
 ending "a pick" 0 "chooser: 3 rows, picked 2 (Globex - Beta)" "$got"
 check "the chooser's time is not the server's" "chooser open" "$(last_line | grep -o 'chooser open')"
+check "a clicked row starts only its program, on the document in its folder" \
+  "$DOC|$R\\My Documents|beta.log " \
+  "$(launched beta longargs)|$(launched beta longcwd)|$(ls_in "$root/progs" '*.log')"
+check "... arms the marker and leaves the choice files in the work folder" "Bl1.ign QXAdd.dat " \
+  "$(ls_in "$SERVER_DIR" 'Bl1.*')$(ls_in "$work" '*')"
+ending "the next request passes through, uses the marker up" "1 Bl1.ok " \
+  "pass: ignore marker used up" "$(request) $(ls_in "$SERVER_DIR" 'Bl1.*')"
+fresh QXAdd.dat ".tvtr|Tavrel - Recorder|1.4|OK|$R\\progs\\win.exe|$R\\progs\\WIN.EXE"
+check "a single added line that is the default gives 1 without a chooser" "1 NONE" \
+  "$(request) $(probe | head -c 4)"
+# Open With: the default of "*" started at once, through the shell with that verb.
+fresh QXDef.dat "*|Acme - Alpha|1.0|OK|$R\\progs\\alpha.exe"
+check "open with: the default of * starts at once" "0 $DOC" \
+  "$(request "$DOC" "Open With...") $(launched alpha longargs)"
 
 fresh
-pack "$SERVER_DIR/Data/QXTavrel.dat" 'C:\tavrel-trace\My Documents' --aes --password other
+pack "$SERVER_DIR/Data/QXTavrel.dat" "$R\\My Documents" --aes --password other
 ending "a package with another password" 1 "pass: data package damaged (wrong password)" \
   "$(request)"
 rm -rf "$SERVER_DIR/Data"
