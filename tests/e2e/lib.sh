@@ -157,12 +157,9 @@ on() {
 }
 # "beside" when the point X Y lies inside the rectangle L T R B or at most 8 pixels from it.
 beside() {
-  local dx=0 dy=0
-  (($1 < $3)) && dx=$(($3 - $1))
-  (($1 >= $5)) && dx=$(($1 - $5 + 1))
-  (($2 < $4)) && dy=$(($4 - $2))
-  (($2 >= $6)) && dy=$(($2 - $6 + 1))
-  if ((dx <= 8 && dy <= 8)); then echo beside; else echo "$1,$2 far from $3,$4-$5,$6"; fi
+  local dx=$(($1 < $3 ? $3 - $1 : $1 >= $5 ? $1 - $5 + 1 : 0))
+  local dy=$(($2 < $4 ? $4 - $2 : $2 >= $6 ? $2 - $6 + 1 : 0))
+  ((dx <= 8 && dy <= 8)) && echo beside || echo "$1,$2 far from $3,$4-$5,$6"
 }
 
 # One request through the C++ client on the vtable; prints the result only.

@@ -30,18 +30,18 @@ row_contrasts() {
             printf "%d %.2f %s %s\n", row, best, hex[bg], hex[text] }'
   done
 }
-# "yes" when every row reads, else the rows that do not; then the colours of the rows asked for.
-measure() {  # ROW...
-  local rows poor
-  rows=$(row_contrasts)
-  poor=$(awk '$2 < 4.5' <<<"$rows")
-  echo "${poor:-yes}"
-  for row; do awk -v r="$row" '$1 == r { print $3, $4 }' <<<"$rows"; done
-}
-# Checks what measure gives, measuring again for up to 5 s while the window may still be drawing.
+# Checks that every row reads ("yes", else the rows that do not) and the colours of the rows asked
+# for, measuring again for up to 5 s while the window may still be drawing.
 check_screen() {  # DESCRIPTION EXPECTED ROW...
-  local got end=$((SECONDS + 5))
-  until got=$(measure "${@:3}"); [ "$got" = "$2" ] || ((SECONDS >= end)); do sleep 0.2; done
+  local rows got end=$((SECONDS + 5)) row
+  while :; do
+    rows=$(row_contrasts)
+    got=$(awk '$2 < 4.5' <<<"$rows")
+    got=${got:-yes}
+    for row in "${@:3}"; do got+=$'\n'$(awk -v r="$row" '$1 == r { print $3, $4 }' <<<"$rows"); done
+    [ "$got" = "$2" ] || ((SECONDS >= end)) && break
+    sleep 0.2
+  done
   check "$1" "$2" "$got"
 }
 
