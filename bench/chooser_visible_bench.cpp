@@ -120,11 +120,16 @@ Round RunRound(const char* self, const char* kind, const std::string& document) 
   startup.hStdOutput = file.get();
   startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
   PROCESS_INFORMATION child{};
-  std::string command = std::string("\"") + self + "\" " + kRoundFlag + " " + kind + " ";
-  const std::int64_t created = Ticks();
-  command += std::to_string(created) + " \"" + document + "\"";
-  if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                      &startup, &child))
+  const std::string head = std::string("\"") + self + "\" " + kRoundFlag + " " + kind + " ";
+  // On a busy machine Wine fails a start now and then (system error 1359: the new process ended
+  // before it had started up); such a start is tried again, twice at most.
+  bool started = false;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    std::string command = head + std::to_string(Ticks()) + " \"" + document + "\"";
+    started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                             &startup, &child) != FALSE;
+  }
+  if (!started)
     return {{}, 0, {}, 0, "CreateProcess failed, system error " + std::to_string(GetLastError())};
   const KernelHandle process(child.hProcess);
   const KernelHandle thread(child.hThread);

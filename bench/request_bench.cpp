@@ -8,7 +8,8 @@
 // the floor, and the private bytes of the large case.
 // Then the time from a request to the chooser on the screen, with and without program icons,
 // against a bare window with the same list. Exits non-zero when a round of that fails.
-// Usage: request_bench [ROUNDS]   (the executable must stand in a folder named "Programs")
+// Usage: request_bench [ROUNDS [visible]]   (the executable must stand in a folder named
+//        "Programs"; with "visible", the time to visible only)
 //        request_bench --hold-server SECONDS   (the registered server at rest, see server_idle.h)
 #include <windows.h>
 // After windows.h, which it needs.
@@ -276,6 +277,8 @@ int main(int argc, char** argv) {
   CreateDirectoryW(temp.c_str(), nullptr);
   SetEnvironmentVariableW(L"TMP", temp.c_str());
   SetEnvironmentVariableW(L"TEMP", temp.c_str());
+  if (argc > 2 && std::string(argv[2]) == "visible")
+    return tavrel::bench::ChooserVisibleBench(rounds) ? 0 : 1;
 
   struct Case {
     const char* name;

@@ -1,7 +1,7 @@
 // The operating-system services of the error subsystem: the message box and beep, and the
 // system's error texts. The logic of the subsystem reaches the system only through these two
-// interfaces; each can be replaced for the whole process (tests show no real boxes), and a
-// replacement is undone by installing nullptr, which restores the platform's own edge.
+// interfaces, which each thread is given along with its trail of failures: the server gives the
+// platform's own, a test gives fakes.
 #pragma once
 
 #include <cstdint>
@@ -46,30 +46,36 @@ class SystemTextEdge {
   virtual std::int32_t LastError() = 0;
 };
 
-MessageBoxEdge& BoxEdge() noexcept;
-SystemTextEdge& TextEdge() noexcept;
+// The two edges a thread's failures are reported through.
+struct ErrorEdges {
+  MessageBoxEdge& box;
+  SystemTextEdge& texts;
+};
 
-// Install an edge for the whole process; nullptr restores the platform's own. Returns the edge
-// that was installed before (nullptr when that was the platform's own).
-MessageBoxEdge* InstallEdge(MessageBoxEdge* edge) noexcept;
-SystemTextEdge* InstallEdge(SystemTextEdge* edge) noexcept;
+// The platform's own edges: Win32 in the Windows build; elsewhere the silent ones.
+ErrorEdges PlatformEdges() noexcept;
 
-// The platform's own edges: Win32 in the Windows build; elsewhere an edge that shows nothing
-// (answering OK) and knows no texts.
-MessageBoxEdge& PlatformBoxEdge() noexcept;
-SystemTextEdge& PlatformTextEdge() noexcept;
+// Edges that show nothing (every box answers OK), do not beep and know no texts or errors.
+ErrorEdges SilentEdges() noexcept;
 
-// Replaces an edge for its lifetime and puts the previous one back.
-template <class Edge>
-class ScopedEdge {
+// While it lives, the failures of the thread that made it are shown and described through the
+// given edges; the edges given before are back once it ends. The server reports through the
+// platform's edges from its entry on; a thread that was given none reports through the silent
+// ones, so that no test program can leave a box up that nobody will answer.
+class ReportThrough {
  public:
-  explicit ScopedEdge(Edge& edge) noexcept : previous_(InstallEdge(&edge)) {}
-  ~ScopedEdge() { InstallEdge(previous_); }
-  ScopedEdge(const ScopedEdge&) = delete;
-  ScopedEdge& operator=(const ScopedEdge&) = delete;
+  explicit ReportThrough(const ErrorEdges& edges) noexcept;
+  ~ReportThrough();
+  ReportThrough(const ReportThrough&) = delete;
+  ReportThrough& operator=(const ReportThrough&) = delete;
 
  private:
-  Edge* previous_;
+  const ErrorEdges* previous_;
+  ErrorEdges edges_;
 };
+
+// The edges this thread reports through now.
+MessageBoxEdge& BoxEdge() noexcept;
+SystemTextEdge& TextEdge() noexcept;
 
 }  // namespace tavrel

@@ -50,14 +50,11 @@ class Win32Texts final : public SystemTextEdge {
 
 }  // namespace
 
-MessageBoxEdge& PlatformBoxEdge() noexcept {
+ErrorEdges PlatformEdges() noexcept {
+  // Stateless: the one pair is shared by every thread.
   static Win32Box box;
-  return box;
-}
-
-SystemTextEdge& PlatformTextEdge() noexcept {
   static Win32Texts texts;
-  return texts;
+  return {box, texts};
 }
 
 }  // namespace tavrel

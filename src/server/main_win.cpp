@@ -8,6 +8,7 @@
 
 #include "TavrelCommander.h"
 #include "base/text.h"
+#include "errors/errors_edge.h"
 #include "server/automation_object_win.h"
 #include "server/registration_win.h"
 #include "server/server_lifetime_win.h"
@@ -59,8 +60,10 @@ int Run(const char* commandLine) {
 
 }  // namespace
 
-// Nothing unwinds out of the process's entry: a failure that reached here ends it with 1.
+// Nothing unwinds out of the process's entry: a failure that reached here ends it with 1. Its
+// failures are shown to the user in the system's message boxes, with the system's texts.
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
+  const tavrel::ReportThrough reporting{tavrel::PlatformEdges()};
   try {
     return Run(commandLine);
   } catch (...) {

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "ui/placement.h"
-
 namespace tavrel {
 
 ColumnWidths FitColumns(ColumnWidths wanted, int available, int minName) {
@@ -39,17 +37,6 @@ std::wstring ShortenDetail(const std::wstring& text, std::wstring_view mark, int
     }
   }
   return text.substr(0, low) + tail;
-}
-
-Size FrameForList(Size frame, Size inner, Size oldList, Size newList) {
-  // A list of no size in a direction gives no proportion: the inner area is then the new list.
-  const auto side = [](int frameSide, int innerSide, int oldSide, int newSide) {
-    if (oldSide <= 0) return frameSide - innerSide + newSide;
-    const double innerD = innerSide;
-    return RoundHalfEven(frameSide + innerD * newSide / oldSide - innerD);
-  };
-  return {side(frame.width, inner.width, oldList.width, newList.width),
-          side(frame.height, inner.height, oldList.height, newList.height)};
 }
 
 }  // namespace tavrel

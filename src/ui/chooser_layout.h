@@ -1,5 +1,5 @@
 // The chooser's layout arithmetic, free of any window: how its two columns give way to a narrow
-// monitor, how a version too wide for its column is cut, and how the frame follows its list.
+// monitor and how a version too wide for its column is cut.
 #pragma once
 
 #include <functional>
@@ -31,13 +31,10 @@ using TextWidth = std::function<int(const std::wstring&)>;
 std::wstring ShortenDetail(const std::wstring& text, std::wstring_view mark, int width,
                            const TextWidth& widthOf);
 
+// A window's or area's size in pixels.
 struct Size {
   int width = 0;
   int height = 0;
 };
-
-// The frame's new outer size when its list goes from oldList to newList: it grows by what its
-// inner area (inner) grows in proportion, so that the list is shown whole in both directions.
-Size FrameForList(Size frame, Size inner, Size oldList, Size newList);
 
 }  // namespace tavrel

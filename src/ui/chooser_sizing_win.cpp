@@ -36,59 +36,60 @@ bool ChooserPopup::FitToList() {
     }
     FollowDpi();
   }
-  if (!FitSize()) return false;
-  RECT inner{};
-  GetClientRect(frame_, &inner);
+  const std::optional<Size> list = FitList();
+  if (!list) return false;
+  // Sized and placed at once: the frame holds the list exactly, and the pointer lies at the
+  // middle of its inner area.
   const double twips = TwipsPerPixel(frame_);
-  PlaceAtCursor(frame_, pointer_, inner.right * twips / 2, inner.bottom * twips / 2);
+  PlaceAtCursor(frame_, pointer_, FrameFor(*list), list->width * twips / 2,
+                list->height * twips / 2);
+  SendMessageW(list_, WM_SETREDRAW, TRUE, 0);  // fitted: drawn from now on
   return true;
 }
 
-bool ChooserPopup::FitSize() {
+Size ChooserPopup::FrameFor(Size inner) const {
+  RECT frame{};
+  RECT client{};
+  GetWindowRect(frame_, &frame);
+  GetClientRect(frame_, &client);
+  return {frame.right - frame.left - client.right + inner.width,
+          frame.bottom - frame.top - client.bottom + inner.height};
+}
+
+std::optional<Size> ChooserPopup::FitList() {
+  const std::int32_t height = ListHeightForRows(list_, Count());
+  if (height < 1) return std::nullopt;
+  // While the columns are fitted the list is as wide as the screen, as it is made: a scroll bar
+  // that appeared for a moment could otherwise stay for good, each bar keeping the other needed.
   RECT listRect{};
   GetWindowRect(list_, &listRect);
-  const Size oldList{listRect.right - listRect.left, listRect.bottom - listRect.top};
-  const std::int32_t newListHeight = ListHeightForRows(list_, Count());
-  if (newListHeight < 1) return false;
-  // While the columns are fitted the list is as wide as the screen: a scroll bar that appeared
-  // for a moment could otherwise stay for good, each bar keeping the other one needed.
-  SetWindowPos(list_, nullptr, 0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN), newListHeight,
-               SWP_NOMOVE | SWP_NOZORDER);
+  const int wide = GetSystemMetrics(SM_CXVIRTUALSCREEN);
+  if (listRect.right - listRect.left < wide || listRect.bottom - listRect.top < height)
+    SetWindowPos(list_, nullptr, 0, 0, wide, height, SWP_NOMOVE | SWP_NOZORDER);
   if (detailsShortened_) SetDetails(0);  // fitted afresh from the whole texts
   AutoSizeColumns(list_, false, 0);
   HWND header = reinterpret_cast<HWND>(SendMessageW(list_, LVM_GETHEADER, 0, 0));
   const int columns = header ? static_cast<int>(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
-
-  RECT frame{};
-  RECT inner{};
-  GetWindowRect(frame_, &frame);
-  GetClientRect(frame_, &inner);
-  if (columns >= 2) NarrowColumns(columns, frame, inner);
-  int newListWidth = 1;
+  if (columns >= 2) NarrowColumns(columns);
+  int width = 1;
   for (int c = 0; c < columns; ++c)
-    newListWidth += ColumnWidth(list_, c) + 2;
+    width += ColumnWidth(list_, c) + 2;
   // A name wider than the screen gave the list scroll bars while it was fitted, and the two bars
   // would keep each other: the list drops them at a size with room to spare, then takes its own.
   if (GetWindowLongPtrW(list_, GWL_STYLE) & (WS_HSCROLL | WS_VSCROLL))
-    SetWindowPos(list_, nullptr, 0, 0, newListWidth + 2 * GetSystemMetrics(SM_CXVSCROLL),
-                 newListHeight + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
-  SetWindowPos(list_, nullptr, 0, 0, newListWidth, newListHeight, SWP_NOMOVE | SWP_NOZORDER);
-
-  const Size size =
-      FrameForList({frame.right - frame.left, frame.bottom - frame.top},
-                   {inner.right, inner.bottom}, oldList, {newListWidth, newListHeight});
-  SetWindowPos(frame_, nullptr, 0, 0, size.width, size.height,
-               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-  return true;
+    SetWindowPos(list_, nullptr, 0, 0, width + 2 * GetSystemMetrics(SM_CXVSCROLL),
+                 height + 2 * GetSystemMetrics(SM_CYHSCROLL), SWP_NOMOVE | SWP_NOZORDER);
+  SetWindowPos(list_, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+  return Size{width, height};
 }
 
 // Never wider than the monitor's work area less the margins placement keeps: a long name gives
 // way (the list ends it with an ellipsis), the version and its mark stay whole.
-void ChooserPopup::NarrowColumns(int columns, const RECT& frame, const RECT& inner) {
+void ChooserPopup::NarrowColumns(int columns) {
   const RECT work = MonitorAt(pointer_).rcWork;
   const UINT dpi = DpiOf(frame_);
   const int margins = 2 * RoundHalfEven(kPlacementMargin / TwipsPerPixel(frame_));
-  const int borders = (frame.right - frame.left) - inner.right;
+  const int borders = FrameFor({}).width;
   const ColumnWidths wanted{ColumnWidth(list_, 0), ColumnWidth(list_, 1)};
   const ColumnWidths fitted =
       FitColumns(wanted, RoomForColumns(work.right - work.left, margins, borders, columns),
@@ -128,11 +129,12 @@ void ChooserPopup::OnDpiChanged(const RECT& suggested) {
   SetWindowPos(frame_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
   FollowDpi();
-  // The list fills the inner area again, which the fitting's proportions start from.
-  RECT inner{};
-  GetClientRect(frame_, &inner);
-  SetWindowPos(list_, nullptr, 0, 0, inner.right, inner.bottom, SWP_NOMOVE | SWP_NOZORDER);
-  if (!fitting_ && Count() > 0) FitSize();
+  if (fitting_ || Count() == 0) return;
+  if (const std::optional<Size> list = FitList()) {
+    const Size frame = FrameFor(*list);
+    SetWindowPos(frame_, nullptr, 0, 0, frame.width, frame.height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
 }
 
 }  // namespace tavrel

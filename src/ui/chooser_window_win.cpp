@@ -22,6 +22,8 @@ constexpr int kDesignHeight = 120;
 
 // Asks the window to look up its programs' icons, one step a message, once it is shown.
 constexpr UINT kLoadIconsMessage = WM_APP + 1;
+// Asks the window to give its list the keyboard focus, after the messages already waiting.
+constexpr UINT kFocusListMessage = WM_APP + 2;
 
 HINSTANCE Module() {
   return GetModuleHandleW(nullptr);
@@ -62,7 +64,9 @@ ChooserPopup::ChooserPopup() : pointer_(PointerPosition()) {
   constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
   RECT bounds{0, 0, kDesignWidth, kDesignHeight};
   AdjustWindowRectEx(&bounds, style, FALSE, exStyle);
-  frame_ = CreateWindowExW(exStyle, kClassName, kDesignCaption, style, CW_USEDEFAULT, CW_USEDEFAULT,
+  // Made on the monitor under the pointer, so that it has that monitor's density from the start.
+  const RECT work = MonitorAt(pointer_).rcWork;
+  frame_ = CreateWindowExW(exStyle, kClassName, kDesignCaption, style, work.left, work.top,
                            bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr,
                            Module(), this);
   if (!frame_) RaiseLastError();
@@ -70,18 +74,24 @@ ChooserPopup::ChooserPopup() : pointer_(PointerPosition()) {
 }
 
 // The header stays hidden: the list's height is computed from its rows alone. The window owns
-// the image lists the list shows, hence LVS_SHAREIMAGELISTS.
+// the image lists the list shows, hence LVS_SHAREIMAGELISTS. Until it is fitted the list is as
+// large as the screen: rows it could not hold would give it scroll bars, each one a change of
+// its frame, and a bar could stay for good once the columns are fitted.
 void ChooserPopup::CreateList() {
   list_ = CreateWindowExW(WS_EX_CLIENTEDGE, WC_LISTVIEWW, L"",
                           WS_CHILD | WS_VISIBLE | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS |
                               LVS_NOCOLUMNHEADER | LVS_NOSORTHEADER | LVS_SHAREIMAGELISTS,
-                          0, 0, kDesignWidth, kDesignHeight, frame_, nullptr, Module(), nullptr);
+                          0, 0, GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                          GetSystemMetrics(SM_CYVIRTUALSCREEN), frame_, nullptr, Module(), nullptr);
   if (!list_) {
     const auto error = static_cast<std::int32_t>(GetLastError());
     DestroyWindow(frame_);
     Raise(errnum::kInvalidCall, {}, error);
   }
   SendMessageW(list_, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+  // Not drawn until it is fitted: every row and cell added to a list that draws asks the system
+  // to repaint it (under Wine a round trip to the server each), hidden as it is.
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   listOwnColours_ = ListColoursOf(list_);
   FollowTheme();
   icons_.UsePlaceholder(list_);
@@ -126,6 +136,7 @@ void ChooserPopup::Add(const Candidate& row) {
 
 void ChooserPopup::Clear() {
   pointer_ = PointerPosition();
+  SendMessageW(list_, WM_SETREDRAW, FALSE, 0);  // until the new rows are fitted
   SendMessageW(list_, LVM_DELETEALLITEMS, 0, 0);
   colours_.clear();
   details_.clear();
@@ -184,8 +195,9 @@ LRESULT ChooserPopup::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
 }
 
 void ChooserPopup::FollowTheme() {
+  const bool darkTitleShown = theme_.theme == ColourTheme::kDark;
   theme_ = ColoursFor(ReadColourTheme(), ReadSystemColours());
-  ShowTheme(frame_, list_, theme_, listOwnColours_);
+  ShowTheme(frame_, list_, theme_, listOwnColours_, darkTitleShown);
 }
 
 void ChooserPopup::OnFirstActivation() {
@@ -246,12 +258,17 @@ LRESULT ChooserPopup::OnFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
   switch (message) {
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
-        SetFocus(list_);  // keys go to the list
+        // Keys go to the list. Taken while the window is first shown, the focus would hold up
+        // its first paint by milliseconds under Wine; posted, it comes before any key is read.
+        PostMessageW(hwnd, kFocusListMessage, 0, 0);
         if (!watch_) OnFirstActivation();
       }
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) OnTimer();
+      return 0;
+    case kFocusListMessage:
+      if (GetActiveWindow() == hwnd) SetFocus(list_);
       return 0;
     case kLoadIconsMessage:
       if (icons_.LoadNext(list_)) PostMessageW(hwnd, kLoadIconsMessage, 0, 0);

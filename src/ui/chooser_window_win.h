@@ -14,6 +14,7 @@
 
 #include "base/failure.h"
 #include "os/handles_win.h"
+#include "ui/chooser_layout.h"
 #include "ui/chooser_window.h"
 #include "ui/colour_theme_win.h"
 #include "ui/foreground_watch.h"
@@ -59,8 +60,11 @@ class ChooserPopup final : public ChooserWindow {
 
   // Sizing (chooser_sizing_win.cpp).
   void FollowDpi();
-  bool FitSize();
-  void NarrowColumns(int columns, const RECT& frame, const RECT& inner);
+  // Fits the columns to the rows and the list to its columns; returns the list's new size.
+  std::optional<Size> FitList();
+  // The frame's outer size for an inner area of that size.
+  Size FrameFor(Size inner) const;
+  void NarrowColumns(int columns);
   void SetDetails(int width);
   void OnDpiChanged(const RECT& suggested);
 

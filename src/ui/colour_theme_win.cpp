@@ -75,8 +75,11 @@ ListColours ListColoursOf(HWND list) {
           static_cast<COLORREF>(SendMessageW(list, LVM_GETTEXTCOLOR, 0, 0))};
 }
 
-void ShowTheme(HWND frame, HWND list, const ThemeColours& colours, const ListColours& own) {
-  UseDarkTitleBar(frame, colours.theme == ColourTheme::kDark);
+void ShowTheme(HWND frame, HWND list, const ThemeColours& colours, const ListColours& own,
+               bool darkTitleShown) {
+  // A title bar already as wanted is left alone: the usual one needs neither dwmapi nor a call.
+  const bool dark = colours.theme == ColourTheme::kDark;
+  if (dark != darkTitleShown) UseDarkTitleBar(frame, dark);
   const ListColours themed =
       colours.theme == ColourTheme::kLight
           ? own

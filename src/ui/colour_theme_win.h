@@ -26,9 +26,11 @@ struct ListColours {
 };
 ListColours ListColoursOf(HWND list);
 
-// Shows the theme on the chooser: its title bar and its list's colours, which in the light theme
-// are the list's own (the ones it was made with).
-void ShowTheme(HWND frame, HWND list, const ThemeColours& colours, const ListColours& own);
+// Shows the theme on the chooser: its title bar (darkTitleShown: whether it is dark now; a new
+// window's is not) and its list's colours, which in the light theme are the list's own (the ones
+// it was made with).
+void ShowTheme(HWND frame, HWND list, const ThemeColours& colours, const ListColours& own,
+               bool darkTitleShown);
 
 // Gives a row its theme's colours as the list draws it (custom draw, item pre-paint stage).
 void ColourRow(NMLVCUSTOMDRAW& draw, const ThemeColours& colours, std::uint32_t rowColour);

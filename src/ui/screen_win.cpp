@@ -48,9 +48,11 @@ TaskbarRect GetTaskbarRect(HWND window) {
           RoundHalfEven((r.right - r.left) * twips), RoundHalfEven((r.bottom - r.top) * twips)};
 }
 
-void PlaceAtCursor(HWND window, POINT pointer, double offsetH, double offsetV) {
+void PlaceAtCursor(HWND window, POINT pointer, Size size, double offsetH, double offsetV) {
   const double twips = TwipsPerPixel(window);
   const POINT screen = pointer;
+  // The pointer is given in the window's terms (its client position plus the window's left and
+  // top), which neither a move nor a new size changes: it is read before either.
   ScreenToClient(window, &pointer);
   RECT frame{};
   GetWindowRect(window, &frame);
@@ -60,14 +62,14 @@ void PlaceAtCursor(HWND window, POINT pointer, double offsetH, double offsetV) {
   request.pointerY = frame.top * twips + pointer.y * twips;
   request.offsetH = offsetH;
   request.offsetV = offsetV;
-  request.windowWidth = (frame.right - frame.left) * twips;
-  request.windowHeight = (frame.bottom - frame.top) * twips;
+  request.windowWidth = size.width * twips;
+  request.windowHeight = size.height * twips;
   request.monitor = ToTwips(MonitorAt(screen), window);
   request.taskbar = GetTaskbarRect(window);
 
   const WindowPosition to = PositionAtCursor(request);
-  SetWindowPos(window, nullptr, RoundHalfEven(to.left / twips), RoundHalfEven(to.top / twips), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  SetWindowPos(window, nullptr, RoundHalfEven(to.left / twips), RoundHalfEven(to.top / twips),
+               size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace tavrel

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "ui/chooser_layout.h"
 #include "ui/placement.h"
 
 namespace tavrel {
@@ -25,9 +26,9 @@ MonitorArea ToTwips(const MONITORINFO& monitor, HWND window);
 // The rectangle of the main taskbar window in twips; all zero when there is none or it is hidden.
 TaskbarRect GetTaskbarRect(HWND window);
 
-// Moves the window so that the pointer (screen pixels, as PointerPosition read it) lies offsetH
-// and offsetV twips into it, inside the pointer's monitor and clear of the taskbar there; keeps
-// its size.
-void PlaceAtCursor(HWND window, POINT pointer, double offsetH, double offsetV);
+// Gives the window its new size (pixels) and moves it so that the pointer (screen pixels, as
+// PointerPosition read it) lies offsetH and offsetV twips into it, inside the pointer's monitor
+// and clear of the taskbar there.
+void PlaceAtCursor(HWND window, POINT pointer, Size size, double offsetH, double offsetV);
 
 }  // namespace tavrel

@@ -45,23 +45,5 @@ TEST(ChooserLayout, AVersionTooWideIsCutInFrontOfTheMark) {
     EXPECT_EQ(ShortenDetail(c.text, L"  [M]", c.width, widthOf), c.shown) << c.width;
 }
 
-TEST(ChooserLayout, TheFrameGrowsByWhatItsInnerAreaGrows) {
-  struct Case {
-    Size frame, inner, oldList, newList, expected;
-  } cases[] = {
-      {{200, 150}, {180, 120}, {180, 120}, {360, 60}, {380, 90}},
-      {{10, 10}, {3, 3}, {2, 2}, {1, 3}, {8, 12}},  // 8.5 and 11.5: halves go to even
-      // A list of no size (an empty inner area after a density change): the inner area takes
-      // the new list as it is.
-      {{20, 40}, {0, 0}, {0, 0}, {300, 90}, {320, 130}},
-      {{20, 40}, {10, 0}, {10, 0}, {300, 90}, {310, 130}},
-  };
-  for (const Case& c : cases) {
-    const Size size = FrameForList(c.frame, c.inner, c.oldList, c.newList);
-    EXPECT_EQ(size.width, c.expected.width);
-    EXPECT_EQ(size.height, c.expected.height);
-  }
-}
-
 }  // namespace
 }  // namespace tavrel

@@ -10,7 +10,7 @@ namespace {
 using ErrorHandlerTest = ErrorsTest;
 using Strings = std::vector<std::string>;
 
-TEST_F(ErrorHandlerTest, ReportAtDepthThreeShowsOneBoxAndEndsTheFailureWithTheProcedure) {
+TEST_F(ErrorHandlerTest, AProcedureReportsOneBoxAtItsDepthAndItsFailureEndsWithIt) {
   CallDepth() = 2;
   std::int16_t depthInside = 0;
   EXPECT_FALSE(RunReported("JoinPaths", [&] {
@@ -22,25 +22,6 @@ TEST_F(ErrorHandlerTest, ReportAtDepthThreeShowsOneBoxAndEndsTheFailureWithThePr
   EXPECT_EQ(box.shown[0].style, boxstyle::kStop);
   EXPECT_NE(box.shown[0].text.find("Stack Level: 1     CD: 3"), std::string::npos);
   EXPECT_EQ(State(), std::tuple(0, 2, 0));
-}
-
-TEST_F(ErrorHandlerTest, RecordThenRestoreGivesTheFailureBackAndEmptiesTheTrail) {
-  CallDepth() = 1;
-  PendingFailure() = MakeFailure(429);
-  PendingFailure().helpFile = "zip.hlp";
-  PendingFailure().helpContext = 77;
-  ErrorHandler(action::kRecord, Tag("UnpackFiles"));
-  EXPECT_EQ(TrailCount(), 1);
-  ClearPendingFailure();
-  const auto popped = std::get<ErrorArray>(ErrorHandler(action::kRestore));
-  EXPECT_EQ(State(), std::tuple(0, 1, 429));
-  EXPECT_EQ(PendingFailure().helpFile, "zip.hlp");
-  EXPECT_EQ(PendingFailure().helpContext, 77);
-  EXPECT_EQ(PendingFailure().source,
-            "\r\nStack Level: 1     CD: 1\r\nObject: TavrelCommander\r\nSubroutine: UnpackFiles");
-  EXPECT_EQ(SlotText(popped, slot::kProcedureName), "UnpackFiles");
-  EXPECT_EQ(SlotText(popped, slot::kHelpContext), "77");
-  EXPECT_TRUE(box.shown.empty());
 }
 
 TEST_F(ErrorHandlerTest, ReportShowsEveryRecordNewestFirstAndSkipsNumberZero) {
@@ -81,6 +62,9 @@ TEST_F(ErrorHandlerTest, RecordedNumberAndText) {
       {0, {}, {}, 5, "Access denied", ""},
       {0, {}, 87, 87, "Error (87) not defined.", "LastDllError: 87"},
       {0, 1223, 87, 1223, "Error (1223) not defined.", "Local Line: 1223"},
+      // A caller's code is the local line too, while it fits in 16 bits.
+      {0, 32767, {}, 32767, "Error (32767) not defined.", "Local Line: 32767"},
+      {0, 32768, {}, 32768, "Error (32768) not defined.", ""},
   };
   for (const auto& c : cases) {
     ClearPendingFailure();
@@ -93,20 +77,28 @@ TEST_F(ErrorHandlerTest, RecordedNumberAndText) {
     EXPECT_EQ(PendingFailure().number, c.number);
     EXPECT_EQ(PendingFailure().description, c.description) << c.number;
     EXPECT_NE(PendingFailure().source.find(c.inReport), std::string::npos) << c.number;
+    EXPECT_EQ(PendingFailure().source.find("Local Line") != std::string::npos,
+              c.inReport.starts_with("Local Line"))
+        << c.number;
   }
 }
 
-TEST_F(ErrorHandlerTest, DropTakesTheNewestRecordResetAllAndBothClearThePendingFailure) {
+TEST_F(ErrorHandlerTest, DropTakesTheNewestRecordRestoreTheNextResetAll) {
   ErrorHandler(action::kDrop);  // an empty trail stays empty
   SetPending(5);
+  PendingFailure().helpFile = "zip.hlp";
+  PendingFailure().helpContext = 77;
   ErrorHandler(action::kRecord, Tag("Older"));
   ErrorHandler(action::kRecord, Tag("Newer"));
   LocalLine() = 4;
   ErrorHandler(action::kDrop);
   EXPECT_EQ(State(), std::tuple(1, 0, 0));
   EXPECT_EQ(LocalLine(), 0);
-  ErrorHandler(action::kRestore);
-  EXPECT_NE(PendingFailure().source.find("Subroutine: Older"), std::string::npos);
+  const auto popped = std::get<ErrorArray>(ErrorHandler(action::kRestore));
+  EXPECT_EQ(SlotText(popped, slot::kProcedureName), "Older");
+  EXPECT_EQ(SlotText(popped, slot::kHelpFile), "zip.hlp");
+  EXPECT_EQ(SlotText(popped, slot::kHelpContext), "77");
+  EXPECT_EQ(State(), std::tuple(0, 0, 5));
   Push(5);
   ErrorHandler(action::kReset);
   EXPECT_EQ(State(), std::tuple(0, 0, 0));
@@ -147,12 +139,8 @@ TEST_F(ErrorHandlerTest, AProcedureFailingWhileShowingReportsAgainButNotWithoutE
 TEST_F(ErrorHandlerTest, CountersRaiseOverflowInsteadOfWrapping) {
   for (int i = 0; i < 32767; ++i)
     Push(errnum::kInvalidCall);
-  try {
-    ErrorHandler(action::kRecord);
-    ADD_FAILURE() << "a push past 32767 records must fail";
-  } catch (const Failure& f) {
-    EXPECT_EQ(f.number, errnum::kOverflow);
-  }
+  EXPECT_EQ(TrailCount(), 32767);
+  EXPECT_THROW(ErrorHandler(action::kRecord), Failure);
   EXPECT_EQ(TrailCount(), 32767);
   ErrorHandler(action::kReset);
   CallDepth() = 32767;
@@ -160,9 +148,8 @@ TEST_F(ErrorHandlerTest, CountersRaiseOverflowInsteadOfWrapping) {
   // The ordinary report never throws; the failure it could not record ends with it.
   SetPending(errnum::kInvalidCall);
   ReportFailure("Deep");
-  EXPECT_EQ(CallDepth(), 32767);
-  EXPECT_EQ(PendingFailure().number, 0);
-  EXPECT_TRUE(box.shown.empty());
+  EXPECT_EQ(std::tuple(CallDepth(), PendingFailure().number, box.shown.size()),
+            std::tuple(32767, 0, 0u));
 }
 
 }  // namespace

@@ -50,7 +50,8 @@ struct FakeTexts final : SystemTextEdge {
   std::int32_t lastError = 0;
 };
 
-// Installs both fakes; every test starts and ends with an empty trail, depth 0, nothing pending.
+// Reports through both fakes; every test starts and ends with an empty trail, depth 0, nothing
+// pending.
 class ErrorsTest : public ::testing::Test {
  protected:
   void SetUp() override { TearDown(); }
@@ -88,8 +89,7 @@ class ErrorsTest : public ::testing::Test {
 
   FakeBox box;
   FakeTexts texts;
-  ScopedEdge<MessageBoxEdge> boxInstalled{box};
-  ScopedEdge<SystemTextEdge> textsInstalled{texts};
+  ReportThrough reporting{{box, texts}};
 };
 
 }  // namespace tavrel

@@ -31,19 +31,17 @@ TEST_F(MessageBoxTest, PendingFailureGivesErrorCaptionWithHexStopIconAndItsRepor
       {C(4001), "Error -  4001   :   h0FA1"},  // catalogue numbers without the base
       {static_cast<std::int32_t>(0x80004005u), "Error -  -2147467259   :   h080004005"}};
   box.answer = answer::kNo;
-  for (const auto& [number, caption] : cases) {
-    SetReported(number);
-    EXPECT_EQ(MessageHandler(number), kDescribed);
-    EXPECT_EQ(box.shown.back().caption, caption);
-    EXPECT_EQ(box.shown.back().style, kStop);
-    EXPECT_EQ(box.shown.back().text, Wrapped("Error: D\r\nS"));
-  }
   // A text given replaces the failure's own unless it is empty; the answer is the result.
   std::string empty, own = "Own words";
-  EXPECT_EQ(MessageHandler(53, std::nullopt, &empty), answer::kNo);
-  EXPECT_EQ(box.shown.back().text, Wrapped("Error: D\r\nS"));
-  EXPECT_EQ(MessageHandler(53, std::nullopt, &own), answer::kNo);
-  EXPECT_EQ(box.shown.back().text, Wrapped("Own words"));
+  for (std::string* text : {static_cast<std::string*>(nullptr), &empty, &own}) {
+    for (const auto& [number, caption] : cases) {
+      SetReported(number);
+      EXPECT_EQ(MessageHandler(number, std::nullopt, text), text ? answer::kNo : kDescribed);
+      EXPECT_EQ(box.shown.back().caption, caption);
+      EXPECT_EQ(box.shown.back().style, kStop);
+      EXPECT_EQ(box.shown.back().text, Wrapped(text == &own ? own : "Error: D\r\nS"));
+    }
+  }
 }
 
 TEST_F(MessageBoxTest, CatalogueRangesComposeCaptionIconAndText) {
@@ -95,18 +93,18 @@ TEST_F(MessageBoxTest, CatalogueRangesComposeCaptionIconAndText) {
 }
 
 TEST_F(MessageBoxTest, QuietModeHandsBackTheTextAndShowsNothing) {
-  std::string text;
-  EXPECT_EQ(MessageHandler(C(4502), std::nullopt, &text, true), kDescribed);
-  EXPECT_EQ(text, "Error: " + StandardDescription(4502));
-  text = "Kept";
-  EXPECT_EQ(MessageHandler(C(4510), "Info", &text, true), kCatalogueError);
-  EXPECT_EQ(text, "Kept");
-  text.clear();
-  EXPECT_EQ(MessageHandler(-7, std::nullopt, &text, true), kNotDescribed);
-  EXPECT_EQ(text, "Error number not defined.");
-  SetReported(53);
-  EXPECT_EQ(MessageHandler(53, std::nullopt, &text, true), kDescribed);
-  EXPECT_EQ(text, "Error: D\r\nS");
+  const std::tuple<std::int32_t, const char*, std::string, std::int32_t> cases[] = {
+      {C(4502), "", "Error: " + StandardDescription(4502), kDescribed},
+      {C(4510), "Kept", "Kept", kCatalogueError},
+      {-7, "", "Error number not defined.", kNotDescribed},
+      {53, "", "Error: D\r\nS", kDescribed},  // with a failure pending
+  };
+  for (const auto& [number, given, composed, result] : cases) {
+    if (number == 53) SetReported(53);
+    std::string text = given;
+    EXPECT_EQ(MessageHandler(number, "Info", &text, true), result) << number;
+    EXPECT_EQ(text, composed);
+  }
   EXPECT_EQ(box.shown.size() + box.beeps, 0u);
 }
 

@@ -27,25 +27,23 @@ TEST_F(SystemErrorTextTest, FailedCallIsReportedWithThePlatformErrorOrTheCallers
   texts.lastError = 6;
   texts.texts = {{6, "The handle is invalid."}};
   std::int16_t failures = 0;
-  const auto check = [&](std::int32_t result, std::int16_t failureValue,
-                         std::optional<std::int32_t> expected, bool quiet = false) {
+  // result, failure value, expected value, quiet: the result always comes back.
+  const std::tuple<std::int32_t, std::int16_t, std::optional<std::int32_t>, bool> calls[] = {
+      {0x102, -1, {}, false},
+      {0, 0, 0, false},
+      {-1, -1, {}, false},  // the failure value widens with its sign: -1 is 0xFFFFFFFF
+      {3, 0, 0, false},     // with an expected value the result is the number
+      {0, 0, {}, true}};
+  for (const auto& [result, failureValue, expected, quiet] : calls)
     EXPECT_EQ(CheckApiResult(result, "Wait", failureValue, action::kReportAndShow, expected, quiet,
                              &failures),
               result);
-  };
-  check(0x102, -1, {});
-  check(0, 0, 0);
-  EXPECT_EQ(failures, 0);
-  check(-1, -1, {});  // the failure value widens with its sign: -1 is 0xFFFFFFFF
-  check(3, 0, 0);     // with an expected value the result is the number
-  check(0, 0, {}, true);
   EXPECT_EQ(Captions(), (std::vector{CaptionOf(6, "6"), CaptionOf(3, "3")}));  // 6 is not kept
   EXPECT_NE(box.shown[0].text.find("The handle is invalid."), std::string::npos);
   EXPECT_NE(box.shown[1].text.find("Subroutine: Wait"), std::string::npos);
   EXPECT_EQ(failures, 3);
   CheckApiResult(0, "Wait", 0, action::kRecord);
-  EXPECT_EQ(TrailCount(), 1);
-  EXPECT_EQ(box.shown.size(), 2u);
+  EXPECT_EQ(std::tuple(TrailCount(), box.shown.size()), std::tuple(1, 2u));
 }
 
 }  // namespace

@@ -14,24 +14,18 @@
 namespace tavrel {
 namespace {
 
-HWND WaitForWindow(const char* caption) {
-  for (int i = 0; i < 200; ++i) {
-    if (HWND w = FindWindowA(nullptr, caption)) return w;
-    Sleep(50);
-  }
-  return nullptr;
-}
-
 // The box is shown by this thread and answered by a worker that touches none of the product's
 // per-thread state: a thread that did would end with it, and MinGW frees per-thread storage before
 // it runs the destructors of what lies there (Wine 10's heap then fails).
 TEST(RealMessageBox, QuestionShowsItsTextWithYesAndNoAndReturnsTheButtonPressed) {
-  const ScopedEdge<MessageBoxEdge> real{PlatformBoxEdge()};
+  const ReportThrough real{PlatformEdges()};
   const DWORD self = GetCurrentThreadId();
   std::string shown;
   bool buttons = false;
   std::thread answerer([&] {
-    HWND box = WaitForWindow("Proceed 5000");
+    HWND box = nullptr;
+    for (int i = 0; i < 200 && !box; ++i, Sleep(50))
+      box = FindWindowA(nullptr, "Proceed 5000");
     if (!box) {
       PostThreadMessageA(self, WM_QUIT, 0, 0);  // ends a box with another caption
       return;

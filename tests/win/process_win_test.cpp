@@ -21,8 +21,11 @@ TEST(ProcessWin, RegisterDllRunsRegsvr32AndIgnoresItsExitCode) {
   // The test library logs each call it gets into the file this variable names.
   SetEnvironmentVariableA("TAVREL_REGTEST_LOG", (folder / "log.txt").c_str());
   EXPECT_TRUE(RegisterDLL(library));
+  EXPECT_TRUE(RegisterDLL('"' + library + '"'));  // a quoted path is not quoted again
   SetEnvironmentVariableA("TAVREL_REGTEST_LOG", nullptr);
-  EXPECT_EQ(folder.Read("log.txt"), "unregister\nunregister\nregister\n");
+  EXPECT_EQ(folder.Read("log.txt"),
+            "unregister\nunregister\nregister\n"
+            "unregister\nunregister\nregister\n");
   // regsvr32 runs but cannot load the library: still true.
   EXPECT_TRUE(RegisterDLL(folder / "no such library.dll"));
 }
@@ -34,8 +37,7 @@ TEST(ProcessWin, ShellAndWaitWaitsForTheChildOrReportsItCannotStart) {
   EXPECT_TRUE(folder.Has("done.txt"));  // written before the wait ended
 
   FakeBox box;
-  const ScopedEdge<MessageBoxEdge> installed(box);
-  ClearPendingFailure();
+  const ReportThrough reporting{{box, PlatformEdges().texts}};
   EXPECT_FALSE(ShellAndWaitUntilDone("C:\\no\\such\\program.exe", "x"));
   ASSERT_EQ(box.shown.size(), 1u);
   EXPECT_NE(box.shown[0].text.find("ShellAndWaitUntilDone"), std::string::npos);

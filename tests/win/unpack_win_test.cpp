@@ -61,7 +61,7 @@ class UnpackWin : public ::testing::Test {
   fs::path install_ = fs::path(scratch_.path()) / L"Inst\u00e9 \u65e5\u672c";
   fs::path package_ = install_ / L"Data\\QXTavrel.dat";
   FakeBox box;
-  ScopedEdge<MessageBoxEdge> installed{box};
+  ReportThrough reporting{{box, PlatformEdges().texts}};
 };
 
 TEST_F(UnpackWin, ThePackageIsReadInMemoryAndNothingIsWritten) {
