@@ -15,6 +15,7 @@ namespace {
 constexpr wchar_t kClassName[] = L"frmList";
 constexpr wchar_t kDesignCaption[] = L"Ferrule Choices";
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT_PTR kIconsTimerId = 2;  // the next icon step, behind a click or key
 constexpr UINT kTimerInterval = 100;
 constexpr UINT_PTR kListSubclassId = 1;
 constexpr int kDesignWidth = 160;  // client size at design time, pixels
@@ -213,9 +214,10 @@ void ChooserPopup::OnFirstActivation() {
 }
 
 void ChooserPopup::OnTimer() {
-  if (busy_) return;
+  if (busy_) return;  // a tick that came while an earlier one ran the messages
   busy_ = true;
   PumpPendingMessages();
+  busy_ = false;
   if (!frame_) return;  // unloaded while messages were processed
   const HWND foreground = GetForegroundWindow();
   switch (watch_->Tick(foreground == frame_, foreground == startForeground_)) {
@@ -229,7 +231,17 @@ void ChooserPopup::OnTimer() {
     case ForegroundWatch::Step::kWait:
       break;
   }
-  busy_ = false;
+}
+
+void ChooserPopup::LoadIconStep() {
+  if (!icons_.LoadNext(list_)) return;
+  // A posted message is taken before any click or key: with one waiting, the next step comes by
+  // a timer instead, whose message is taken after it. The pointer's moves do not hold it up.
+  if (HIWORD(GetQueueStatus(QS_KEY | QS_MOUSEBUTTON)) != 0) {
+    SetTimer(frame_, kIconsTimerId, USER_TIMER_MINIMUM, nullptr);
+  } else {
+    PostMessageW(frame_, kLoadIconsMessage, 0, 0);
+  }
 }
 
 void ChooserPopup::AcceptSelection() {
@@ -266,12 +278,16 @@ LRESULT ChooserPopup::OnFrameMessage(HWND hwnd, UINT message, WPARAM wParam, LPA
       return 0;
     case WM_TIMER:
       if (wParam == kTimerId) OnTimer();
+      if (wParam == kIconsTimerId) {
+        KillTimer(hwnd, kIconsTimerId);
+        LoadIconStep();
+      }
       return 0;
     case kFocusListMessage:
       if (GetActiveWindow() == hwnd) SetFocus(list_);
       return 0;
     case kLoadIconsMessage:
-      if (icons_.LoadNext(list_)) PostMessageW(hwnd, kLoadIconsMessage, 0, 0);
+      LoadIconStep();
       return 0;
     case WM_SYSCOLORCHANGE:  // the list learns of new system colours only from its parent
       SendMessageW(list_, message, wParam, lParam);

@@ -55,6 +55,8 @@ class ChooserPopup final : public ChooserWindow {
   void FollowTheme();
   void OnFirstActivation();
   void OnTimer();
+  // One step of the icons' loading, and the next one asked for.
+  void LoadIconStep();
   void AcceptSelection();
   void Unload() { DestroyWindow(frame_); }
 

@@ -36,16 +36,19 @@ TEST(CandidateRows, TheGroupIsTheFirstRunOfTheKeyWithoutRegardToCase) {
   EXPECT_EQ(Find("", Lines({""})), "2..0");
 }
 
-// An added line: key, display name, version, status, program path, short path.
+// An added line: key, display name, version, status, program path, short path; more fields are
+// ignored.
 const char* const kWriter = ".txt|Acme - Writer|2.1|OK|C:\\Acme\\writer.exe|C:\\ACME\\WRITER.EXE";
-const char* const kViewer = ".txt|Globex - Viewer|1.0|OK|C:\\Globex\\view.exe|C:\\GLOBEX\\VIEW.EXE";
+const char* const kViewer =
+    ".txt|Globex - Viewer|1.0|OK|C:\\Globex\\view.exe|C:\\GLOBEX\\VIEW.EXE|more";
 const char* const kPadLine = ".txt|Tavrel - Pad|3.0|OK|C:\\Pad\\pad.exe|C:\\PAD\\PAD.EXE";
 
 DefaultInfo Usable(const char* shortPath) {
   return DefaultInfo::Of(ProgramDescription{"Tavrel - Pad", "3.0.1", "OK", shortPath, shortPath});
 }
 
-// The default row's id, then each row as "id key text|detail", those in the catalogue marked.
+// The default row's id, then each row as "id text|detail <program>", those in the catalogue
+// marked. The program, for the row's icon, is the line's path, else its short path.
 std::string Build(const ChoiceList& add, const DefaultInfo& info) try {
   CatalogueList catalogue(2);
   CatalogueEntry& e = catalogue[1];
@@ -54,11 +57,10 @@ std::string Build(const ChoiceList& add, const DefaultInfo& info) try {
   std::int32_t last = 0;
   const std::int32_t first = FindKeyRange(".txt", add, last);
   CandidateVector rows;
-  rows.Add(Candidate{99, "k99", "left over", "", 0, ""});  // from an earlier request
   std::string shown =
       std::to_string(BuildCandidateRows(add, first, last, info, catalogue, rows)) + "\n";
   for (const Candidate& r : rows.rows)
-    shown += std::to_string(r.rowId) + " " + r.key + " " + r.text + "|" + r.detail +
+    shown += std::to_string(r.rowId) + " " + r.text + "|" + r.detail + " <" + r.program + ">" +
              (r.colour == kColourBlue ? " (blue)\n" : "\n");
   return shown;
 } catch (const Failure& e) {
@@ -71,20 +73,21 @@ TEST(CandidateRows, TheWindowsDefaultIsMarkedOnceInPlaceOrLast) {
     DefaultInfo info;
     const char* rows;
   } cases[] = {
-      {Lines({".doc|x", kWriter, kViewer}), Usable("C:\\PAD\\PAD.EXE"),
-       "2\n0 k0 Acme - Writer|2.1\n1 k1 Globex Corp - Viewer Pro|1.0 (2024) (blue)\n"
-       "2 k2 Tavrel - Pad|3.0.1    [Windows Default]\n"},
       {Lines({kWriter, kPadLine, kPadLine}), Usable("c:\\pad\\pad.exe"),
-       "1\n0 k0 Acme - Writer|2.1\n1 k1 Tavrel - Pad|3.0    [Windows Default]\n"
-       "2 k2 Tavrel - Pad|3.0\n"},
-      {Lines({kWriter, kViewer}), Usable("C:\\GLOBEX\\VIEW.EXE"),
-       "1\n0 k0 Acme - Writer|2.1\n1 k1 Globex Corp - Viewer Pro|1.0 (2024)    [Windows Default] "
+       "1\n0 Acme - Writer|2.1 <C:\\Acme\\writer.exe>\n"
+       "1 Tavrel - Pad|3.0    [Windows Default] <C:\\Pad\\pad.exe>\n"
+       "2 Tavrel - Pad|3.0 <C:\\Pad\\pad.exe>\n"},
+      {Lines({".txt|Short|1|OK||C:\\SHORT.EXE", kViewer}), Usable("C:\\GLOBEX\\VIEW.EXE"),
+       "1\n0 Short|1 <C:\\SHORT.EXE>\n"
+       "1 Globex Corp - Viewer Pro|1.0 (2024)    [Windows Default] <C:\\Globex\\view.exe> "
        "(blue)\n"},
-      // Without a usable description the short path is not compared, so a line may stop early.
-      {Lines({".txt|Acme - Writer|2.1"}), DefaultInfo::Of(std::nullopt),
-       "1\n0 k0 Acme - Writer|2.1\n1 k1 Windows Default|No version info.\n"},
-      {Lines({".txt|Acme - Writer|2.1"}), DefaultInfo::Failed(),
-       "1\n0 k0 Acme - Writer|2.1\n1 k1 Windows Default|No version info.\n"},
+      {Lines({".doc|x", kWriter}), Usable("C:\\PAD.EXE"),
+       "1\n0 Acme - Writer|2.1 <C:\\Acme\\writer.exe>\n"
+       "1 Tavrel - Pad|3.0.1    [Windows Default] <C:\\PAD.EXE>\n"},
+      // Without a usable description the short path is not compared, so a line may stop early;
+      // an empty last field is there all the same.
+      {Lines({".txt|Bare|"}), DefaultInfo::Of(std::nullopt),
+       "1\n0 Bare| <>\n1 Windows Default|No version info. <>\n"},
       // Lines too short, or a description that was not obtained.
       {Lines({".txt|Acme - Writer"}), DefaultInfo::Failed(), "failure 9"},
       {Lines({".txt|Acme - Writer|2.1|OK|C:\\a.exe"}), Usable("C:\\B.EXE"), "failure 9"},
@@ -92,23 +95,6 @@ TEST(CandidateRows, TheWindowsDefaultIsMarkedOnceInPlaceOrLast) {
   };
   for (const auto& c : cases)
     EXPECT_EQ(Build(c.add, c.info), c.rows) << c.add.back();
-}
-
-// Each row carries its program for the icon: the path, else the short path; the default row the
-// default program's short path; rows without one carry none.
-TEST(CandidateRows, RowsCarryTheirProgramsPath) {
-  const auto programs = [](const ChoiceList& add, const DefaultInfo& info) {
-    CandidateVector rows;
-    BuildCandidateRows(add, 1, static_cast<std::int32_t>(add.size()) - 1, info, CatalogueList(1),
-                       rows);
-    std::string shown;
-    for (const Candidate& r : rows.rows)
-      shown += r.program + ";";
-    return shown;
-  };
-  EXPECT_EQ(programs(Lines({kWriter, ".txt|Short|1|OK||C:\\SHORT.EXE"}), Usable("C:\\PAD.EXE")),
-            "C:\\Acme\\writer.exe;C:\\SHORT.EXE;C:\\PAD.EXE;");
-  EXPECT_EQ(programs(Lines({".txt|Bare|2"}), DefaultInfo::Of(std::nullopt)), ";;");
 }
 
 }  // namespace

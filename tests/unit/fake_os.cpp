@@ -2,12 +2,9 @@
 
 #include <map>
 #include <new>
-#include <utility>
-#include <vector>
 
 #include "base/failure.h"
 #include "base/text.h"
-#include "fileinfo/file_type.h"
 #include "os/files.h"
 
 namespace tavrel {
@@ -22,9 +19,9 @@ struct Entry {
 };
 
 struct State {
-  std::map<std::string, Entry> entries;             // by Key
-  std::map<std::string, std::string> environment;   // by Key
-  std::pair<std::string, std::int32_t> untestable;  // Key prefix, failure
+  std::map<std::string, Entry> entries;            // by Key
+  std::map<std::string, std::string> environment;  // by Key
+  std::string untestable;                          // Key prefix
   fake_os::Folders dirs;
   fake_os::Faults faults;
 };
@@ -65,10 +62,8 @@ void RequireWritableParent(const std::string& path) {
   if (!parent->writable) Raise(errnum::kPathFileAccess);
 }
 
-// The failure a path that cannot be tested raises; 0 for any other path.
-std::int32_t Untestable(const std::string& path) {
-  const auto& [prefix, number] = S().untestable;
-  return !prefix.empty() && Key(path).rfind(prefix, 0) == 0 ? number : 0;
+bool Untestable(const std::string& path) {
+  return !S().untestable.empty() && Key(path).starts_with(S().untestable);
 }
 
 }  // namespace
@@ -90,8 +85,8 @@ void AddFolder(const std::string& path, bool writable) {
   S().entries[Key(path)] = Entry{path, os::kAttrDirectory, {}, writable};
 }
 
-void SetUntestable(const std::string& prefix, std::int32_t failureNumber) {
-  S().untestable = {Key(prefix), failureNumber};
+void SetUntestable(const std::string& prefix) {
+  S().untestable = Key(prefix);
 }
 
 void SetEnv(const std::string& name, const std::string& value) {
@@ -102,28 +97,10 @@ Folders& Dirs() {
   return S().dirs;
 }
 
-std::vector<std::string> FilesIn(const std::string& folder) {
-  std::vector<std::string> names;
-  for (const auto& [key, entry] : S().entries)
-    if (!entry.folder() && Parent(key) == Key(folder))
-      names.push_back(entry.path.substr(entry.path.find_last_of('\\') + 1));
-  return names;
-}
-
-std::string ContentOf(const std::string& path) {
-  const Entry* e = Find(path, 0);
-  Require(e, errnum::kFileNotFound);
-  return e->content;
-}
-
-bool Exists(const std::string& path) {
-  return Find(path) != nullptr;
-}
-
 std::map<std::string, std::string> AllFiles() {
   std::map<std::string, std::string> all;
   for (const auto& [key, entry] : S().entries)
-    if (!entry.folder()) all[key] = entry.content;
+    if (!entry.folder()) all[entry.path] = entry.content;
   return all;
 }
 
@@ -144,8 +121,7 @@ bool CallFails() {
 namespace os {
 
 std::optional<std::uint32_t> FileAttributes(const std::string& path) {
-  Require(!fake_os::CallFails(), errnum::kDiskNotReady);
-  Require(!Untestable(path), Untestable(path));
+  Require(!fake_os::CallFails() && !Untestable(path), errnum::kDiskNotReady);
   const Entry* e = Find(path);
   return e ? std::optional(e->attributes) : std::nullopt;
 }
@@ -158,6 +134,14 @@ std::string ShortPathName(const std::string& path) {
 std::string EnvironmentVariable(const std::string& name) {
   const auto found = S().environment.find(Key(name));
   return fake_os::CallFails() || found == S().environment.end() ? std::string() : found->second;
+}
+
+std::string WindowsDirectory() {
+  return fake_os::CallFails() ? std::string() : S().dirs.windows;
+}
+
+std::string SystemDirectory() {
+  return fake_os::CallFails() ? std::string() : S().dirs.system;
 }
 
 }  // namespace os
@@ -196,14 +180,5 @@ std::string ProgramFolder() {
 }
 
 }  // namespace files
-
-namespace os {
-std::string WindowsDirectory() {
-  return fake_os::CallFails() ? std::string() : S().dirs.windows;
-}
-std::string SystemDirectory() {
-  return fake_os::CallFails() ? std::string() : S().dirs.system;
-}
-}  // namespace os
 
 }  // namespace tavrel

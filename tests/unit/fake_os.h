@@ -7,9 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
-#include <vector>
 
-#include "base/failure.h"
 #include "os/os.h"
 
 namespace tavrel::fake_os {
@@ -25,8 +23,8 @@ void AddFile(const std::string& path, const std::string& content = {},
 void AddFolder(const std::string& path, bool writable = true);
 
 // Every path beginning with prefix (one at a time) (a drive that is not ready, say) cannot be
-// tested: FileAttributes raises the failure number, ShortPathName gives an empty text.
-void SetUntestable(const std::string& prefix, std::int32_t failureNumber = errnum::kDiskNotReady);
+// tested: FileAttributes raises "Disk not ready", ShortPathName gives an empty text.
+void SetUntestable(const std::string& prefix);
 
 // An empty value is no variable.
 void SetEnv(const std::string& name, const std::string& value);
@@ -37,14 +35,8 @@ struct Folders {
 };
 Folders& Dirs();
 
-// Names (without folder) of the files in a folder, in the order of their folded paths.
-std::vector<std::string> FilesIn(const std::string& folder);
-// The content of a file; raises 53 when there is none.
-std::string ContentOf(const std::string& path);
-
-// Whether a file or folder exists, asked without counting as a system call.
-bool Exists(const std::string& path);
-// Every file by its folded path, with its content.
+// Every file by its path as given (or as renamed to), with its content, read without counting
+// as a system call.
 std::map<std::string, std::string> AllFiles();
 
 // Fault injection: each call of a fake system service (here and in fake_request) is counted, and

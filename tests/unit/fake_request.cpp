@@ -1,29 +1,21 @@
 #include "fake_request.h"
 
-#include <cctype>
+#include <regex>
 
 #include "base/text.h"
 #include "base/utf.h"
 #include "data/unpack.h"
 #include "errors/reporting.h"
-#include "fake_os.h"
-#include "fileinfo/file_type.h"
-#include "fileinfo/search_folders.h"
 #include "os/files.h"
-#include "os/os.h"
 
 namespace tavrel::fake_request {
 namespace {
 
-const char* const kMarkers[] = {"\\Bl1.ign", "\\Bl1.ok"};
-
-// The key of a marker in fake_os::AllFiles.
-std::string MarkerKey(const char* name) {
-  std::string key = fake_os::Dirs().program + name;
-  for (char& c : key)
-    c = text::FoldCase(c);
-  return key;
+// A marker's path, as the markers name it and as fake_os::AllFiles lists it.
+std::string Marker(const char* name) {
+  return fake_os::Dirs().program + name;
 }
+const char* const kMarkers[] = {"\\Bl1.ign", "\\Bl1.ok"};
 
 // A failing call raises the failure the system's would; "Path/File access error" serves for all.
 void FailWhenInjected() {
@@ -68,10 +60,6 @@ void Chooser::SetCaption(const std::string& text) {
   caption = text;
 }
 
-bool Chooser::FitToList() {
-  return !fake_os::CallFails() && fits;
-}
-
 std::int32_t Chooser::WaitForPick() {
   FailWhenInjected();
   return pick();
@@ -88,32 +76,15 @@ void Chooser::Show() {
 
 LaunchResult Shell::Launch(const std::string& program, const std::string& document,
                            const std::string& verb, const SearchFolders& folders) {
-  const bool armed = fake_os::Exists(fake_os::Dirs().program + "\\Bl1.ign");
+  const bool armed = fake_os::AllFiles().contains(Marker(kMarkers[0]));
   const LaunchCall call = PlanLaunch(program, document, verb, folders);
-  log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation +
-                 (armed ? " armed" : ""));
+  log_.push_back("start " + call.file + " " + call.parameters + " " + call.operation + " in " +
+                 call.directory + (armed ? " armed" : ""));
   if (fake_os::CallFails()) return LaunchResultOf(0);  // the system is out of memory
   whileStarting();
   const LaunchResult result = LaunchResultOf(answer);
   started += result.started;
   return result;
-}
-
-void Shell::ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept {
-  log_.push_back("report " + program);
-  tavrel::ReportFailedStart(program, result);
-}
-
-SearchFolders Files::ReadSearchFolders() {
-  return tavrel::ReadSearchFolders();
-}
-
-std::optional<std::uint32_t> Files::Attributes(const std::string& path) {
-  return os::FileAttributes(path);
-}
-
-std::string Files::ShortPath(const std::string& path) {
-  return GetShortPath(path);
 }
 
 std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
@@ -124,16 +95,8 @@ std::optional<ProgramDescription> Files::DefaultProgram(const std::string&) {
 std::int32_t World::Serve(std::string_view rsParams) {
   RequestTrace trace;
   const std::int32_t result = driver.Serve(utf::Utf16FromUtf8(rsParams), trace);
-  std::string line = trace.Line(result);
-  for (const std::string_view lead : {", chooser open ", ", "}) {
-    for (std::size_t at = 0; (at = line.find(lead, at)) != std::string::npos; ++at) {
-      std::size_t end = at + lead.size();
-      while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end])))
-        ++end;
-      if (end > at + lead.size() && line.compare(end, 3, " ms") == 0) line.erase(at, end + 3 - at);
-    }
-  }
-  traces.push_back(line);
+  traces.push_back(
+      std::regex_replace(trace.Line(result), std::regex(", (chooser open )?\\d+ ms"), ""));
   return result;
 }
 
@@ -144,12 +107,12 @@ std::string LeftBehind(const World& w, const std::map<std::string, std::string>&
   if (std::get<std::int16_t>(ErrorHandler(action::kCount)) != 0) found += " an error record;";
   auto after = fake_os::AllFiles();
   auto before = filesBefore;
-  if (after.contains(MarkerKey(kMarkers[0])) && !before.contains(MarkerKey(kMarkers[0])) &&
+  if (after.contains(Marker(kMarkers[0])) && !before.contains(Marker(kMarkers[0])) &&
       w.shell.started == 0)
     found += " an armed marker without a start;";
   for (const char* marker : kMarkers) {
-    after.erase(MarkerKey(marker));
-    before.erase(MarkerKey(marker));
+    after.erase(Marker(marker));
+    before.erase(Marker(marker));
   }
   if (after != before) found += " files changed;";
   return found;
@@ -157,9 +120,8 @@ std::string LeftBehind(const World& w, const std::map<std::string, std::string>&
 
 void RestoreMarkers(const std::map<std::string, std::string>& filesBefore) {
   for (const char* marker : kMarkers) {
-    const std::string path = fake_os::Dirs().program + marker;
-    if (fake_os::Exists(path)) files::RemoveFile(path);
-    if (filesBefore.contains(MarkerKey(marker))) fake_os::AddFile(path);
+    if (fake_os::AllFiles().contains(Marker(marker))) files::RemoveFile(Marker(marker));
+    if (filesBefore.contains(Marker(marker))) fake_os::AddFile(Marker(marker));
   }
 }
 

@@ -13,6 +13,10 @@
 #include <string>
 #include <vector>
 
+#include "fake_os.h"
+#include "fileinfo/file_type.h"
+#include "fileinfo/search_folders.h"
+#include "os/os.h"
 #include "request/request_driver.h"
 
 namespace tavrel::fake_request {
@@ -36,7 +40,7 @@ class Chooser final : public RequestChooser {
   explicit Chooser(Log& log) : log_(log) {}
   void SetCaption(const std::string& text) override;
   CandidateList& Rows() override { return rows; }
-  bool FitToList() override;
+  bool FitToList() override { return !fake_os::CallFails() && fits; }
   void Show() override;
   std::int32_t WaitForPick() override;
 
@@ -49,14 +53,17 @@ class Chooser final : public RequestChooser {
   Log& log_;
 };
 
-// Logs "start PROGRAM DOCUMENT VERB" (with "armed" when the ignore marker is armed at that
-// moment) and "report PROGRAM"; a report goes to the error handler as the server's does.
+// Logs "start PROGRAM DOCUMENT VERB in FOLDER" (with "armed" when the ignore marker is armed at
+// that moment) and "report PROGRAM"; a report goes to the error handler as the server's does.
 class Shell final : public Launcher {
  public:
   explicit Shell(Log& log) : log_(log) {}
   LaunchResult Launch(const std::string& program, const std::string& document,
                       const std::string& verb, const SearchFolders& folders) override;
-  void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override;
+  void ReportFailedStart(const std::string& program, const LaunchResult& result) noexcept override {
+    log_.push_back("report " + program);
+    tavrel::ReportFailedStart(program, result);
+  }
 
   std::int32_t answer = 42;  // above 32: started
   int started = 0;           // starts that succeeded
@@ -68,9 +75,11 @@ class Shell final : public Launcher {
 
 class Files final : public RequestFiles {
  public:
-  SearchFolders ReadSearchFolders() override;
-  std::optional<std::uint32_t> Attributes(const std::string& path) override;
-  std::string ShortPath(const std::string& path) override;
+  SearchFolders ReadSearchFolders() override { return tavrel::ReadSearchFolders(); }
+  std::optional<std::uint32_t> Attributes(const std::string& path) override {
+    return os::FileAttributes(path);
+  }
+  std::string ShortPath(const std::string& path) override { return GetShortPath(path); }
   std::optional<ProgramDescription> DefaultProgram(const std::string&) override;
 
   std::function<std::optional<ProgramDescription>()> defaultProgram = [] { return std::nullopt; };

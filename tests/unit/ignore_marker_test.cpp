@@ -8,71 +8,55 @@
 namespace tavrel {
 namespace {
 
-using Names = std::vector<std::string>;
+const std::string kFolder = "C:\\Tools\\Quillbox\\Programs";
 
-class IgnoreMarker : public ::testing::Test {
- protected:
-  IgnoreMarker() { fake_os::AddFolder(folder); }
-  Names Files() const { return fake_os::FilesIn(folder); }
-  fake_os::Scope os_;
-  const std::string folder = "C:\\Tools\\Quillbox\\Programs";
-};
-
-TEST_F(IgnoreMarker, ALaunchMakesExactlyTheNextRequestPassThrough) {
-  EXPECT_FALSE(CheckIgnoreMarker());  // idle
-  ArmIgnoreMarker();
-  EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ign"), " \r\n");
-  EXPECT_TRUE(CheckIgnoreMarker());  // armed: ignored, now used
-  EXPECT_EQ(Files(), Names{"Bl1.ok"});
-  EXPECT_FALSE(CheckIgnoreMarker());
-  ArmIgnoreMarker();  // used: renamed back
-  ArmIgnoreMarker();  // armed stays armed
-  EXPECT_EQ(Files(), Names{"Bl1.ign"});
-  EXPECT_TRUE(CheckIgnoreMarker());
+// The marker files, each as "name(content)"; a file given as "name" holds its own name.
+std::string Markers() {
+  std::string state;
+  for (const auto& [path, content] : fake_os::AllFiles())
+    state += path.substr(kFolder.size() + 1) + "(" + content + ") ";
+  return state;
 }
 
-TEST_F(IgnoreMarker, BothMarkersOrOneInCapitals) {
-  fake_os::AddFile(folder + "\\Bl1.ok", "used");
-  fake_os::AddFile(folder + "\\Bl1.ign", "armed");
-  ArmIgnoreMarker();  // a launch leaves only the armed one
-  EXPECT_EQ(Files(), Names{"Bl1.ign"});
-  EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ign"), "armed");
-  // An armed one that cannot be renamed over a used one is still used only once.
-  fake_os::AddFile(folder + "\\Bl1.ok", "used");
-  EXPECT_TRUE(CheckIgnoreMarker());
-  EXPECT_FALSE(CheckIgnoreMarker());
-
-  files::RemoveFile(folder + "\\Bl1.ok");
-  fake_os::AddFile(folder + "\\BL1.IGN");
-  EXPECT_TRUE(CheckIgnoreMarker());
-  EXPECT_EQ(Files(), Names{"Bl1.ok"});
+void MakeMarkers(const std::vector<std::string>& names, bool writable = true) {
+  fake_os::Reset();
+  fake_os::AddFolder(kFolder, writable);
+  for (const std::string& name : names)
+    fake_os::AddFile(kFolder + "\\" + name, name);
 }
 
-TEST_F(IgnoreMarker, AStartThatDidNotHappenLeavesTheMarkersAsTheyWere) {
-  for (const Names& before :
-       {Names{}, Names{"Bl1.ok"}, Names{"Bl1.ign"}, Names{"Bl1.ign", "Bl1.ok"}}) {
-    for (const auto& name : Files())
-      files::RemoveFile(folder + "\\" + name);
-    for (const auto& name : before)
-      fake_os::AddFile(folder + "\\" + name, name);
-    RestoreIgnoreMarker(ArmIgnoreMarker());
-    EXPECT_EQ(Files(), before);
+// A launch arms the marker (a used one is renamed, so the same file comes back when the start did
+// not happen); a request that finds it armed uses it up, once. Where a rename is blocked by the
+// other marker, the one in the way goes.
+TEST(IgnoreMarker, CheckArmAndRestoreFromEveryState) {
+  fake_os::Scope os;
+  const struct {
+    std::vector<std::string> before;
+    bool writable, armed;
+    std::string afterCheck, afterArm, afterRestore;
+  } cases[] = {
+      {{}, true, false, "", "Bl1.ign( \r\n) ", ""},
+      {{"Bl1.ok"}, true, false, "Bl1.ok(Bl1.ok) ", "Bl1.ign(Bl1.ok) ", "Bl1.ok(Bl1.ok) "},
+      {{"Bl1.ign"}, true, true, "Bl1.ok(Bl1.ign) ", "Bl1.ign( \r\n) ", "Bl1.ign( \r\n) "},
+      {{"Bl1.ign", "Bl1.ok"},
+       true,
+       true,
+       "Bl1.ok(Bl1.ok) ",
+       "Bl1.ign(Bl1.ign) ",
+       "Bl1.ign(Bl1.ign) Bl1.ok( \r\n) "},
+      {{}, false, false, "", "", ""},  // a folder that cannot be written gets no marker
+  };
+  for (const auto& c : cases) {
+    MakeMarkers(c.before, c.writable);
+    EXPECT_EQ(CheckIgnoreMarker(), c.armed) << Markers();
+    EXPECT_EQ(Markers(), c.afterCheck);
+    EXPECT_FALSE(CheckIgnoreMarker()) << Markers();
+    MakeMarkers(c.before, c.writable);
+    const IgnoreMarkerState state = ArmIgnoreMarker();
+    EXPECT_EQ(Markers(), c.afterArm);
+    RestoreIgnoreMarker(state);
+    EXPECT_EQ(Markers(), c.afterRestore);
   }
-  // The used marker renamed for the launch is the same file again.
-  files::RemoveFile(folder + "\\Bl1.ign");
-  fake_os::AddFile(folder + "\\Bl1.ok", "used");
-  RestoreIgnoreMarker(ArmIgnoreMarker());
-  EXPECT_EQ(fake_os::ContentOf(folder + "\\Bl1.ok"), "used");
-}
-
-TEST_F(IgnoreMarker, AFolderThatCannotBeWrittenGetsNoMarker) {
-  fake_os::AddFolder(folder, false);
-  ArmIgnoreMarker();
-  EXPECT_TRUE(Files().empty());
-  EXPECT_FALSE(CheckIgnoreMarker());
-  fake_os::Dirs().program = "C:\\missing";
-  ArmIgnoreMarker();
-  EXPECT_FALSE(CheckIgnoreMarker());
 }
 
 }  // namespace

@@ -61,8 +61,6 @@ constexpr TaskbarRect kBottom{738 * 15, 0, 1024 * 15, 30 * 15};
 constexpr TaskbarRect kTop{0, 0, 1024 * 15, 30 * 15};
 constexpr TaskbarRect kLeftBar{0, 0, 60 * 15, 768 * 15};
 constexpr TaskbarRect kRightBar{0, (1024 - 60) * 15, 60 * 15, 768 * 15};
-// Auto-hidden at the top: 2 pixels showing of 30; it still lies across the screen.
-constexpr TaskbarRect kHiddenTop{-28 * 15, 0, 1024 * 15, 30 * 15};
 constexpr TaskbarRect kNoBar{};
 
 // A second monitor's own bar shows only in its work area: along its right or left side, or at
@@ -77,42 +75,20 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         C{"one, bottom bar, pointer low: above its band", kOne, kOne, 7000, kScreenH - 10, kAny,
           kScreenH - 30 * 15 - 75 - 2000, kBottom},
-        C{"one, bottom bar, pointer high", kOne, kOne, 7000, 10, kAny, 75, kBottom},
         C{"one, top bar: below its band", kOne, kOne, 7000, 0, kAny, 450 + 75, kTop},
-        C{"one, top bar, pointer low", kOne, kOne, 7000, kScreenH, kAny, kScreenH - 2000 - 75,
-          kTop},
         C{"one, left bar: a double margin", kOne, kOne, 0, 5000, 900 + 75 + 75, kAny, kLeftBar},
-        C{"one, left bar: no band at the top", kOne, kOne, 0, 0, kAny, 0, kLeftBar},
-        C{"one, left bar, pointer right", kOne, kOne, kScreenW, 5000, kScreenW - 3000 - 75, kAny,
-          kLeftBar},
         C{"one, right bar: clear of it", kOne, kOne, kScreenW, 5000, kScreenW - 3000 - 900 - 75,
           kAny, kRightBar},
-        C{"one, right bar, pointer left", kOne, kOne, 0, 5000, 75, kAny, kRightBar},
         C{"one, no bar: a margin at the top left", kOne, kOne, 0, 0, 75, 75, kNoBar},
-        C{"one, no bar: a margin at the bottom right", kOne, kOne, kScreenW, kScreenH,
-          kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
         // Ending inside the margin at the right or the bottom counts as running over.
         C{"one, no bar: ending inside the margin", kOne, kOne, kScreenW - 1530, kScreenH - 1030,
           kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
-        C{"one, the top bar's hidden part counts", kOne, kOne, 7000, 0, kAny, 450 + 75, kHiddenTop},
         C{"primary, centred on the pointer", kPrimary, kPrimary, 7000, 5000, 5500, 4000},
-        C{"primary, pointer low: above the main taskbar", kPrimary, kPrimary, 7000, 1079 * kP, 5500,
-          1040 * kP - 75 - 2000},
         C{"left monitor, centred, negative coordinates", kLeft, kLeft, -8000, 8000, -9500, 7000},
-        C{"left monitor, pointer on its right edge: stays left of the primary", kLeft, kLeft, -1,
-          8000, -75 - 3000, 7000},
-        C{"left monitor, pointer on its left edge", kLeft, kLeft, -1024 * kP, 8000, -1024 * kP + 75,
-          7000},
-        C{"left monitor, pointer at its top edge", kLeft, kLeft, -8000, 200 * kP, -9500,
-          200 * kP + 75},
         C{"left monitor with its own taskbar at the bottom", kLeft, kLeftWork, -8000, 968 * kP - 1,
           -9500, 968 * kP - 30 * kP - 75 - 2000},
         C{"monitor above, pointer on its bottom edge: the primary's bar is not its", kAbove, kAbove,
           7000, -1, 5500, -75 - 2000},
-        C{"monitor above, pointer at its top left corner", kAbove, kAbove, 0, -768 * kP, 75,
-          -768 * kP + 75},
-        C{"third monitor right of the primary, pointer on its left edge", kRight, kRight, 1920 * kP,
-          5000, 1920 * kP + 75, 4000},
         C{"third monitor with a bar along its right side in the work area", kRight, kRightWorkRight,
           2944 * kP - 1, 5000, 2884 * kP - 75 - 3000, 4000},
         C{"third monitor with a bar along its left side: a double margin", kRight, kRightWorkLeft,
@@ -123,15 +99,17 @@ INSTANTIATE_TEST_SUITE_P(
           15000, -60 * kP - 75 - 3000, 14000, kHiddenLeftBar}));
 
 TEST(Placement, RoundsHalvesToEven) {
-  EXPECT_EQ(RoundHalfEven(2.5), 2);
-  EXPECT_EQ(RoundHalfEven(3.5), 4);
-  EXPECT_EQ(RoundHalfEven(-2.5), -2);
-  EXPECT_EQ(RoundHalfEven(2.4), 2);
-  EXPECT_EQ(RoundHalfEven(2.6), 3);
-  EXPECT_EQ(RoundHalfEven(2147483647.4), 2147483647);
-  EXPECT_EQ(RoundHalfEven(1e300 / 1e-300), 2147483647);
-  EXPECT_EQ(RoundHalfEven(-1e300 / 1e-300), -2147483647 - 1);
-  EXPECT_EQ(RoundHalfEven(std::nan("")), 0);
+  const std::pair<double, std::int32_t> cases[] = {{2.5, 2},
+                                                   {3.5, 4},
+                                                   {-2.5, -2},
+                                                   {2.4, 2},
+                                                   {2.6, 3},
+                                                   {2147483647.4, 2147483647},
+                                                   {1e300 / 1e-300, 2147483647},
+                                                   {-1e300 / 1e-300, -2147483647 - 1},
+                                                   {std::nan(""), 0}};
+  for (const auto& [value, rounded] : cases)
+    EXPECT_EQ(RoundHalfEven(value), rounded) << value;
 }
 
 }  // namespace

@@ -23,7 +23,7 @@ const std::string kDefBeta = ".txt|Globex - Beta|2.0|OK|C:\\B\\b.exe";
 const std::string kShown =
     "show \"  [.txt] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Globex - Beta|2.0; "
     "Windows Default|No version info.";
-const std::string kStartBeta = "start C:\\B\\b.exe C:\\DOCS\\A.TXT open armed";
+const std::string kStartBeta = "start C:\\B\\b.exe C:\\DOCS\\A.TXT open in C:\\DOCS\\ armed";
 
 // A request of eight lines (or fewer) with the verb, document and status lines given.
 std::string RequestOf(const std::string& verb = "open",
@@ -90,7 +90,7 @@ const std::vector<Case>& Cases() {
       {"the type's default program, verb play",
        [](World& w) { w.choices.files["QXDef.dat"] = kDefBeta; }, RequestOf("Play it"), 0,
        "default: started C:\\...\\b.exe; rows 0, result 0",
-       "start C:\\B\\b.exe C:\\DOCS\\A.TXT Play it armed; markers Bl1.ign"},
+       "start C:\\B\\b.exe C:\\DOCS\\A.TXT Play it in C:\\DOCS\\ armed; markers Bl1.ign"},
       {"a default program that does not start puts the marker back",
        [](World& w) {
          w.choices.files["QXDef.dat"] = kDefBeta;
@@ -99,7 +99,7 @@ const std::vector<Case>& Cases() {
        },
        RequestOf("new"), 1,
        "default: start failed (2, file not found), shell carries on; rows 0, result 1",
-       "start C:\\B\\b.exe C:\\DOCS\\A.TXT new armed; markers Bl1.ok"},
+       "start C:\\B\\b.exe C:\\DOCS\\A.TXT new in C:\\DOCS\\ armed; markers Bl1.ok"},
       {"a default line without a program arms nothing",
        [](World& w) { w.choices.files["QXDef.dat"] = ".txt|Globex - Beta"; }, RequestOf(), 1,
        "pass: failure 9 (Subscript out of range); rows 0, result 1", "markers"},
@@ -113,7 +113,8 @@ const std::vector<Case>& Cases() {
        RequestOf("open", "C:\\Docs\\Отчёт 会議 🎉.ÄRG"), 0,
        "chooser: 2 rows, picked 1 (Acme - Alpha); rows 2, result 0",
        "show \"  [.ÄRG] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Windows Default|No "
-       "version info.; start C:\\A\\a.exe \"C:\\Docs\\Отчёт 会議 🎉.ÄRG\" open armed; markers "
+       "version info.; start C:\\A\\a.exe \"C:\\Docs\\Отчёт 会議 🎉.ÄRG\" open in C:\\Docs\\ armed; "
+       "markers "
        "Bl1.ign"},
       {"the skip list", [](World& w) { w.choices.files["QXDel.dat"] = ".doc\r\n.TXT"; },
        RequestOf(), 1, "pass: type .txt is in the skip list; rows 0, result 1", "markers"},
@@ -251,8 +252,8 @@ TEST_F(RequestDriverTest, EveryBranchOfARequest) {
     for (const std::string& entry : w.log)
       log += entry + "; ";
     log += "markers";
-    for (const std::string& name : fake_os::FilesIn(kPrograms))
-      log += " " + name;
+    for (const auto& [path, content] : fake_os::AllFiles())
+      if (path.starts_with(kPrograms + "\\")) log += " " + path.substr(kPrograms.size() + 1);
     EXPECT_EQ(log, c.log) << c.name;
   }
 }

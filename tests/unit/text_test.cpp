@@ -7,19 +7,6 @@
 namespace tavrel::text {
 namespace {
 
-TEST(Text, SplitKeepsEmptyPiecesAtBothEndsAndEmptyTextHasNone) {
-  using Pieces = std::vector<std::string_view>;
-  EXPECT_EQ(Split("|a||b|", "|"), (Pieces{"", "a", "", "b", ""}));
-  EXPECT_EQ(Split("a\r\nb", "\r\n"), (Pieces{"a", "b"}));
-  EXPECT_EQ(Split("", "|"), Pieces{});
-  try {
-    At(Split("", "|"), 0);
-    FAIL() << "reading a missing field must fail";
-  } catch (const Failure& f) {
-    EXPECT_EQ(f.number, errnum::kSubscript);
-  }
-}
-
 TEST(Text, OneFieldReadsAsTheSplitDoes) {
   for (const char* line : {"", "a", "|", "a|b", "|a||b|", ".txt|x|1|OK|C:\\p.exe"}) {
     const auto pieces = Split(line, "|");

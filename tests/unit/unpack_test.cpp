@@ -61,81 +61,63 @@ std::string Show(const std::optional<std::string>& file) {
   return file ? *file : "(none)";
 }
 
+// What was read: add, del, def and catalogue, each "(none)" when missing, the problem, then the
+// reads of the package, the waits and the reports of a missing check file.
+std::string Read(FakeSource& source) {
+  const DataFiles files = ReadDataFiles(source);
+  return Show(files.add) + " " + Show(files.del) + " " + Show(files.def) + " " +
+         Show(files.catalogue) + " \"" + files.problem + "\" " + std::to_string(source.reads) +
+         " " + std::to_string(source.waits) + " " + std::to_string(source.reports);
+}
+
 // The package gives the choice files and the catalogue, unless any of the three choice files is
 // in the work folder.
 TEST(ReadDataFiles, OnlyTheThreeChoiceFilesInTheWorkFolderWinOverThePackage) {
-  struct Case {
-    std::map<std::string, std::string> work;
-    std::string add, del, def, catalogue;
-    int packageReads;
-  } cases[] = {
-      {{}, ".txt|from the package", ".tmp", "(none)", "<p/>", 1},
-      {{{"qxdef.dat", ".log|x"}, {"QXma.xml", "<w/>"}}, "(none)", "(none)", ".log|x", "<w/>", 0},
-      {{{"QXAdd.dat", "locked"}}, "(none)", "(none)", "(none)", "(none)", 0},  // though unreadable
+  const std::string kFromPackage = ".txt|from the package .tmp (none) <p/> \"\" 1 0 0";
+  const std::pair<std::map<std::string, std::string>, std::string> cases[] = {
+      {{}, kFromPackage},
+      {{{"qxdef.dat", ".log|x"}, {"QXma.xml", "<w/>"}}, "(none) (none) .log|x <w/> \"\" 0 0 0"},
+      // A choice file counts though it cannot be read; a catalogue over 32 MiB is not read.
+      {{{"QXAdd.dat", "locked"}}, "(none) (none) (none) (none) \"\" 0 0 0"},
       {{{"QXAdd.dat", ".txt|w"}, {"QXma.xml", std::string((32u << 20) + 1, ' ')}},
-       ".txt|w",
-       "(none)",
-       "(none)",
-       "(none)",
-       0},
+       ".txt|w (none) (none) (none) \"\" 0 0 0"},
       // A leftover package, other data files or a catalogue alone are no unpacked choices.
-      {{{"QXTavrel.dat", "PK"}, {"other.dat", "x"}, {"QXma.xml", "<w/>"}},
-       ".txt|from the package",
-       ".tmp",
-       "(none)",
-       "<p/>",
-       1},
+      {{{"QXTavrel.dat", "PK"}, {"other.dat", "x"}, {"QXma.xml", "<w/>"}}, kFromPackage},
   };
-  for (const Case& c : cases) {
+  for (const auto& [work, read] : cases) {
     FakeSource source;
-    source.work = c.work;
-    const DataFiles files = ReadDataFiles(source);
-    EXPECT_EQ(Show(files.add) + " " + Show(files.del) + " " + Show(files.def),
-              c.add + " " + c.del + " " + c.def);
-    EXPECT_EQ(Show(files.catalogue), c.catalogue);
-    EXPECT_EQ(source.reads, c.packageReads);
-    EXPECT_EQ(source.reports, 0);
+    source.work = work;
+    EXPECT_EQ(Read(source), read);
   }
 }
 
-TEST(ReadDataFiles, ALockedPackageIsTriedElevenTimesAnythingElseOnce) {
-  struct Case {
+// A locked package is tried up to eleven times, anything else once. A package without check file
+// is reported once, its files still read, and the failure pending before is cleared.
+TEST(ReadDataFiles, LockedDamagedAndMissingPackagesAndOneWithoutCheckFile) {
+  const struct {
     int lockedReads;
     std::optional<std::string> package;
-    int reads;
-    bool read;
-    std::string problem;
+    std::string read;
   } cases[] = {
-      {3, MakePackage(kPackage), 4, true, ""},
-      {100, MakePackage(kPackage), 11, false, "data package locked by another program"},
-      {0, std::nullopt, 1, false, "data package missing"},
-      {0, std::string("PK\x03\x04 damaged"), 1, false, "data package damaged"},
+      {10, MakePackage(kPackage), ".txt|from the package .tmp (none) <p/> \"\" 11 10 0"},
+      {11, MakePackage(kPackage),
+       "(none) (none) (none) (none) \"data package locked by another program\" 11 10 0"},
+      {0, std::nullopt, "(none) (none) (none) (none) \"data package missing\" 1 0 0"},
+      {0, "PK\x03\x04 damaged", "(none) (none) (none) (none) \"data package damaged\" 1 0 0"},
       {0, MakePackage({{"QXcat.xml", "<c/>"}, {"QXAdd.dat", std::string(200, 'a')}}).substr(0, 150),
-       1, false, "data package damaged"},
+       "(none) (none) (none) (none) \"data package damaged\" 1 0 0"},
+      {0, MakePackage({{"QXAdd.dat", ".txt|x"}, {"QXma.xml", "<p/>"}}),
+       ".txt|x (none) (none) <p/> \"data package holds no check file\" 1 0 1"},
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     FakeSource source;
     source.lockedReads = c.lockedReads;
     source.package = c.package;
-    const DataFiles files = ReadDataFiles(source);
-    EXPECT_EQ(source.reads, c.reads);
-    EXPECT_EQ(source.waits, c.reads - 1);
-    EXPECT_EQ(files.add.has_value(), c.read);
-    EXPECT_EQ(files.problem, c.problem);
-    EXPECT_EQ(source.reports, 0);
+    PendingFailure() = MakeFailure(errnum::kFileNotFound);
+    EXPECT_EQ(Read(source), c.read);
+    EXPECT_EQ(PendingFailure().number, c.read.ends_with(" 1") ? 0 : errnum::kFileNotFound);
   }
-}
-
-TEST(ReadDataFiles, APackageWithoutCheckFileIsReportedOnceAndItsFilesAreStillRead) {
-  FakeSource source;
-  source.package = MakePackage({{"QXAdd.dat", ".txt|x"}, {"QXma.xml", "<p/>"}});
-  PendingFailure() = MakeFailure(errnum::kFileNotFound);
-  const DataFiles files = ReadDataFiles(source);
-  EXPECT_EQ(source.reports, 1);
-  EXPECT_EQ(PendingFailure().number, 0);  // cleared before the message
-  EXPECT_EQ(Show(files.add), ".txt|x");
-  EXPECT_EQ(Show(files.catalogue), "<p/>");
-  EXPECT_EQ(files.problem, "data package holds no check file");
+  PendingFailure() = {};
 }
 
 }  // namespace

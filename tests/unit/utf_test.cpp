@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "os/ansi.h"
-
 namespace tavrel {
 namespace {
 
@@ -37,12 +35,6 @@ TEST(Utf, BytesThatStartNoValidSequenceBecomeReplacementCharacters) {
   };
   for (const auto& [utf8, utf16] : cases)
     EXPECT_EQ(utf::Utf16FromUtf8(utf8), utf16) << ::testing::PrintToString(utf8);
-}
-
-TEST(AnsiText, Windows1252DecodesIntoUtf8) {
-  EXPECT_EQ(os::Utf8FromAnsi("C:\\Programme\\M\xFCller\\app.exe"),
-            "C:\\Programme\\Müller\\app.exe");
-  EXPECT_EQ(os::Utf8FromAnsi("\x80 \x9F \xC9\xE9 \x81"), "€ Ÿ Éé \u0081");
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
-// The description of the program Windows associates with a document, on real programs.
+// The description of the program Windows associates with a document, read from the version
+// resources of real executables the build makes for the purpose.
 #include <windows.h>
 
 #include "fileinfo/display_names.h"
@@ -34,30 +35,40 @@ class Association {
   std::string extension_;
 };
 
-// A description's fields as one text, "" for none.
-std::string Joined(const std::optional<ProgramDescription>& d) {
-  return d ? d->display + "|" + d->version + "|" + d->status + "|" + d->shortPath + "|" +
-                 d->shortOfShortPath
-           : "";
-}
-
 // The recorder's description is checked end to end; these are the programs it cannot stand for.
-TEST(DefaultProgram, ProductNameWithoutADescriptionAndNothingToDescribe) {
+TEST(DefaultProgram, ValuesOfTheFirstTranslationAndNothingToDescribe) {
   testing::ScratchFolder dir("assoc");
-  const std::string driver = WinPath(TAVREL_VERSION_DRIVER_EXE);
-  Association driverType(".tvrdrv", driver);
-  Association fontType(".tvrfnt", WinPath(TAVREL_VERSION_FONT_EXE));
-  for (const char* name : {"a.tvrdrv", "a.tvrfnt", "a.tvrnone"})
-    files::WriteWholeFile(dir / name, "x");
-
-  char shortPath[MAX_PATH] = {};
-  GetShortPathNameA(driver.c_str(), shortPath, MAX_PATH);
-  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "a.tvrdrv")),
-            std::string("Globex- Reader|6.1.7600.16385|OK|") + shortPath + "|" + shortPath);
-  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "a.tvrfnt")), "");  // version "7" has no dot
+  const struct {
+    const char* extension;  // of a document associated with the program
+    std::string program;
+    std::string described;  // display, version and status; "" for none
+  } cases[] = {
+      // The German translation is listed first; only its values are read.
+      {".tvrmul", WinPath(TAVREL_VERSION_MULTI_EXE), "Musterfirma - Mehrsprachig|2.5|OK"},
+      // A product name stands in for the missing description.
+      {".tvrdrv", WinPath(TAVREL_VERSION_DRIVER_EXE), "Globex- Reader|6.1.7600.16385|OK"},
+      {".tvrfnt", WinPath(TAVREL_VERSION_FONT_EXE), ""},  // version "7" has no dot
+      {".tvrtxt", dir / "plain.txt", ""},                 // no version resource
+      {".tvrgone", dir / "missing.exe", ""},
+  };
+  files::WriteWholeFile(dir / "plain.txt", "no resources here");
+  for (const auto& c : cases) {
+    const Association type(c.extension, c.program);
+    const std::string document = dir / (std::string("a") + c.extension);
+    files::WriteWholeFile(document, "x");
+    const std::optional<ProgramDescription> d = GetDefaultProgramInfo(document);
+    EXPECT_EQ(d ? d->display + "|" + d->version + "|" + d->status : "", c.described) << c.program;
+    // Both path fields hold the short path, the form the launch hands over.
+    char shortPath[MAX_PATH] = {};
+    GetShortPathNameA(c.program.c_str(), shortPath, MAX_PATH);
+    if (d) {
+      EXPECT_EQ(d->shortPath + "|" + d->shortOfShortPath, shortPath + ("|" + d->shortPath));
+    }
+    EXPECT_FALSE(GetDefaultProgramInfo(dir / (std::string("missing") + c.extension)));
+  }
+  files::WriteWholeFile(dir / "a.tvrnone", "x");
   EXPECT_EQ(GetAssociatedProgram(dir / "a.tvrnone"), "");
-  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "a.tvrnone")), "");
-  EXPECT_EQ(Joined(GetDefaultProgramInfo(dir / "missing.tvrdrv")), "");
+  EXPECT_FALSE(GetDefaultProgramInfo(dir / "a.tvrnone"));
 }
 
 }  // namespace

@@ -38,16 +38,11 @@ class FileTypeWinTest : public ::testing::Test {
   SearchFolders folders = ReadSearchFolders();
 };
 
-TEST_F(FileTypeWinTest, SystemDirectoriesAreTheSystemsOwnAndAMissingFileHasNoShortPath) {
+// The Windows and System directories are the system's own.
+TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   EXPECT_TRUE(EqualsNoCase(folders.WindowsDir, os::EnvironmentVariable("windir")));
   EXPECT_EQ(text::FindNoCase(folders.SystemDir, folders.WindowsDir), 0u);
   EXPECT_TRUE(os::FileAttributes(folders.SystemDir).value_or(0) & os::kAttrDirectory);
-
-  // The short form of an existing path is pinned end to end, where the launch hands it over.
-  EXPECT_EQ(GetShortPath(dir_ / "missing.text"), "");
-}
-
-TEST_F(FileTypeWinTest, ProgramsAreFoundOnTheRealSystem) {
   const auto notepad = GetFileType("notepad %1");
   EXPECT_TRUE(EqualsNoCase(notepad.FullPath, JoinPaths(folders.WindowsDir, "notepad.exe")));
   EXPECT_EQ(notepad.Arguments, "%1");
@@ -80,6 +75,7 @@ TEST_F(FileTypeWinTest, HiddenFilesCountSystemFilesFoldersAndMissingFilesDoNot) 
   std::filesystem::create_directories(dir_ / "folder.txt");
   EXPECT_EQ(GetFileType(dir_ / "folder.txt").FullPath, "");
   EXPECT_EQ(GetFileType(dir_ / "missing report.txt").FullPath, "");
+  EXPECT_EQ(GetShortPath(dir_ / "missing report.txt"), "");
 
   // Quotes, wildcards and pipes in a candidate mean "no such file", not a failure.
   for (const std::string line :

@@ -1,5 +1,4 @@
 #include "os/files.h"
-#include "os/os.h"
 #include "os/unicode_files.h"
 
 #include <gtest/gtest.h>
@@ -36,7 +35,6 @@ TEST(Files, FoldersAndFilesOnTheRealFileSystem) {
   testing::ScratchFolder dir("files");
   const std::string sub = dir / "sub";
   std::filesystem::create_directory(sub);
-  EXPECT_FALSE(os::IsFile(sub));
 
   const std::string content("a\0b\r\n\xE9\xFF", 7);
   files::WriteWholeFile(dir / "one.dat", content);
@@ -59,13 +57,6 @@ TEST(Files, FoldersAndFilesOnTheRealFileSystem) {
   EXPECT_EQ(files::ReadSharedFile(sub, 100, bytes), files::FileRead::kMissing);
   EXPECT_EQ(files::ReadSharedFile(dir / "none.dat", 100, bytes), files::FileRead::kMissing);
   EXPECT_EQ(bytes, "");
-}
-
-TEST(Files, TemporaryAndProgramFolders) {
-  const std::string temp = files::TempFolderUtf8();
-  ASSERT_FALSE(temp.empty());
-  EXPECT_EQ(temp.back(), '\\');
-  EXPECT_TRUE(os::IsFile(files::ProgramFolder() + "\\win_tests.exe"));
 }
 
 }  // namespace
