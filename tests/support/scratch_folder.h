@@ -3,12 +3,10 @@
 // Windows tests share them.
 #pragma once
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <string>
-#include <thread>
 
 namespace tavrel::testing {
 

@@ -63,7 +63,7 @@ std::string Repeat(std::string_view text, int times) {
 // line and stays short; it shows only what the request got to.
 TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
   const struct {
-    std::string verb, document, expected;
+    std::string verb, document, expected, type = {};
   } cases[] = {
       {"", "", ""},
       {"open", "\\\\server\\home$\\Ann\\Payroll\\june.xls", "verb \"open\", file \"june.xls\""},
@@ -75,12 +75,15 @@ TEST(RequestTrace, DocumentAndVerbAreKeptPrivateAndOnOneLine) {
        "verb \"" + std::string(40, 'v') + "\", file \"" + std::string(96, 'n') + ".txt\""},
       {std::string(41, 'v'), "C:\\" + std::string(97, 'n') + ".txt",
        "verb \"" + std::string(40, 'v') + "...\", file \"" + std::string(97, 'n') + ".tx...\""},
+      {"", "", "type " + std::string(40, 't'), std::string(40, 't')},
+      {"", "", "type " + std::string(40, 't') + "...", std::string(41, 't')},
       {"open", "C:\\a" + Repeat("я", 60) + ".txt",
        "verb \"open\", file \"a" + Repeat("я", 49) + "...\""},
   };
   for (const auto& c : cases) {
     RequestTrace trace(Clock::time_point{});
     trace.SetVerb(c.verb);
+    trace.SetTypeKey(c.type);
     trace.SetDocument(c.document);
     trace.Pass("x");
     EXPECT_EQ(trace.Line(1, Clock::time_point{}), "TavrelCommander: " + c.expected +

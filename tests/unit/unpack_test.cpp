@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <vector>
 
 #include "../support/package_maker.h"
 #include "base/failure.h"
