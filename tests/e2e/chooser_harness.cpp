@@ -1,15 +1,14 @@
 // Shows the chooser with a given number of rows, prints where each row lies on the screen and
 // how the window came out, and, once the window has gone, prints the pick. Lets the end-to-end
-// tests click and type for real. The first row's program is notepad, the others' PROGRAM (by
-// default one that is missing).
+// tests click and type for real. The first row's program is notepad, the others' one that is
+// missing.
 // With --high-contrast, once the chooser is shown, high contrast is switched on for it and the
 // system colours are set to a high-contrast scheme until the harness ends (Wine never turns high
 // contrast on by itself).
-// Usage: chooser_harness [--high-contrast] ROWS [NAME_LENGTH [PROGRAM]]
+// Usage: chooser_harness [--high-contrast] ROWS [NAME_LENGTH]
 // Output: ROW <n> <x> <y> per row, then AWARENESS (2: per monitor), DPI, ROWHEIGHT, WINDOW <left
-// top right bottom>,
-//         WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED <cells whose text
-//         does not fit>, SHOWN; and PICK=<n> when the window has gone.
+//         top right bottom>, WORK <the monitor's work area>, VISIBLE <rows shown whole>, CLIPPED
+//         <cells whose text does not fit>, SHOWN; and PICK=<n> when the window has gone.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -68,24 +67,21 @@ int main(int argc, char** argv) {
   }
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
   const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
-  const std::string program = argc > 3 ? argv[3] : "C:\\missing\\program.exe";
-  const auto owner = tavrel::CreateChooserWindow();
-  tavrel::ChooserWindow& chooser = *owner;
-  chooser.SetCaption("  [.txt] - Tavrel Ferrule Choices ");
-  chooser.Clear();
+  const auto chooser = tavrel::CreateChooserWindow();
+  chooser->SetCaption("  [.txt] - Tavrel Ferrule Choices ");
+  chooser->Clear();
   for (int i = 0; i < rows; ++i) {
-    tavrel::Candidate row;
-    row.rowId = i;
-    row.key = "k" + std::to_string(i);
-    row.text =
-        "Program " + std::to_string(i + 1) + std::string(static_cast<std::size_t>(nameLength), 'W');
-    row.detail = "1.0." + std::to_string(i);
-    row.colour = i == 0 ? tavrel::kColourBlue : tavrel::kColourBlack;
-    row.program = i == 0 ? "C:\\windows\\notepad.exe" : program;
-    chooser.Add(row);
+    const std::string n = std::to_string(i);
+    chooser->Add({.rowId = i,
+                  .key = "k" + n,
+                  .text = "Program " + std::to_string(i + 1) +
+                          std::string(static_cast<std::size_t>(nameLength), 'W'),
+                  .detail = "1.0." + n,
+                  .colour = i == 0 ? tavrel::kColourBlue : tavrel::kColourBlack,
+                  .program = i == 0 ? "C:\\windows\\notepad.exe" : "C:\\missing\\program.exe"});
   }
-  if (!chooser.FitToList()) return 2;
-  chooser.Show();
+  if (!chooser->FitToList()) return 2;
+  chooser->Show();
   std::optional<HighContrast> contrast;
   if (highContrast) contrast.emplace();
   HWND frame = ChooserFrame();
@@ -110,14 +106,14 @@ int main(int argc, char** argv) {
   GetWindowRect(frame, &window);
   const RECT work = WorkAreaOf(frame);
   HDC screen = GetDC(nullptr);
-  std::printf("AWARENESS %d\n", Awareness());
-  std::printf("DPI %d\nROWHEIGHT %ld\nWINDOW %ld %ld %ld %ld\nWORK %ld %ld %ld %ld\n",
-              GetDeviceCaps(screen, LOGPIXELSY), rowHeight, window.left, window.top, window.right,
-              window.bottom, work.left, work.top, work.right, work.bottom);
+  std::printf(
+      "AWARENESS %d\nDPI %d\nROWHEIGHT %ld\nWINDOW %ld %ld %ld %ld\nWORK %ld %ld %ld %ld\n"
+      "VISIBLE %d\nCLIPPED %d\nSHOWN\n",
+      Awareness(), GetDeviceCaps(screen, LOGPIXELSY), rowHeight, window.left, window.top,
+      window.right, window.bottom, work.left, work.top, work.right, work.bottom, visible, clipped);
   ReleaseDC(nullptr, screen);
-  std::printf("VISIBLE %d\nCLIPPED %d\nSHOWN\n", visible, clipped);
   std::fflush(stdout);
-  std::printf("PICK=%d\n", chooser.WaitForPick());
+  std::printf("PICK=%d\n", chooser->WaitForPick());
   std::fflush(stdout);
   return 0;
 }

@@ -5,15 +5,13 @@
 # at all is left to the shell at once, without a box.
 . "$TAVREL_E2E/lib.sh"
 docs=$WINEPREFIX/drive_c/tavrel-e2e-box
-out=$(mktemp)
-cleanup() { rm -rf "$out" "$docs"; }
+cleanup() { rm -rf "$docs"; }
 rm -rf "$docs" && mkdir -p "$docs" && ln -s loop "$docs/loop" && echo data >"$docs/report.txt"
 D='C:\tavrel-e2e-box'
-caption='Error -  57   :   h039'
 
 start_client "$out" cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" 8 open \
   "$D\\loop\\a b\\..\\..\\gone.txt" ""
-box=$(xdotool search --sync --name "^$caption\$" | head -n 1)
+box=$(xdotool search --sync --name '^Error -  57   :   h039$' | head -n 1)
 check "the failure's box is found by its caption" yes "$([ -n "$box" ] && echo yes)"
 # Not a synchronisation: the time the request is given to end wrongly while the box is up.
 sleep 0.5
@@ -22,14 +20,11 @@ check "the request waits for the user" running "$(client_ended || echo running)"
 for w in ${box:-$(xdotool search --name '^Error - ' 2>/dev/null)}; do
   xdotool windowfocus --sync "$w" key Return
 done
-await_client 30 "the end of the request after its box was dismissed"
-check "after the box the request ends with not handled" 1 \
-  "$(result_of "RESULT=" " TYPE=Long" "$(tr -d '\r' <"$out")")"
+ended_by "its box was dismissed"
+check "after the box the request ends with not handled" 1 "$got"
 # The server carries on: the next request is answered as usual.
 check "the next request is answered" 1 "$(request_vtable 8 open "$D\\report.txt" "")"
-start_client "$out" "$BIN/qxh1_client.exe" 8 open "$D\\loop\\report.txt" Launched
-await_client 20 "the end of the request for a document that cannot be tested"
 check "a document that cannot be tested is not handled, without a box" "1 none" \
-  "$(result_of "HRESULT=0x00000000 RESULT=" "" "$(tr -d '\r' <"$out")") \
+  "$(request_vtable 8 open "$D\\loop\\report.txt" Launched) \
 $(xdotool search --name '^Error - ' >/dev/null 2>&1 && echo box || echo none)"
 finish

@@ -3,11 +3,6 @@
 # upgrades (newer: replaces, older: refused, same version rebuilt: replaces); and a removal that
 # takes the server, its markers and its keys and keeps the data package.
 . "$TAVREL_E2E/lib.sh"
-# "wine" starts Wine's own programs (msiexec, cscript) as 32-bit ones; this loader, 64-bit ones.
-wine64=/usr/lib/wine/wine64
-# A client that cannot reach the interface may wait for ever, and an installer for a server that
-# is still running: each gets a bounded time, so that a fault shows as a failed check.
-msiexec() { timeout 40 "$wine64" msiexec "$@"; }
 work=$(mktemp -d)
 programs=$WINEPREFIX/drive_c/Program\ Files/Tavrel/Programs
 data=$WINEPREFIX/drive_c/Program\ Files/Tavrel/Data
@@ -29,10 +24,9 @@ cleanup() {
 remove_products
 wine_run "$SERVER" /UnregServer
 
-"$TAVREL_E2E/../../installer/make-msi.sh" "$SERVER" 1.0.0 "$work/older.msi" &&
+make_msi "$SERVER" 1.0.0 "$work/older.msi" &&
   cp "$SERVER" "$work/newer.exe" && echo 'newer build' >>"$work/newer.exe" &&
-  "$TAVREL_E2E/../../installer/make-msi.sh" "$work/newer.exe" 1.0.1 "$work/newer.msi" &&
-  "$TAVREL_E2E/../../installer/make-msi.sh" "$work/newer.exe" 1.0.1 "$work/rebuilt.msi"
+  make_msi "$work/newer.exe" 1.0.1 "$work/newer.msi" && make_msi "$work/newer.exe" 1.0.1 "$work/rebuilt.msi"
 check "the packages are built" 0 $?
 
 # The class's keys in the 64-bit view and the interface's in the 32-bit view, as exported text.
@@ -41,40 +35,35 @@ registry() {
   for view in 64 32; do
     for key in 'CLSID\{3E01F5C9-020B-4F24-8F39-2B41D016F7CB}' TavrelCommander.TavrelCH1Exe \
       'TypeLib\{4DF4892A-9785-4479-BBD9-8E35AE6C9592}' 'Interface\{BDD19559-E1AB-42CB-8E43-BA0F5275BAE5}'; do
-      rm -f "$work/key.reg"
-      wine_run reg export "HKLM\\Software\\Classes\\$key" "$(winpath "$work/key.reg")" /reg:$view /y \
-        >/dev/null 2>&1 && iconv -f UTF-16 -t UTF-8 "$work/key.reg" | tr -d '\r' | sed 1d
+      exported "$key" $view
     done
   done
 }
 # Waits for the installed server to end once its clients let go; one that outlives a failed client
 # (it would hold the files the installer replaces) is ended: only this prefix's.
 server_ended() {
-  local pid
-  for _ in $(seq 50); do
-    pgrep -f -- 'Tavrel.Programs.TavrelCommander\.exe' >/dev/null || return
-    sleep 0.2
-  done
-  for pid in $(pgrep -f -- 'Tavrel.Programs.TavrelCommander\.exe'); do
-    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
-      kill -9 "$pid"
+  local pid pattern='Tavrel.Programs.TavrelCommander\.exe'
+  for _ in $(seq 50); do pgrep -f -- "$pattern" >/dev/null && sleep 0.2 || return; done
+  for pid in $(pgrep -f -- "$pattern"); do
+    grep -qzx "WINEPREFIX=$WINEPREFIX" "/proc/$pid/environ" 2>/dev/null && kill -9 "$pid"
   done
 }
 
+same() { cmp -s "$1" "$programs/TavrelCommander.exe" && echo installed; }  # SERVER
 msiexec /i "$(winpath "$work/older.msi")" /qn
-check "a silent install exits 0" 0 $?
-check "the server is installed" 0 "$(cmp -s "$SERVER" "$programs/TavrelCommander.exe"; echo $?)"
-check "an empty Data folder beside Programs" "" "$(ls -A "$data" 2>&1)"
+check "a silent install exits 0, installs the server, an empty Data folder beside Programs" \
+  "0 installed " "$? $(same "$SERVER") $(ls -A "$data" 2>&1)"
 
 vbs=$(winpath "$TAVREL_E2E/qxh1.vbs")
-# A client's output goes to a file: a server that a failed client leaves running inherits it, and
-# would keep a pipe open for ever.
+# A client that cannot reach the interface may wait for ever: it gets a bounded time. Its output
+# goes to a file: a server that a failed client leaves running inherits it, and would keep a pipe
+# open for ever.
 client() {  # PREFIX...: runs a client for one request; prints what it said
   timeout 15 "$@" 8 open 'C:\absent.txt' '' >"$work/client.txt" 2>&1 </dev/null
   tr -d '\r' <"$work/client.txt"
 }
-late() { result_of "RESULT=" " TYPE=Long" "$(client "$1" "$2" //nologo "$vbs")"; }
-early() { result_of "HRESULT=0x00000000 RESULT=" "" "$(client "$@")"; }
+late() { result_in "$(client "$1" "$2" //nologo "$vbs")"; }
+early() { result_in "$(client "$@")"; }
 check "64-bit late-bound client" 1 "$(late "$wine64" cscript)"
 check "32-bit late-bound client" 1 "$(late "$TAVREL_WINE" 'C:\windows\syswow64\cscript.exe')"
 check "64-bit early-bound client" 1 "$(early "$TAVREL_WINE" "$BIN/qxh1_client.exe")"
@@ -89,10 +78,9 @@ check "/RegServer writes what the package writes" "" \
 
 echo 'package' >"$data/QXTavrel.dat"
 msiexec /i "$(winpath "$work/newer.msi")" /qn
-check "an upgrade exits 0" 0 $?
-check "one product, the newer one" "1.0.1 " "$(products version)"
-check "the newer server is installed" 0 "$(cmp -s "$work/newer.exe" "$programs/TavrelCommander.exe"; echo $?)"
-check "the upgraded server answers" 1 "$(early "$TAVREL_WINE" "$BIN/qxh1_client32.exe")"
+check "an upgrade exits 0 and leaves one product, the newer one, installed and answering" \
+  "0 1.0.1  installed 1" \
+  "$? $(products version) $(same "$work/newer.exe") $(early "$TAVREL_WINE" "$BIN/qxh1_client32.exe")"
 server_ended
 msiexec /i "$(winpath "$work/older.msi")" /qn
 refused=$?  # 1603 on Windows; Wine passes on the low 8 bits only
@@ -105,9 +93,7 @@ check "a rebuild of the same version replaces it" "0 1.0.1 replaced" \
 
 touch "$programs/Bl1.ign" "$programs/Bl1.ok"
 msiexec /x "$(winpath "$work/rebuilt.msi")" /qn
-check "a silent removal exits 0" 0 $?
-check "no product is left" "" "$(products version)"
-check "the registry entries are gone" "" "$(registry)"
-check "Programs is gone with the server and its markers" 1 "$([ -e "$programs" ]; echo $?)"
-check "the data package stays" package "$(cat "$data/QXTavrel.dat" 2>&1)"
+check "a silent removal exits 0, takes the product, its registry entries and Programs with the \
+server and its markers, and keeps the data package" "0||1|package" \
+  "$?|$(products version)$(registry)|$([ -e "$programs" ]; echo $?)|$(cat "$data/QXTavrel.dat" 2>&1)"
 finish

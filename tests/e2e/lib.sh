@@ -4,7 +4,8 @@
 # Every Windows program a test runs has a time limit of its own, and so has every wait: a hung call
 # or a lost click fails within seconds with a TIMEOUT line that says what was missing, instead of
 # running into the test's overall limit. When the test ends, whatever it left running (background
-# clients, this build's server) is ended too. A test defines cleanup() for its own files.
+# clients, this build's server) is ended too, and so are the data package and the markers beside
+# the build's server. A test defines cleanup() for its own files.
 set -u
 WINEPREFIX=$TAVREL_WINEPREFIX; export WINEPREFIX
 export WINEDEBUG=-all
@@ -12,11 +13,15 @@ export LC_ALL=C.UTF-8  # Wine reads names and arguments outside ASCII as UTF-8, 
 DISPLAY=:$(cat "${TAVREL_DISPLAY_FILE:-$TAVREL_BUILD/xvfb.display}"); export DISPLAY
 BIN=$TAVREL_BUILD/tests/bin
 SERVER=$TAVREL_BUILD/bin/TavrelCommander.exe
+SERVER_DIR=$TAVREL_BUILD/bin  # where the server looks for its markers and its Data folder
+RECORDER=$TAVREL_BUILD/tests/support/recorder.exe  # notes its start in NAME.log beside itself
+CHOOSER='Tavrel Ferrule Choices'  # the chooser's caption
 CALL_LIMIT=${TAVREL_CALL_LIMIT:-90}  # seconds for one Windows program (a machine under load is slow)
 passed=0
 failed=0
 test_name=$(basename "$0" .sh)
 timeouts=$(mktemp)
+out=$(mktemp)  # the output of the client started in the background
 
 # TIMEOUT lines are collected in a file: they are also written from command substitutions.
 note_missing() { echo "TIMEOUT: $1" | tee -a "$timeouts" >&2; }
@@ -42,7 +47,7 @@ xdotool() { limited 60 "xdotool $*" "$(type -P xdotool)" "$@"; }
 chooser_has_focus() {
   local focus
   focus=$(xdotool getwindowfocus 2>/dev/null) &&
-    xdotool search --onlyvisible --name 'Tavrel Ferrule Choices' 2>/dev/null | grep -qx "$focus"
+    xdotool search --onlyvisible --name "$CHOOSER" 2>/dev/null | grep -qx "$focus"
 }
 await_chooser_input() { await 30 "the keyboard focus on the chooser" chooser_has_focus; }
 
@@ -63,8 +68,8 @@ await() {
 # output in OUT and its process in $client. Waiting for it is done here, never in a $(...)
 # subshell, which cannot wait for this shell's jobs.
 start_client() {
-  local out=$1; shift
-  timeout --foreground -k 5 "$CALL_LIMIT" "$TAVREL_WINE" "$@" >"$out" 2>&1 &
+  local output=$1; shift
+  timeout --foreground -k 5 "$CALL_LIMIT" "$TAVREL_WINE" "$@" >"$output" 2>&1 &
   client=$!
 }
 client_ended() { ! kill -0 "$client" 2>/dev/null; }
@@ -77,9 +82,11 @@ await_client() {
 }
 
 # The server's chooser read from outside by chooser_probe.exe; "NONE" when none is shown.
-probe() { wine_run "$BIN/chooser_probe.exe" 2>/dev/null | tr -d '\r'; }
+probe() { wine_run "$BIN/chooser_probe.exe" "$@" 2>/dev/null | tr -d '\r'; }
 # The rows of a probe's view, "<column 1>|<column 2>" each.
 rows_of() { sed -n 's/^ROW [0-9]* [0-9]* [0-9]* //p' <<<"$1"; }
+# Where row N of the view in $view lies on the screen: "X Y".
+row_xy() { awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view"; }
 chooser_shown() { view=$(probe) && grep -q '^ROW ' <<<"$view"; }
 # open_chooser WHAT CLIENT ARGS...: a request through a client (in $client, its output in $out)
 # left waiting for its chooser, which has the keyboard focus; the probe's view of it in $view.
@@ -89,14 +96,49 @@ open_chooser() {
   start_client "$out" "$@"
   await 30 "the chooser of $what" chooser_shown && await_chooser_input
 }
-# The request left waiting for its chooser ends within seconds of ACTION; its result in $got.
-ended_by() {  # ACTION
-  await_client 20 "the end of the request after $1"
-  got=$(tr -d '\r' <"$out" | sed -n 's/^\(HRESULT=0x00000000 \)\{0,1\}RESULT=\([-0-9]*\)\( TYPE=Long\)\{0,1\}$/\2/p')
+# harness ARGS...: chooser_harness.exe (in $client) waiting with its chooser, which has the
+# keyboard focus; what the harness printed in $view. 1 when the chooser did not come.
+harness() {
+  start_client "$out" "$BIN/chooser_harness.exe" "$@"
+  if await 30 "the harness's chooser" grep -q SHOWN "$out" && await_chooser_input; then
+    view=$(tr -d '\r' <"$out")
+    return
+  fi
+  kill "$client" 2>/dev/null
+  wait "$client"
+  return 1
 }
+# The result a client printed: the vtable client's "HRESULT=0x00000000 RESULT=N", the VBScript
+# client's "RESULT=N TYPE=Long" or the harness's "PICK=N"; else nothing, and the output shown.
+result_in() {  # OUTPUT
+  local value
+  value=$(tr -d '\r' <<<"$1" | sed -n -e 's/^PICK=//p' \
+    -e 's/^\(HRESULT=0x00000000 \)\{0,1\}RESULT=\([-0-9]*\)\( TYPE=Long\)\{0,1\}$/\2/p')
+  [ -n "$value" ] || echo "  client said: $1" >&2
+  echo "$value"
+}
+# The client left waiting for its chooser ends within seconds of ACTION; its result in $got.
+ended_by() { await_client 20 "the end of the request after $1"; got=$(result_in "$(cat "$out")"); }
+escape() { xdotool key Escape; ended_by Escape; }
 
 # The Windows form of a Unix path.
 winpath() { wine_run winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+# The user's work folder (%TEMP%\ZV) as a Unix path.
+work_folder() {
+  wine_run winepath -u "$(wine_run cmd /c echo %TEMP% | tr -d '\r')\\ZV" 2>/dev/null | tr -d '\r'
+}
+# doc_type EXT CLASS PROGRAM: documents of type EXT open with the Windows PROGRAM.
+doc_type() {
+  wine_run reg add "HKCR\\$1" /ve /d "$2" /f >/dev/null 2>&1
+  wine_run reg add "HKCR\\$2\\shell\\open\\command" /ve /d "\"$3\" \"%1\"" /f >/dev/null 2>&1
+}
+forget_type() { local key; for key in "$@"; do wine_run reg delete "HKCR\\$key" /f >/dev/null 2>&1; done; }
+# pack PACKAGE FOLDER [OPTION...]: the data package PACKAGE (a Unix path) of the Windows FOLDER.
+pack() {
+  mkdir -p "$(dirname "$1")"
+  wine_run "$TAVREL_BUILD/tools/tavrel-pack/tavrel-pack.exe" create "${@:3}" "$(winpath "$1")" \
+    "$2" >/dev/null
+}
 
 check() {  # check DESCRIPTION EXPECTED ACTUAL
   if [ "$2" = "$3" ]; then
@@ -109,23 +151,31 @@ check() {  # check DESCRIPTION EXPECTED ACTUAL
   fi
 }
 
-# Prints the number between "$1" and "$2" on a line of the client's output "$3"; shows the whole
-# output when there is none.
-result_of() {
-  local value; value=$(sed -n "s/^$1\([-0-9]*\)$2\$/\1/p" <<<"$3")
-  [ -n "$value" ] || echo "  client said: $3" >&2
-  echo "$value"
+# "on" when the rectangle L T R B lies wholly inside ML MT MR MB, else both.
+on() {
+  (($1 >= $5 && $2 >= $6 && $3 <= $7 && $4 <= $8)) && echo on || echo "$1,$2-$3,$4 off $5,$6-$7,$8"
 }
-
-# One request through the late-bound VBScript client; prints the result only.
-request_vbs() {  # LINES VERB DOCUMENT STATUS
-  result_of "RESULT=" " TYPE=Long" "$(wine_run cscript //nologo "$(winpath "$TAVREL_E2E/qxh1.vbs")" "$@" 2>&1 |
-    tr -d '\r')"
+# "beside" when the point X Y lies inside the rectangle L T R B or at most 8 pixels from it.
+beside() {
+  local dx=$(($1 < $3 ? $3 - $1 : $1 >= $5 ? $1 - $5 + 1 : 0))
+  local dy=$(($2 < $4 ? $4 - $2 : $2 >= $6 ? $2 - $6 + 1 : 0))
+  ((dx <= 8 && dy <= 8)) && echo beside || echo "$1,$2 far from $3,$4-$5,$6"
 }
 
 # One request through the C++ client on the vtable; prints the result only.
-request_vtable() {  # LINES VERB DOCUMENT STATUS
-  result_of "HRESULT=0x00000000 RESULT=" "" "$(wine_run "$BIN/qxh1_client.exe" "$@" 2>&1 | tr -d '\r')"
+request_vtable() { result_in "$(wine_run "$BIN/qxh1_client.exe" "$@" 2>&1)"; }  # LINES VERB DOCUMENT STATUS
+
+# The Windows Installer, run by the 64-bit loader ("wine" starts Wine's own programs as 32-bit
+# ones), with a time limit: an installer waits for ever for a server that is still running.
+wine64=/usr/lib/wine/wine64
+msiexec() { timeout 40 "$wine64" msiexec "$@"; }
+make_msi() { "$TAVREL_E2E/../../installer/make-msi.sh" "$@"; }  # SERVER VERSION MSI
+# exported KEY VIEW: the key of HKLM\Software\Classes as "reg export" writes it, less the header.
+exported() {
+  local file; file=$(mktemp)
+  wine_run reg export "HKLM\\Software\\Classes\\$1" "$(winpath "$file")" /reg:"$2" /y >/dev/null 2>&1 &&
+    iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r' | sed 1d
+  rm -f "$file"
 }
 
 # This build's server processes, found by the server's Windows path on their command lines.
@@ -167,7 +217,8 @@ end_test() {
     kill $pids 2>/dev/null
   fi
   if [ "$(type -t cleanup)" = function ]; then cleanup; fi
-  rm -f "$timeouts"
+  rm -rf "$timeouts" "$out" "$SERVER_DIR/Data" "$SERVER_DIR"/Bl1.*
   exit "$status"
 }
 trap end_test EXIT
+rm -rf "$SERVER_DIR/Data" "$SERVER_DIR"/Bl1.*

@@ -3,86 +3,65 @@
 # package's rows with nothing written to the temporary folder while the chooser is open, and a
 # QXAdd.dat in the work folder read. A damaged package is the Windows unpack tests'.
 . "$TAVREL_E2E/lib.sh"
-bin_dir=$(dirname "$SERVER")
 flow=$WINEPREFIX/drive_c/tavrel-read
 uni='Tavrel é 日本'
 inst=$WINEPREFIX/drive_c/$uni
-out=$(mktemp)
 env_value() { wine_run reg query 'HKCU\Environment' /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 *REG_[A-Z_]* *//p"; }
-saved_temp=$(env_value TEMP)
-saved_tmp=$(env_value TMP)
-set_temp() {  # WINDOWS-PATH: the temporary folder of every process started from here on
+saved="$(env_value TEMP)|$(env_value TMP)"
+set_temp() {  # TEMP [TMP]: the temporary folder of every process started from here on
   wine_run reg add 'HKCU\Environment' /v TEMP /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1
-  wine_run reg add 'HKCU\Environment' /v TMP /t REG_EXPAND_SZ /d "$1" /f >/dev/null 2>&1
+  wine_run reg add 'HKCU\Environment' /v TMP /t REG_EXPAND_SZ /d "${2:-$1}" /f >/dev/null 2>&1
 }
 cleanup() {
-  set_temp "$saved_temp"
-  wine_run reg add 'HKCU\Environment' /v TMP /t REG_EXPAND_SZ /d "$saved_tmp" /f >/dev/null 2>&1
+  set_temp "${saved%|*}" "${saved#*|}"
   [ -f "$inst/Programs/TavrelCommander.exe" ] && wine_run "$SERVER" /RegServer
-  rm -rf "$out" "$bin_dir/Data" "$flow" "$inst"
-  wine_run reg delete 'HKCR\.tfread' /f >/dev/null 2>&1
+  rm -rf "$flow" "$inst"
 }
-rm -rf "$bin_dir/Data" "$flow" "$inst"
+rm -rf "$flow" "$inst"
 
-mkdir -p "$flow/Apps" "$flow/Docs" "$flow/pkg" "$flow/temp" "$bin_dir/Data"
-cp "$TAVREL_BUILD/tests/support/recorder.exe" "$flow/Apps/alpha.exe"
-cp "$TAVREL_BUILD/tests/support/recorder.exe" "$flow/Apps/beta.exe"
+mkdir -p "$flow/Apps" "$flow/Docs" "$flow/pkg" "$flow/temp"
+cp "$RECORDER" "$flow/Apps/alpha.exe"
+cp "$RECORDER" "$flow/Apps/beta.exe"
 echo text >"$flow/Docs/a.tfread"
-A='C:\tavrel-read\Apps\alpha.exe'
-B='C:\tavrel-read\Apps\beta.exe'
-pack() {  # PACKAGE-PATH LINE...: a package whose QXAdd.dat holds the lines
-  local target=$1; shift
-  printf '%s\r\n' "$@" >"$flow/pkg/QXAdd.dat"
-  echo '<c/>' >"$flow/pkg/QXcat.xml"
-  wine_run "$TAVREL_BUILD/tools/tavrel-pack/tavrel-pack.exe" create "$(winpath "$target")" \
-    'C:\tavrel-read\pkg' >/dev/null
+echo '<c/>' >"$flow/pkg/QXcat.xml"
+A='.tfread|Alpha Soft - Alpha|1.0|OK|C:\tavrel-read\Apps\alpha.exe|C:\tavrel-read\Apps\alpha.exe'
+B='.tfread|Beta Inc - Beta|2.0|OK|C:\tavrel-read\Apps\beta.exe|C:\tavrel-read\Apps\beta.exe'
+package() {  # PACKAGE LINE...: a package whose QXAdd.dat holds the lines
+  printf '%s\r\n' "${@:2}" >"$flow/pkg/QXAdd.dat"
+  pack "$1" 'C:\tavrel-read\pkg'
 }
-pack "$bin_dir/Data/QXTavrel.dat" ".tfread|Alpha Soft - Alpha|1.0|OK|$A|$A"
+package "$SERVER_DIR/Data/QXTavrel.dat" "$A"
 server_gone >/dev/null  # a server still running keeps the temporary folder it started with
 set_temp 'C:\tavrel-read\temp'
 
-open_document() {  # waits for the chooser; its rows without the Windows default in $rows
+rows() {  # the rows of a chooser, less the Windows default, closed with Escape
   open_chooser "the request" "$BIN/qxh1_client.exe" 8 open 'C:\tavrel-read\Docs\a.tfread' ""
-  rows=$(rows_of "$view" | head -n -1)
+  rows_of "$view" | head -n -1
+  escape >/dev/null
 }
-close_chooser() {  # Escape; the request's result in $got
-  xdotool key Escape
-  ended_by Escape
-}
-
-open_document
-check "the package's rows" "Alpha Soft - Alpha|1.0" "$rows"
-close_chooser
-
-pack "$flow/new.dat" ".tfread|Beta Inc - Beta|2.0|OK|$B|$B" ".tfread|Alpha Soft - Alpha|1.0|OK|$A|$A"
-mv "$flow/new.dat" "$bin_dir/Data/QXTavrel.dat"
-open_document
+check "the package's rows" "Alpha Soft - Alpha|1.0" "$(rows)"
+package "$flow/new.dat" "$B" "$A"
+mv "$flow/new.dat" "$SERVER_DIR/Data/QXTavrel.dat"
 check "a package replaced between two requests gives the new rows" \
   "Beta Inc - Beta|2.0
-Alpha Soft - Alpha|1.0" "$rows"
-close_chooser
-
-cp "$bin_dir/Data/QXTavrel.dat" "$flow/good.dat"
+Alpha Soft - Alpha|1.0" "$(rows)"
 
 # Folder names outside ASCII: the temporary folder and the install folder.
 check "the server of the build folder has gone" gone "$(server_gone)"
 mkdir -p "$inst/Programs" "$inst/Data" "$inst/Temp"
 cp "$SERVER" "$inst/Programs/TavrelCommander.exe"
-cp "$flow/good.dat" "$inst/Data/QXTavrel.dat"
+cp "$SERVER_DIR/Data/QXTavrel.dat" "$inst/Data/QXTavrel.dat"
 # Registered there the way an installer writes it, through the wide registry API.
 wine_run reg add 'HKLM\Software\Classes\CLSID\{3E01F5C9-020B-4F24-8F39-2B41D016F7CB}\LocalServer32' /ve /reg:64 \
   /d "\"C:\\$uni\\Programs\\TavrelCommander.exe\"" /f >/dev/null 2>&1
 set_temp "C:\\$uni\\Temp"
-before=$(cd "$inst/Temp" && find . | sort | tr '\n' ' ')
-open_document
-check "the package in that install folder gives its rows" \
+temp_files() { (cd "$inst/Temp" && find . | sort | tr '\n' ' '); }
+before=$(temp_files)
+open_chooser "the request" "$BIN/qxh1_client.exe" 8 open 'C:\tavrel-read\Docs\a.tfread' ""
+check "the package in that install folder gives its rows; nothing appears in its temporary folder" \
   "Beta Inc - Beta|2.0
-Alpha Soft - Alpha|1.0" "$rows"
-check "nothing appears in that temporary folder while the chooser is open" "$before" "$(cd "$inst/Temp" && find . | sort | tr '\n' ' ')"
-close_chooser
-mkdir -p "$inst/Temp/ZV"
-printf '.tfread|Beta Inc - Beta|2.0|OK|%s|%s\r\n' "$B" "$B" >"$inst/Temp/ZV/QXAdd.dat"
-open_document
-check "QXAdd.dat in a work folder named with é and 日本 is read" "Beta Inc - Beta|2.0" "$rows"
-close_chooser
+Alpha Soft - Alpha|1.0 $before" "$(rows_of "$view" | head -n -1) $(temp_files)"
+escape
+mkdir "$inst/Temp/ZV" && printf '%s\r\n' "$B" >"$inst/Temp/ZV/QXAdd.dat"
+check "QXAdd.dat in a work folder named with é and 日本 is read" "Beta Inc - Beta|2.0" "$(rows)"
 finish

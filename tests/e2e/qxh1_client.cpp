@@ -1,5 +1,6 @@
 // A real automation client that binds to the dual interface's vtable (no IDispatch): creates the
-// server's class out of process, sends one request and prints the result.
+// server's class out of process, sends one request and prints the result. Its arguments arrive in
+// UTF-16 (wmain), so that any document name arrives whole.
 // Usage: qxh1_client LINES VERB DOCUMENT STATUS   (LINES: how many request lines to send)
 //        qxh1_client huge|binary|unicode          (a hostile request of that kind)
 //        qxh1_client hold SECONDS                 (holds the object that long before a request
@@ -8,34 +9,22 @@
 
 #include <objbase.h>
 #include <oleauto.h>
-#include <shellapi.h>
 
 #include <cstdio>
-#include <cstdlib>
+#include <cwchar>
 #include <string>
 
 #include "TavrelCommander.h"
 
 namespace {
 
-// The arguments as the system keeps them, in UTF-16, so that any document name arrives whole.
-std::wstring Argument(int i) {
-  int count = 0;
-  LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
-  const std::wstring argument = arguments && i < count ? arguments[i] : L"";
-  LocalFree(arguments);
-  return argument;
-}
-
-}  // namespace
-
 // Requests no shell would send: one line of 4 million characters; every UTF-16 code unit,
 // NUL and lone surrogates included, spread over eight lines; a document named in characters
 // outside the ANSI code page.
-std::wstring HostileRequest(const std::string& kind) {
-  if (kind == "huge") return L"open " + std::wstring(4'000'000, L'x');
+std::wstring HostileRequest(std::wstring_view kind) {
+  if (kind == L"huge") return L"open " + std::wstring(4'000'000, L'x');
   std::wstring request;
-  if (kind == "binary") {
+  if (kind == L"binary") {
     for (unsigned unit = 0; unit <= 0xFFFF; ++unit) {
       request += static_cast<wchar_t>(unit);
       if (unit % 8192 == 8191) request += L"\r\n";
@@ -45,25 +34,27 @@ std::wstring HostileRequest(const std::string& kind) {
   return L"open\r\n\r\nC:\\\x6587\x6863\\\x0436\x0443\x0440.txt\r\n\r\n\r\n\r\n\r\nLaunched";
 }
 
-int main(int argc, char** argv) {
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
   std::wstring request;
   DWORD holdMilliseconds = 0;
-  if (argc == 3 && std::string(argv[1]) == "hold") {
-    holdMilliseconds = static_cast<DWORD>(std::atoi(argv[2])) * 1000;
+  if (argc == 3 && std::wstring_view(argv[1]) == L"hold") {
+    holdMilliseconds = static_cast<DWORD>(std::wcstol(argv[2], nullptr, 10)) * 1000;
     request = L"open";
   } else if (argc == 2) {
     request = HostileRequest(argv[1]);
   } else if (argc == 5) {
-    const int lines = std::atoi(argv[1]);
-    const std::wstring fields[8] = {Argument(2), L"", Argument(3), L"", L"", L"", L"", Argument(4)};
-    for (int i = 0; i < lines; ++i) {
+    const long lines = std::wcstol(argv[1], nullptr, 10);
+    const std::wstring fields[8] = {argv[2], L"", argv[3], L"", L"", L"", L"", argv[4]};
+    for (long i = 0; i < lines; ++i) {
       if (i) request += L"\r\n";
       if (i < 8) request += fields[i];
     }
   } else {
     std::fprintf(stderr,
-                 "usage: qxh1_client LINES VERB DOCUMENT STATUS | huge|binary|unicode | hold "
-                 "SECONDS\n");
+                 "usage: qxh1_client LINES VERB DOCUMENT STATUS | huge|binary|unicode | "
+                 "hold SECONDS\n");
     return 2;
   }
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;

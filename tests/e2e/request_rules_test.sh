@@ -8,12 +8,10 @@
 # while it runs, and a chooser that appears is noted and closed. Two ordinary requests first
 # prove that the package is read and that a closed chooser gives 0.
 . "$TAVREL_E2E/lib.sh"
-bin_dir=$(dirname "$SERVER")
 docs=$WINEPREFIX/drive_c/tavrel-e2e
-out=$(mktemp)
-cleanup() { rm -rf "$out" "$docs" "$bin_dir/Data" "$bin_dir"/Bl1.*; }
+cleanup() { rm -rf "$docs"; }
 cleanup
-mkdir -p "$docs/folder.txt" "$docs/pkg" "$bin_dir/Data"
+mkdir -p "$docs/folder.txt" "$docs/pkg"
 for f in report.txt PROGRAM.EXE; do echo data >"$docs/$f"; done
 echo secret >"$docs/hidden.txt"
 wine_run attrib +h 'C:\tavrel-e2e\hidden.txt' >/dev/null 2>&1
@@ -26,59 +24,51 @@ for key in .txt . .exe '*'; do
   done
 done | sed 's/$/\r/' >"$docs/pkg/QXAdd.dat"
 echo '<c/>' >"$docs/pkg/QXcat.xml"
-wine_run "$TAVREL_BUILD/tools/tavrel-pack/tavrel-pack.exe" create \
-  "$(winpath "$bin_dir/Data/QXTavrel.dat")" 'C:\tavrel-e2e\pkg' >/dev/null
+pack "$SERVER_DIR/Data/QXTavrel.dat" 'C:\tavrel-e2e\pkg'
 check "the data package is made" 0 $?
 vbs=$(winpath "$TAVREL_E2E/qxh1.vbs")
 
-chooser_up() { xdotool search --onlyvisible --name 'Tavrel Ferrule Choices' >/dev/null 2>&1; }
+chooser_up() { xdotool search --onlyvisible --name "$CHOOSER" >/dev/null 2>&1; }
 ended_or_chooser() { client_ended || chooser_up; }
-# watched PREFIX SUFFIX PROGRAM ARGS...: one request in the background, watched until it ends; a
-# chooser it shows is closed with Escape, since the request would wait for a pick. Its result
-# (read between PREFIX and SUFFIX in the client's output), and " chooser" when one appeared, in
-# $got.
+# watched CLIENT ARGS...: one request through the VBScript client (CLIENT vbs) or the vtable one
+# (vtable) in the background, watched until it ends; a chooser it shows is closed with Escape,
+# since the request would wait for a pick. Its result, and " chooser" when one appeared, in $got.
 watched() {
-  local prefix=$1 suffix=$2 shown='' what
-  shift 2
-  what="the end of the request ${*:2}"
+  local shown='' what="the end of the request ${*:3}"
   what=${what:0:150}  # a path of 10,000 characters is not repeated whole
-  start_client "$out" "$@"
+  if [ "$1" = vbs ]; then start_client "$out" cscript //nologo "$vbs" "${@:2}"; else
+    start_client "$out" "$BIN/qxh1_client.exe" "${@:2}"; fi
   await "$CALL_LIMIT" "$what" ended_or_chooser
   if ! client_ended && chooser_up; then
     shown=" chooser"
     await_chooser_input && xdotool key Escape
   fi
-  await_client 20 "$what"
-  got=$(result_of "$prefix" "$suffix" "$(tr -d '\r' <"$out")")$shown
-}
-vbs() { watched "RESULT=" " TYPE=Long" cscript //nologo "$vbs" "$@"; }
-vtable() { watched "HRESULT=0x00000000 RESULT=" "" "$BIN/qxh1_client.exe" "$@"; }
-
-vbs 8 open "$D\\report.txt" ""
-check "an ordinary document shows the chooser, and Escape gives 0 (VBScript)" "0 chooser" "$got"
-vtable 8 "Open With..." "$D\\report.txt" ""
-check "open with on an ordinary document shows the chooser of *, Escape gives 0 (vtable)" \
-  "0 chooser" "$got"
-
-both() {  # DESCRIPTION EXPECTED LINES VERB DOCUMENT STATUS
-  local what=$1 expected=$2
-  shift 2
-  vbs "$@"
-  check "$what (VBScript)" "$expected" "$got"
-  vtable "$@"
-  check "$what (vtable)" "$expected" "$got"
+  ended_by "$what"
+  got=$got$shown
 }
 
-both "no lines at all" 1 0 open "$D\\report.txt" ""
-both "an executable document" 1 8 open "$D\\PROGRAM.EXE" ""
-both "a missing document" 1 8 open "$D\\missing.txt" ""
-both "launched: a folder" 1 8 open "$D\\folder.txt" "already LAUNCHED"
-both "launched: a hidden file" 1 8 open "$D\\hidden.txt" "Launched"
-both "launched: an empty document line" 1 8 open "" "Launched"
-both "a path of 10,000 characters" 1 8 open "C:\\$(printf 'a%.0s' $(seq 10000)).txt" ""
+# What the request is, what it gives, its lines, verb, document and status; each one through both
+# clients.
+long="C:\\$(printf 'a%.0s' $(seq 10000)).txt"
+while IFS='|' read -r what expected lines verb document status; do
+  for via in vbs vtable; do
+    watched "$via" "$lines" "$verb" "${document/LONG/$long}" "$status"
+    check "$what ($via)" "$expected" "$got"
+  done
+done <<EOF
+an ordinary document shows the chooser, and Escape gives 0|0 chooser|8|open|$D\\report.txt|
+open with on an ordinary document shows the chooser of *, Escape gives 0|0 chooser|8|Open With...|$D\\report.txt|
+no lines at all|1|0|open|$D\\report.txt|
+an executable document|1|8|open|$D\\PROGRAM.EXE|
+a missing document|1|8|open|$D\\missing.txt|
+launched: a folder|1|8|open|$D\\folder.txt|already LAUNCHED
+launched: a hidden file|1|8|open|$D\\hidden.txt|Launched
+launched: an empty document line|1|8|open||Launched
+a path of 10,000 characters|1|8|open|LONG|
+EOF
 
 for kind in huge binary unicode; do
-  watched "HRESULT=0x00000000 RESULT=" "" "$BIN/qxh1_client.exe" "$kind"
+  watched vtable "$kind"
   check "a $kind request" 1 "$got"
 done
 

@@ -2,26 +2,14 @@
 # the user's apps are dark, light again at once when they change while it is open, the system's
 # colours under high contrast; every row's text, selected ones included, reads (4.5:1 or more).
 . "$TAVREL_E2E/lib.sh"
-out=$(mktemp)
 shot=$(mktemp --suffix=.png)
 personalize='HKCU\Software\Microsoft\Windows\CurrentVersion\Themes\Personalize'
 cleanup() {
-  rm -f "$out" "$shot"
+  rm -f "$shot"
   wine_run reg delete "$personalize" /v AppsUseLightTheme /f >/dev/null 2>&1
 }
 apps_light() { wine_run reg add "$personalize" /v AppsUseLightTheme /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-
-start_harness() {  # [--high-contrast] ROWS
-  start_client "$out" "$BIN/chooser_harness.exe" "$@"
-  await 30 "the harness's chooser" grep -q SHOWN "$out" && await_chooser_input && view=$(probe) &&
-    return
-  kill "$client" 2>/dev/null
-  wait "$client"
-  return 1
-}
-select_row() {  # N: a right click selects without picking
-  xdotool mousemove $(awk -v r="$1" '$1 == "ROW" && $2 == r { print $3, $4 }' <<<"$view") click 3
-}
+select_row() { xdotool mousemove $(row_xy "$1") click 3; }  # N: a right click selects, no pick
 colours() { sed -n 's/^COLOURS=//p' <<<"$view"; }
 
 # Each row's texts on the screen, "<row> <ratio> <background> <text>": within the box of its texts
@@ -42,23 +30,23 @@ row_contrasts() {
             printf "%d %.2f %s %s\n", row, best, hex[bg], hex[text] }'
   done
 }
-# "yes" when every row reads, else the rows that do not; then the colours of the rows asked for.
-measure() {  # ROW...
-  local rows poor
-  rows=$(row_contrasts)
-  poor=$(awk '$2 < 4.5' <<<"$rows")
-  echo "${poor:-yes}"
-  for row; do awk -v r="$row" '$1 == r { print $3, $4 }' <<<"$rows"; done
-}
-# Checks what measure gives, measuring again for up to 5 s while the window may still be drawing.
+# Checks that every row reads ("yes", else the rows that do not) and the colours of the rows asked
+# for, measuring again for up to 5 s while the window may still be drawing.
 check_screen() {  # DESCRIPTION EXPECTED ROW...
-  local got end=$((SECONDS + 5))
-  until got=$(measure "${@:3}"); [ "$got" = "$2" ] || ((SECONDS >= end)); do sleep 0.2; done
+  local rows got end=$((SECONDS + 5)) row
+  while :; do
+    rows=$(row_contrasts)
+    got=$(awk '$2 < 4.5' <<<"$rows")
+    got=${got:-yes}
+    for row in "${@:3}"; do got+=$'\n'$(awk -v r="$row" '$1 == r { print $3, $4 }' <<<"$rows"); done
+    [ "$got" = "$2" ] || ((SECONDS >= end)) && break
+    sleep 0.2
+  done
   check "$1" "$2" "$got"
 }
 
 apps_light 0
-start_harness 3 && {
+harness 3 && view=$(probe) && {
   check "dark: the list's background, text background and text" "202020 202020 FFFFFF" "$(colours)"
   check_screen "dark: every row reads; a catalogue row, a plain row" \
     "$(printf 'yes\n#202020 #6CB8FF\n#202020 #FFFFFF')" 1 2
@@ -66,23 +54,21 @@ start_harness 3 && {
   check_screen "dark: every row reads; the selected row" "$(printf 'yes\n#005A9E #FFFFFF')" 2
   # The user sets the apps to light while the chooser is open.
   apps_light 1
-  view=$(wine_run "$BIN/chooser_probe.exe" setting ImmersiveColorSet 2>/dev/null | tr -d '\r')
+  view=$(probe setting ImmersiveColorSet)
   check "the change is followed at once: the list's background light" FFFFFF \
     "$(colours | cut -d' ' -f1)"
   check_screen "light: every row reads, a catalogue row in blue" "$(printf 'yes\n#FFFFFF #0000FF')" 1
-  xdotool key Escape
-  await_client 20 "the chooser's end after Escape"
+  escape
 }
 
 # High Contrast Black, switched on once the chooser is shown.
-start_harness --high-contrast 3 && {
+harness --high-contrast 3 && {
   await 10 "the system's colours" eval 'view=$(probe); [ "$(colours)" = "000000 000000 FFFFFF" ]'
   check_screen "high contrast: every row reads; a catalogue row in the hyperlink colour, a plain \
 row" "$(printf 'yes\n#000000 #FFFF00\n#000000 #FFFFFF')" 1 2
   select_row 3
   check_screen "high contrast: every row reads; the selected row in the system's selection \
 colours" "$(printf 'yes\n#1AEBFF #000000')" 3
-  xdotool key Escape
-  await_client 20 "the chooser's end after Escape"
+  escape
 }
 finish

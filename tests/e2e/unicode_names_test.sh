@@ -8,25 +8,21 @@ root=$WINEPREFIX/drive_c/tavrel-uni
 R='C:\tavrel-uni'
 folder='Папка 日本'
 name='Отчёт 会議 🎉'
-work=$(wine_run winepath -u "$(wine_run cmd /c echo %TEMP% | tr -d '\r')\\ZV" 2>/dev/null | tr -d '\r')
-out=$(mktemp)
+work=$(work_folder)
 cleanup() {
-  rm -rf "$root" "$work" "$out" "$(dirname "$SERVER")"/Bl1.*
-  wine_run reg delete 'HKCR\.tuni' /f >/dev/null 2>&1
-  wine_run reg delete 'HKCR\TavrelUni.Doc' /f >/dev/null 2>&1
+  rm -rf "$root" "$work"
+  forget_type .tuni TavrelUni.Doc
 }
 cleanup
 check "the prefix's ANSI code page" 1252 "$(wine_run reg query \
   'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP | tr -d '\r' | awk '/ACP/ {print $3}')"
 
 mkdir -p "$root/$folder" "$root/Programme/Müller" "$root/Ελληνικά" "$work"
-cp "$TAVREL_BUILD/tests/support/recorder.exe" "$root/Programme/Müller/app.exe"
+cp "$RECORDER" "$root/Programme/Müller/app.exe"
 cp "$TAVREL_BUILD/tests/support/recorder_greek.exe" "$root/Ελληνικά/notes.exe"
 echo text >"$root/$folder/$name.tuni"
 echo text >"$root/$folder/$name.tund"
-wine_run reg add 'HKCR\.tuni' /ve /d TavrelUni.Doc /f >/dev/null 2>&1
-wine_run reg add 'HKCR\TavrelUni.Doc\shell\open\command' /ve /d "\"$R\\Ελληνικά\\notes.exe\" \"%1\"" \
-  /f >/dev/null 2>&1
+doc_type .tuni TavrelUni.Doc "$R\\Ελληνικά\\notes.exe"
 
 # The choice files as the product's other component writes them: in the ANSI code page.
 app="$R\\Programme\\Müller\\app.exe"
@@ -41,19 +37,19 @@ XML
 
 log=$root/Programme/Müller/app.log
 field() { tr -d '\r' <"$log" | sed -n "s/^$1=//p" | sed -n "${2}p"; }
-# The document's short path holds plain characters only, and names exactly the document.
+# The document's short path holds plain characters only, and names exactly the document, and its
+# folder is the working folder.
 check_start() {  # WHAT EXTENSION RECORD
   local args; args=$(field args "$3")
-  check "$1: a short path of plain characters" yes "$(LC_ALL=C grep -qx '[ -~]*' <<<"$args" &&
-    [ -n "$args" ] && echo yes)"
-  check "$1: the document itself" "$R\\$folder\\$name.$2" "$(field longargs "$3")"
-  check "$1: its folder is the working folder" "$R\\$folder" "$(field longcwd "$3")"
+  check "$1: a short path of plain characters, the document itself, its folder the working folder" \
+    "yes|$R\\$folder\\$name.$2|$R\\$folder" \
+    "$(LC_ALL=C grep -qx '[ -~]\+' <<<"$args" && echo yes)|$(field longargs "$3")|$(field longcwd "$3")"
 }
 
 open_chooser "the document named in three scripts" "$BIN/qxh1_client.exe" 8 open \
   "$R\\$folder\\$name.tuni" ""
 check "the type's rows, the escaped é, the Greek company of the default" \
-  "CAPTION=  [.tuni] - Tavrel Ferrule Choices 
+  "CAPTION=  [.tuni] - $CHOOSER 
 Acme - Alpha|1.0
 Béta Works - Beta|2.0
 Ελληνικά Εργαλεία - Σημειωματάριο|2.7.0.1    [Windows Default]" \
@@ -65,7 +61,7 @@ check "the pick is handled" 0 "$got"
 await 15 "the picked program's record" test -s "$log"
 check_start "the program picked" tuni 1
 
-rm -f "$(dirname "$SERVER")"/Bl1.*
+rm -f "$SERVER_DIR"/Bl1.*
 check "the type's default program is started" 0 \
   "$(request_vtable 8 open "$R\\$folder\\$name.tund" "")"
 await 15 "the default program's record" eval '[ "$(field args 2)" ]'

@@ -1,6 +1,6 @@
 // The chooser window read from inside its own process, for the Windows tests and the end-to-end
-// harness: its frame and list, a cell's text, the width that text needs and the width the cell
-// gives it, and this thread's messages run while the chooser is up.
+// harness: its frame and list, a cell's text and whether the cell cuts it, and this thread's
+// messages run while the chooser is up.
 #pragma once
 
 #include <windows.h>
@@ -29,23 +29,14 @@ inline std::string CellText(HWND list, int item, int subItem) {
   return text;
 }
 
-inline int TextWidth(HWND list, int item, int subItem) {
-  return static_cast<int>(
-      SendMessageA(list, LVM_GETSTRINGWIDTHA, 0,
-                   reinterpret_cast<LPARAM>(CellText(list, item, subItem).c_str())));
-}
-
-// The width a cell gives its text: the label after the icon, or the whole sub-item.
-inline int CellWidth(HWND list, int item, int subItem) {
-  RECT r{};
-  r.top = subItem;
-  r.left = LVIR_LABEL;
-  SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
-  return r.right - r.left;
-}
-
+// Whether a cell's text needs more width than the cell gives it (the label after the icon, or the
+// whole sub-item).
 inline bool CellIsCut(HWND list, int item, int subItem) {
-  return CellWidth(list, item, subItem) < TextWidth(list, item, subItem);
+  RECT r{LVIR_LABEL, subItem, 0, 0};
+  SendMessageA(list, LVM_GETSUBITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+  const std::string text = CellText(list, item, subItem);
+  return r.right - r.left <
+         SendMessageA(list, LVM_GETSTRINGWIDTHA, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 inline RECT WorkAreaOf(HWND window) {

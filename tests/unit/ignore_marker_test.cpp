@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "fake_os.h"
-#include "os/files.h"
 
 namespace tavrel {
 namespace {

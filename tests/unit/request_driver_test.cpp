@@ -114,8 +114,7 @@ const std::vector<Case>& Cases() {
        "chooser: 2 rows, picked 1 (Acme - Alpha); rows 2, result 0",
        "show \"  [.ÄRG] - Tavrel Ferrule Choices \": Acme - Alpha|1.0; Windows Default|No "
        "version info.; start C:\\A\\a.exe \"C:\\Docs\\Отчёт 会議 🎉.ÄRG\" open in C:\\Docs\\ armed; "
-       "markers "
-       "Bl1.ign"},
+       "markers Bl1.ign"},
       {"the skip list", [](World& w) { w.choices.files["QXDel.dat"] = ".doc\r\n.TXT"; },
        RequestOf(), 1, "pass: type .txt is in the skip list; rows 0, result 1", "markers"},
       {"no programs for the type", [](World& w) { w.choices.files["QXAdd.dat"] = ".doc|x"; },
