@@ -36,5 +36,6 @@ using ModuleHandle = WinUnique<HMODULE, &FreeLibrary>;
 using KeyHandle = WinUnique<HKEY, &RegCloseKey>;
 using FontHandle = WinUnique<HFONT, &DeleteObject>;
 using ImageListHandle = WinUnique<HIMAGELIST, &ImageList_Destroy>;
+using IconHandle = WinUnique<HICON, &DestroyIcon>;  // made for the caller, not a shared one
 
 }  // namespace tavrel

@@ -96,7 +96,7 @@ void ChooserPopup::CreateList() {
   SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
   listOwnColours_ = ListColoursOf(list_);
   FollowTheme();
-  icons_.UsePlaceholder(list_);
+  icons_.ShowIn(list_);
   FollowDpi();
   const wchar_t* headers[] = {L"Company - Product", L"Version"};
   for (int c = 0; c < 2; ++c) {
@@ -143,7 +143,7 @@ void ChooserPopup::Clear() {
   colours_.clear();
   details_.clear();
   detailsShortened_ = false;
-  icons_.Clear(list_);
+  icons_.Clear();
 }
 
 void ChooserPopup::Show() {

@@ -9,24 +9,6 @@
 namespace tavrel {
 namespace {
 
-constexpr UINT kIndexFlags = SHGFI_SYSICONINDEX | SHGFI_SMALLICON;
-
-// The system's icon for a program in general; failing that, the icon of any program file found
-// by type alone (no file is read).
-int LookUpGenericProgramIcon() {
-  SHSTOCKICONINFO stock{};
-  stock.cbSize = sizeof stock;
-  if (SUCCEEDED(
-          SHGetStockIconInfo(SIID_APPLICATION, SHGSI_SYSICONINDEX | SHGSI_SMALLICON, &stock)) &&
-      stock.iSysImageIndex >= 0)
-    return stock.iSysImageIndex;
-  SHFILEINFOW info{};
-  if (!SHGetFileInfoW(L"program.exe", FILE_ATTRIBUTE_NORMAL, &info, sizeof info,
-                      kIndexFlags | SHGFI_USEFILEATTRIBUTES))
-    return -1;
-  return info.iIcon;
-}
-
 // Whether the path lies on a network share or drive, found without asking the network: looking
 // there can hold the chooser up for as long as an unreachable server takes to time out.
 bool OnTheNetwork(const std::wstring& path) {
@@ -40,32 +22,29 @@ bool OnTheNetwork(const std::wstring& path) {
 
 }  // namespace
 
-int GenericProgramIcon() {
-  static const int index = LookUpGenericProgramIcon();
-  return index;
+IconHandle GenericProgramIcon() {
+  SHSTOCKICONINFO stock{};
+  stock.cbSize = sizeof stock;
+  if (FAILED(SHGetStockIconInfo(SIID_APPLICATION, SHGSI_ICON | SHGSI_SMALLICON, &stock)))
+    return IconHandle();
+  return IconHandle(stock.hIcon);
 }
 
-HIMAGELIST SystemSmallIcons() {
-  SHFILEINFOW info{};
-  return reinterpret_cast<HIMAGELIST>(SHGetFileInfoW(L"program.exe", FILE_ATTRIBUTE_NORMAL, &info,
-                                                     sizeof info,
-                                                     kIndexFlags | SHGFI_USEFILEATTRIBUTES));
-}
-
-int ProgramIconIndex(const std::string& program) {
-  if (!program.empty()) {
-    const std::wstring path = Utf8ToWide(program);
-    if (OnTheNetwork(path)) return GenericProgramIcon();
-    SHFILEINFOW info{};
-    // An existing file only: a missing one would otherwise be looked up as a bare name, and a
-    // folder would show a folder. A path that cannot be tested counts as missing.
-    bool exists = false;
-    SkipFailure([&] { exists = os::IsFile(program); });
-    if (exists && SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, kIndexFlags) &&
-        info.iIcon >= 0)
-      return info.iIcon;
-  }
-  return GenericProgramIcon();
+// The program's own first icon, read at the small size alone. The shell's file information would
+// give the same picture at several times the cost: it makes the shell's whole image list first,
+// and reads every program at both sizes into it.
+IconHandle ProgramIcon(const std::string& program) {
+  if (program.empty()) return IconHandle();
+  const std::wstring path = Utf8ToWide(program);
+  if (OnTheNetwork(path)) return IconHandle();
+  // An existing file only: a missing one would otherwise be looked up as a bare name along the
+  // search path. A path that cannot be tested counts as missing.
+  bool exists = false;
+  SkipFailure([&] { exists = os::IsFile(program); });
+  if (!exists) return IconHandle();
+  HICON small = nullptr;  // stays null when the file has no icon
+  ExtractIconExW(path.c_str(), 0, nullptr, &small, 1);
+  return IconHandle(small);
 }
 
 }  // namespace tavrel

@@ -1,9 +1,13 @@
 #include "ui/row_icons_win.h"
 
+#include <algorithm>
+
 #include "ui/program_icons_win.h"
 
 namespace tavrel {
 namespace {
+
+constexpr int kGeneric = 0;  // the image of the generic icon
 
 void SetRowImage(HWND list, int row, int image) {
   LVITEMW item{};
@@ -15,44 +19,43 @@ void SetRowImage(HWND list, int row, int image) {
 
 }  // namespace
 
-// The icons are the same size as the shell's small ones, so rows keep their height when its
-// list takes over.
+// The icons are the system's small size, the size of the icons read from the programs.
 RowIcons::RowIcons()
-    : placeholder_(ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
-                                    ILC_COLOR32 | ILC_MASK, 1, 0)) {
-  if (placeholder_) ImageList_AddIcon(placeholder_.get(), LoadIconA(nullptr, IDI_APPLICATION));
+    : images_(ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
+                               ILC_COLOR32 | ILC_MASK, 1, 4)) {
+  if (images_) ImageList_AddIcon(images_.get(), LoadIconA(nullptr, IDI_APPLICATION));
 }
 
-void RowIcons::UsePlaceholder(HWND list) {
-  SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(placeholder_.get()));
+void RowIcons::ShowIn(HWND list) {
+  SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images_.get()));
 }
 
-void RowIcons::Clear(HWND list) {
+void RowIcons::Clear() {
   programs_.clear();
+  imageOf_.clear();
   next_ = 0;
-  if (shellIcons_) UsePlaceholder(list);
-  shellIcons_ = false;
+  if (images_) ImageList_SetImageCount(images_.get(), 1);
 }
 
 bool RowIcons::LoadNext(HWND list) {
-  if (!shellIcons_) {
-    const HIMAGELIST shell = SystemSmallIcons();
-    const int generic = GenericProgramIcon();
-    if (!shell || generic < 0) return false;  // the generic icon of the placeholder stays
-    SendMessageW(list, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(list, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(shell));
-    const auto rows = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
-    for (int row = 0; row < rows; ++row)
-      SetRowImage(list, row, generic);
-    SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(list, nullptr, TRUE);
-    shellIcons_ = true;
-    next_ = 0;
+  if (!images_) return false;  // no icons at all
+  if (!genericLoaded_) {
+    genericLoaded_ = true;
+    const IconHandle generic = GenericProgramIcon();
+    if (generic && ImageList_ReplaceIcon(images_.get(), kGeneric, generic.get()) >= 0)
+      InvalidateRect(list, nullptr, TRUE);
     return true;
   }
   if (next_ >= programs_.size()) return false;
-  if (!programs_[next_].empty())
-    SetRowImage(list, static_cast<int>(next_), ProgramIconIndex(programs_[next_]));
+  const std::string& program = programs_[next_];
+  if (!program.empty()) {
+    const auto [known, added] = imageOf_.try_emplace(program, kGeneric);
+    if (added) {
+      const IconHandle icon = ProgramIcon(program);
+      if (icon) known->second = std::max(kGeneric, ImageList_AddIcon(images_.get(), icon.get()));
+    }
+    if (known->second != kGeneric) SetRowImage(list, static_cast<int>(next_), known->second);
+  }
   ++next_;
   return true;
 }

@@ -1,13 +1,14 @@
-// The icons of the chooser's rows. Until the chooser is shown every row has the generic icon of
-// a list of one of its own; then the shell's list takes its place and the rows' icons are looked
-// up one by one, one step a message, so that a click or key between two look-ups is answered at
-// once.
+// The icons of the chooser's rows, in an image list of the chooser's own. Until the chooser is
+// shown every row has the generic icon of a window; then the shell's generic program icon takes
+// its place and the rows' own icons are read one by one, one step a message, so that a click or
+// key between two reads is answered at once.
 #pragma once
 
 #include <windows.h>
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "os/handles_win.h"
@@ -18,21 +19,22 @@ class RowIcons {
  public:
   RowIcons();
 
-  // Gives the list view the placeholder icons; the list must share its image lists
-  // (LVS_SHAREIMAGELISTS), since it owns neither.
-  void UsePlaceholder(HWND list);
+  // Gives the list view the icons; the list must share its image lists (LVS_SHAREIMAGELISTS),
+  // since it owns none. Every row starts with the generic icon, the first one.
+  void ShowIn(HWND list);
   // The program (path, possibly empty) of the row added last.
   void Add(const std::string& program) { programs_.push_back(program); }
-  // Forgets the rows and gives the list view the placeholder icons again.
-  void Clear(HWND list);
-  // Takes one step of loading: first the shell's list with the generic icon on every row, then
-  // one row's own icon. False when there is nothing left to do.
+  // Forgets the rows and their programs' icons; the generic icon stays.
+  void Clear();
+  // Takes one step of loading: first the shell's generic program icon, then one row's own icon.
+  // False when there is nothing left to do.
   bool LoadNext(HWND list);
 
  private:
-  ImageListHandle placeholder_;
-  std::vector<std::string> programs_;  // by row position
-  bool shellIcons_ = false;
+  ImageListHandle images_;  // the generic icon, then the programs' in the order they were read
+  std::vector<std::string> programs_;             // by row position
+  std::unordered_map<std::string, int> imageOf_;  // by program, each read once
+  bool genericLoaded_ = false;
   std::size_t next_ = 0;
 };
 
