@@ -44,18 +44,20 @@ bool RowIcons::LoadNext(HWND list) {
     const IconHandle generic = GenericProgramIcon();
     if (generic && ImageList_ReplaceIcon(images_.get(), kGeneric, generic.get()) >= 0)
       InvalidateRect(list, nullptr, TRUE);
-    return true;
   }
-  if (next_ >= programs_.size()) return false;
-  const std::string& program = programs_[next_];
-  if (!program.empty()) {
+  // Rows whose program is none or read already take no step of their own.
+  for (; next_ < programs_.size(); ++next_) {
+    const std::string& program = programs_[next_];
+    if (program.empty()) continue;
     const auto [known, added] = imageOf_.try_emplace(program, kGeneric);
     if (added) {
       const IconHandle icon = ProgramIcon(program);
       if (icon) known->second = std::max(kGeneric, ImageList_AddIcon(images_.get(), icon.get()));
     }
     if (known->second != kGeneric) SetRowImage(list, static_cast<int>(next_), known->second);
+    if (added) break;
   }
+  if (next_ >= programs_.size()) return false;
   ++next_;
   return true;
 }

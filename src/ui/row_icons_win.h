@@ -26,8 +26,8 @@ class RowIcons {
   void Add(const std::string& program) { programs_.push_back(program); }
   // Forgets the rows and their programs' icons; the generic icon stays.
   void Clear();
-  // Takes one step of loading: first the shell's generic program icon, then one row's own icon.
-  // False when there is nothing left to do.
+  // Takes one step of loading: reads one program's icon, the first step the shell's generic icon
+  // too. False when there is nothing left to read.
   bool LoadNext(HWND list);
 
  private:
