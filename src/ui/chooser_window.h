@@ -28,7 +28,12 @@ class ChooserWindow : public CandidateList {
   virtual std::int32_t WaitForPick() = 0;
 };
 
-// A new chooser window, hidden and without rows; destroying it destroys the window.
-std::unique_ptr<ChooserWindow> CreateChooserWindow();
+// Answers whether high contrast is on; the chooser asks each time it takes on the colours.
+using HighContrastQuery = bool (*)();
+
+// A new chooser window, hidden and without rows; destroying it destroys the window. highContrast
+// stands in for the system's answer (nullptr: the system's own), so that a test can switch high
+// contrast on where the system cannot, as under Wine.
+std::unique_ptr<ChooserWindow> CreateChooserWindow(HighContrastQuery highContrast = nullptr);
 
 }  // namespace tavrel

@@ -59,7 +59,8 @@ void ChooserPopup::RegisterClassOnce() {
   if (!registered) RaiseLastError();
 }
 
-ChooserPopup::ChooserPopup() : pointer_(PointerPosition()) {
+ChooserPopup::ChooserPopup(HighContrastQuery highContrast)
+    : highContrast_(highContrast ? highContrast : SystemHighContrast), pointer_(PointerPosition()) {
   RegisterClassOnce();
   constexpr DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN;
   constexpr DWORD exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
@@ -197,7 +198,7 @@ LRESULT ChooserPopup::OnCustomDraw(NMLVCUSTOMDRAW& draw) {
 
 void ChooserPopup::FollowTheme() {
   const bool darkTitleShown = theme_.theme == ColourTheme::kDark;
-  theme_ = ColoursFor(ReadColourTheme(), ReadSystemColours());
+  theme_ = ColoursFor(ReadColourTheme(highContrast_()), ReadSystemColours());
   ShowTheme(frame_, list_, theme_, listOwnColours_, darkTitleShown);
 }
 
@@ -339,8 +340,8 @@ LRESULT CALLBACK ChooserPopup::ListProc(HWND hwnd, UINT message, WPARAM wParam, 
   return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-std::unique_ptr<ChooserWindow> CreateChooserWindow() {
-  return std::make_unique<ChooserPopup>();
+std::unique_ptr<ChooserWindow> CreateChooserWindow(HighContrastQuery highContrast) {
+  return std::make_unique<ChooserPopup>(highContrast);
 }
 
 }  // namespace tavrel

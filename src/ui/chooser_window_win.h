@@ -24,7 +24,7 @@ namespace tavrel {
 
 class ChooserPopup final : public ChooserWindow {
  public:
-  ChooserPopup();
+  explicit ChooserPopup(HighContrastQuery highContrast);
   ~ChooserPopup() override {
     if (frame_) DestroyWindow(frame_);
   }
@@ -70,6 +70,7 @@ class ChooserPopup final : public ChooserWindow {
   void SetDetails(int width);
   void OnDpiChanged(const RECT& suggested);
 
+  HighContrastQuery highContrast_;
   HWND frame_ = nullptr;
   HWND list_ = nullptr;
   std::vector<std::uint32_t> colours_;  // indexed by row tag

@@ -5,15 +5,6 @@
 namespace tavrel {
 namespace {
 
-bool (*highContrastQuery)() = nullptr;
-
-bool SystemHighContrast() {
-  HIGHCONTRASTW contrast{};
-  contrast.cbSize = sizeof contrast;
-  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
-         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
-}
-
 // Only a DWORD counts: a value that is missing, of another type or unreadable means light.
 std::optional<std::uint32_t> AppsUseLightTheme() {
   DWORD value = 0;
@@ -52,9 +43,15 @@ void UseDarkTitleBar(HWND window, bool dark) {
 
 }  // namespace
 
-ColourTheme ReadColourTheme() {
-  return ThemeFor(highContrastQuery ? highContrastQuery() : SystemHighContrast(),
-                  AppsUseLightTheme());
+bool SystemHighContrast() {
+  HIGHCONTRASTW contrast{};
+  contrast.cbSize = sizeof contrast;
+  return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) &&
+         (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
+}
+
+ColourTheme ReadColourTheme(bool highContrast) {
+  return ThemeFor(highContrast, AppsUseLightTheme());
 }
 
 SystemColours ReadSystemColours() {
@@ -98,10 +95,6 @@ void ColourRow(NMLVCUSTOMDRAW& draw, const ThemeColours& colours, std::uint32_t 
     draw.clrText = colours.selected.text;
     draw.clrTextBk = colours.selected.background;
   }
-}
-
-void SetHighContrastQuery(bool (*query)()) {
-  highContrastQuery = query;
 }
 
 }  // namespace tavrel

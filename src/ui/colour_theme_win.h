@@ -9,8 +9,11 @@
 
 namespace tavrel {
 
+// Whether the system's high-contrast mode is on.
+bool SystemHighContrast();
+
 // High contrast when it is on, else the theme the user's apps are set to.
-ColourTheme ReadColourTheme();
+ColourTheme ReadColourTheme(bool highContrast);
 
 SystemColours ReadSystemColours();
 
@@ -34,9 +37,5 @@ void ShowTheme(HWND frame, HWND list, const ThemeColours& colours, const ListCol
 
 // Gives a row its theme's colours as the list draws it (custom draw, item pre-paint stage).
 void ColourRow(NMLVCUSTOMDRAW& draw, const ThemeColours& colours, std::uint32_t rowColour);
-
-// Stands in for the system's answer to whether high contrast is on (nullptr: the system's again):
-// Wine never turns it on, so its tests switch it on here.
-void SetHighContrastQuery(bool (*query)());
 
 }  // namespace tavrel

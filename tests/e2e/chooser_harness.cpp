@@ -21,7 +21,6 @@
 
 #include "../support/chooser_view.h"
 #include "ui/chooser_window.h"
-#include "ui/colour_theme_win.h"
 
 namespace {
 
@@ -38,6 +37,9 @@ int Awareness() {
   return context && awareness ? awareness(context()) : -1;
 }
 
+// What the chooser is told about high contrast: Wine never turns it on itself.
+bool highContrastOn = false;
+
 // High contrast on, with Windows' High Contrast Black scheme for the colours the chooser draws
 // with, while it lives.
 struct HighContrast {
@@ -49,10 +51,13 @@ struct HighContrast {
   HighContrast() {
     for (std::size_t i = 0; i < std::size(kElements); ++i)
       saved[i] = GetSysColor(kElements[i]);
-    tavrel::SetHighContrastQuery([] { return true; });
+    highContrastOn = true;
     SetSysColors(static_cast<int>(std::size(kElements)), kElements, kBlack);
   }
-  ~HighContrast() { SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved); }
+  ~HighContrast() {
+    highContrastOn = false;
+    SetSysColors(static_cast<int>(std::size(kElements)), kElements, saved);
+  }
 };
 
 }  // namespace
@@ -67,7 +72,7 @@ int main(int argc, char** argv) {
   }
   const int rows = argc > 1 ? std::atoi(argv[1]) : 3;
   const int nameLength = argc > 2 ? std::atoi(argv[2]) : 0;
-  const auto chooser = tavrel::CreateChooserWindow();
+  const auto chooser = tavrel::CreateChooserWindow([] { return highContrastOn; });
   chooser->SetCaption("  [.txt] - Tavrel Ferrule Choices ");
   chooser->Clear();
   for (int i = 0; i < rows; ++i) {

@@ -34,7 +34,7 @@ TEST(ColourThemeWin, OnlyADwordOfZeroMeansDark) {
       ASSERT_EQ(RegSetKeyValueW(HKEY_CURRENT_USER, kKey, kValue, c.type, c.data, c.size),
                 ERROR_SUCCESS);
     }
-    EXPECT_EQ(ReadColourTheme(), c.theme) << "type " << c.type;
+    EXPECT_EQ(ReadColourTheme(false), c.theme) << "type " << c.type;
   }
   RegDeleteKeyValueW(HKEY_CURRENT_USER, kKey, kValue);
 }
