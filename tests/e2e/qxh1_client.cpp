@@ -57,6 +57,9 @@ int wmain(int argc, wchar_t** argv) {
                  "hold SECONDS\n");
     return 2;
   }
+  // Every line out at once: a test that has to end a client stuck in letting the server go (or in
+  // leaving) still sees the request's result, and the time limit it noted tells where it hung.
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
   if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 3;
   int exitCode = 0;
   _TavrelCH1Exe* server = nullptr;
@@ -74,7 +77,6 @@ int wmain(int argc, wchar_t** argv) {
     std::printf("HRESULT=0x%08lx RESULT=%ld\n", static_cast<unsigned long>(hr), result);
     server->Release();
   }
-  std::fflush(stdout);
   CoUninitialize();
   return exitCode;
 }
