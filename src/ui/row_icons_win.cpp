@@ -19,11 +19,15 @@ void SetRowImage(HWND list, int row, int image) {
 
 }  // namespace
 
-// The icons are the system's small size, the size of the icons read from the programs.
+// The icons are the system's small size, the size of the icons read from the programs. The
+// generic one is the shell's from the start (user32's only when the shell has none), so that no
+// row's icon changes but to its program's own.
 RowIcons::RowIcons()
     : images_(ImageList_Create(GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON),
                                ILC_COLOR32 | ILC_MASK, 1, 4)) {
-  if (images_) ImageList_AddIcon(images_.get(), LoadIconA(nullptr, IDI_APPLICATION));
+  if (!images_) return;
+  const IconHandle generic = GenericProgramIcon();
+  ImageList_AddIcon(images_.get(), generic ? generic.get() : LoadIconA(nullptr, IDI_APPLICATION));
 }
 
 void RowIcons::ShowIn(HWND list) {
@@ -39,12 +43,6 @@ void RowIcons::Clear() {
 
 bool RowIcons::LoadNext(HWND list) {
   if (!images_) return false;  // no icons at all
-  if (!genericLoaded_) {
-    genericLoaded_ = true;
-    const IconHandle generic = GenericProgramIcon();
-    if (generic && ImageList_ReplaceIcon(images_.get(), kGeneric, generic.get()) >= 0)
-      InvalidateRect(list, nullptr, TRUE);
-  }
   // Rows whose program is none or read already take no step of their own.
   for (; next_ < programs_.size(); ++next_) {
     const std::string& program = programs_[next_];

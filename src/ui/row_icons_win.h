@@ -1,7 +1,6 @@
-// The icons of the chooser's rows, in an image list of the chooser's own. Until the chooser is
-// shown every row has the generic icon of a window; then the shell's generic program icon takes
-// its place and the rows' own icons are read one by one, one step a message, so that a click or
-// key between two reads is answered at once.
+// The icons of the chooser's rows, in an image list of the chooser's own. Every row starts with
+// the shell's generic program icon; once the chooser is shown the rows' own icons are read one by
+// one, one step a message, so that a click or key between two reads is answered at once.
 #pragma once
 
 #include <windows.h>
@@ -26,15 +25,14 @@ class RowIcons {
   void Add(const std::string& program) { programs_.push_back(program); }
   // Forgets the rows and their programs' icons; the generic icon stays.
   void Clear();
-  // Takes one step of loading: reads one program's icon, the first step the shell's generic icon
-  // too. False when there is nothing left to read.
+  // Takes one step of loading: reads one program's icon. False when there is nothing left to
+  // read.
   bool LoadNext(HWND list);
 
  private:
   ImageListHandle images_;  // the generic icon, then the programs' in the order they were read
   std::vector<std::string> programs_;             // by row position
   std::unordered_map<std::string, int> imageOf_;  // by program, each read once
-  bool genericLoaded_ = false;
   std::size_t next_ = 0;
 };
 
