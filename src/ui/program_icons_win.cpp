@@ -20,6 +20,22 @@ bool OnTheNetwork(const std::wstring& path) {
   return GetDriveTypeW(root) == DRIVE_REMOTE;
 }
 
+// Whether the file is a program image, whose own icons are read from it; any other file the user
+// chose as a program (a batch file, a shortcut) shows the shell's icon for it.
+bool IsProgramImage(const std::wstring& path) {
+  const std::size_t dot = path.find_last_of(L".\\/");
+  if (dot == std::wstring::npos || path[dot] != L'.') return false;
+  const wchar_t* extension = path.c_str() + dot;
+  return lstrcmpiW(extension, L".exe") == 0 || lstrcmpiW(extension, L".com") == 0;
+}
+
+IconHandle ShellIcon(const std::wstring& path) {
+  SHFILEINFOW info{};
+  if (!SHGetFileInfoW(path.c_str(), 0, &info, sizeof info, SHGFI_ICON | SHGFI_SMALLICON))
+    return IconHandle();
+  return IconHandle(info.hIcon);
+}
+
 }  // namespace
 
 IconHandle GenericProgramIcon() {
@@ -30,9 +46,9 @@ IconHandle GenericProgramIcon() {
   return IconHandle(stock.hIcon);
 }
 
-// The program's own first icon, read at the small size alone. The shell's file information would
-// give the same picture at several times the cost: it makes the shell's whole image list first,
-// and reads every program at both sizes into it.
+// The program's own first icon, read at the small size alone. For a program image the shell's
+// file information would give the same picture at several times the cost: it makes the shell's
+// whole image list first, and reads every program at both sizes into it.
 IconHandle ProgramIcon(const std::string& program) {
   if (program.empty()) return IconHandle();
   const std::wstring path = Utf8ToWide(program);
@@ -42,6 +58,7 @@ IconHandle ProgramIcon(const std::string& program) {
   bool exists = false;
   SkipFailure([&] { exists = os::IsFile(program); });
   if (!exists) return IconHandle();
+  if (!IsProgramImage(path)) return ShellIcon(path);
   HICON small = nullptr;  // stays null when the file has no icon
   ExtractIconExW(path.c_str(), 0, nullptr, &small, 1);
   return IconHandle(small);

@@ -8,6 +8,7 @@
 #include <new>
 
 #include "../support/chooser_view.h"
+#include "../support/scratch_folder.h"
 #include "base/failure.h"
 #include "ui/chooser_window.h"
 #include "ui/list_fitting_win.h"
@@ -119,6 +120,30 @@ TEST_F(ChooserWindowTest, FitShowsEveryRowWithItsIconAndWholeTexts) {
   EXPECT_NE(images[0], images[1]) << "notepad has its own icon";
   EXPECT_EQ(images[1], images[2]) << "a missing program and none share the generic icon";
   EXPECT_EQ(images[0], images[3]);
+}
+
+// A program file that is not a program image, such as a batch file, shows the shell's icon for it.
+TEST_F(ChooserWindowTest, ABatchFileShowsTheShellsIconNotTheGenericOne) {
+  const ScratchFolder folder("icons");
+  folder.Write("run.cmd", "@echo off\r\n");
+  for (const std::string& program : {folder / "run.cmd", std::string()}) {
+    Candidate row;
+    row.rowId = chooser.Count();
+    row.text = "Batch";
+    row.program = program;
+    chooser.Add(row);
+  }
+  ASSERT_TRUE(chooser.FitToList());
+  chooser.Show();
+  PumpMessages(500, false);
+  LVITEMA rows[2] = {};
+  for (int i = 0; i < 2; ++i) {
+    rows[i].mask = LVIF_IMAGE;
+    rows[i].iItem = i;
+    ASSERT_TRUE(
+        SendMessageA(ListOf(ChooserFrame()), LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&rows[i])));
+  }
+  EXPECT_NE(rows[0].iImage, rows[1].iImage);
 }
 
 // A name wider than the monitor gives way; a version that alone is wider is cut in front of the
